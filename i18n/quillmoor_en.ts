@@ -1,0 +1,79 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="ru_RU">
+    <context>
+        <name>AppSectionNavBar</name>
+        <message>
+            <source>Грамматика</source>
+            <translation>Grammar</translation>
+        </message>
+        <message>
+            <source>Как это работает</source>
+            <translation>How it works</translation>
+        </message>
+        <message>
+            <source>Настройки</source>
+            <translation>Settings</translation>
+        </message>
+        <message>
+            <source>Повторение</source>
+            <translation>Review</translation>
+        </message>
+    </context>
+    <context>
+        <name>FeedbackService</name>
+        <message>
+            <source>Quillmoor — отзыв</source>
+            <translation>Quillmoor — feedback</translation>
+        </message>
+    </context>
+    <context>
+        <name>GrammarWindowController</name>
+        <message>
+            <source>Грамматика</source>
+            <translation>Grammar</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReviewWindowController</name>
+        <message>
+            <source>Повторение</source>
+            <translation>Review</translation>
+        </message>
+    </context>
+    <context>
+        <name>TrayIconController</name>
+        <message>
+            <source>Language Settings…</source>
+            <translation>Language Settings…</translation>
+        </message>
+        <message>
+            <source>QM</source>
+            <translation>QM</translation>
+        </message>
+        <message>
+            <source>Quick Lookup…</source>
+            <translation>Quick Lookup…</translation>
+        </message>
+        <message>
+            <source>Quit</source>
+            <translation>Quit</translation>
+        </message>
+        <message>
+            <source>Грамматика…</source>
+            <translation>Grammar…</translation>
+        </message>
+        <message>
+            <source>Как это работает…</source>
+            <translation>How It Works…</translation>
+        </message>
+        <message>
+            <source>Отправить фидбек…</source>
+            <translation>Send Feedback…</translation>
+        </message>
+        <message>
+            <source>Повторение…</source>
+            <translation>Review…</translation>
+        </message>
+    </context>
+</TS>

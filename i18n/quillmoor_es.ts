@@ -1,0 +1,79 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="ru_RU">
+    <context>
+        <name>AppSectionNavBar</name>
+        <message>
+            <source>Грамматика</source>
+            <translation>Gramática</translation>
+        </message>
+        <message>
+            <source>Как это работает</source>
+            <translation>Cómo funciona</translation>
+        </message>
+        <message>
+            <source>Настройки</source>
+            <translation>Ajustes</translation>
+        </message>
+        <message>
+            <source>Повторение</source>
+            <translation>Repaso</translation>
+        </message>
+    </context>
+    <context>
+        <name>FeedbackService</name>
+        <message>
+            <source>Quillmoor — отзыв</source>
+            <translation>Quillmoor — comentarios</translation>
+        </message>
+    </context>
+    <context>
+        <name>GrammarWindowController</name>
+        <message>
+            <source>Грамматика</source>
+            <translation>Gramática</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReviewWindowController</name>
+        <message>
+            <source>Повторение</source>
+            <translation>Repaso</translation>
+        </message>
+    </context>
+    <context>
+        <name>TrayIconController</name>
+        <message>
+            <source>Language Settings…</source>
+            <translation>Ajustes de idioma…</translation>
+        </message>
+        <message>
+            <source>QM</source>
+            <translation>QM</translation>
+        </message>
+        <message>
+            <source>Quick Lookup…</source>
+            <translation>Búsqueda rápida…</translation>
+        </message>
+        <message>
+            <source>Quit</source>
+            <translation>Salir</translation>
+        </message>
+        <message>
+            <source>Грамматика…</source>
+            <translation>Gramática…</translation>
+        </message>
+        <message>
+            <source>Как это работает…</source>
+            <translation>Cómo funciona…</translation>
+        </message>
+        <message>
+            <source>Отправить фидбек…</source>
+            <translation>Enviar comentarios…</translation>
+        </message>
+        <message>
+            <source>Повторение…</source>
+            <translation>Repaso…</translation>
+        </message>
+    </context>
+</TS>

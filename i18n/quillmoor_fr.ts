@@ -1,0 +1,79 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="ru_RU">
+    <context>
+        <name>AppSectionNavBar</name>
+        <message>
+            <source>Грамматика</source>
+            <translation>Grammaire</translation>
+        </message>
+        <message>
+            <source>Как это работает</source>
+            <translation>Comment ça marche</translation>
+        </message>
+        <message>
+            <source>Настройки</source>
+            <translation>Réglages</translation>
+        </message>
+        <message>
+            <source>Повторение</source>
+            <translation>Révision</translation>
+        </message>
+    </context>
+    <context>
+        <name>FeedbackService</name>
+        <message>
+            <source>Quillmoor — отзыв</source>
+            <translation>Quillmoor — avis</translation>
+        </message>
+    </context>
+    <context>
+        <name>GrammarWindowController</name>
+        <message>
+            <source>Грамматика</source>
+            <translation>Grammaire</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReviewWindowController</name>
+        <message>
+            <source>Повторение</source>
+            <translation>Révision</translation>
+        </message>
+    </context>
+    <context>
+        <name>TrayIconController</name>
+        <message>
+            <source>Language Settings…</source>
+            <translation>Réglages de langue…</translation>
+        </message>
+        <message>
+            <source>QM</source>
+            <translation>QM</translation>
+        </message>
+        <message>
+            <source>Quick Lookup…</source>
+            <translation>Recherche rapide…</translation>
+        </message>
+        <message>
+            <source>Quit</source>
+            <translation>Quitter</translation>
+        </message>
+        <message>
+            <source>Грамматика…</source>
+            <translation>Grammaire…</translation>
+        </message>
+        <message>
+            <source>Как это работает…</source>
+            <translation>Comment ça marche…</translation>
+        </message>
+        <message>
+            <source>Отправить фидбек…</source>
+            <translation>Envoyer un avis…</translation>
+        </message>
+        <message>
+            <source>Повторение…</source>
+            <translation>Révision…</translation>
+        </message>
+    </context>
+</TS>

@@ -1,0 +1,79 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP" sourcelanguage="ru_RU">
+    <context>
+        <name>AppSectionNavBar</name>
+        <message>
+            <source>Грамматика</source>
+            <translation>文法</translation>
+        </message>
+        <message>
+            <source>Как это работает</source>
+            <translation>使い方</translation>
+        </message>
+        <message>
+            <source>Настройки</source>
+            <translation>設定</translation>
+        </message>
+        <message>
+            <source>Повторение</source>
+            <translation>復習</translation>
+        </message>
+    </context>
+    <context>
+        <name>FeedbackService</name>
+        <message>
+            <source>Quillmoor — отзыв</source>
+            <translation>Quillmoor — フィードバック</translation>
+        </message>
+    </context>
+    <context>
+        <name>GrammarWindowController</name>
+        <message>
+            <source>Грамматика</source>
+            <translation>文法</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReviewWindowController</name>
+        <message>
+            <source>Повторение</source>
+            <translation>復習</translation>
+        </message>
+    </context>
+    <context>
+        <name>TrayIconController</name>
+        <message>
+            <source>Language Settings…</source>
+            <translation>言語設定…</translation>
+        </message>
+        <message>
+            <source>QM</source>
+            <translation>QM</translation>
+        </message>
+        <message>
+            <source>Quick Lookup…</source>
+            <translation>クイック検索…</translation>
+        </message>
+        <message>
+            <source>Quit</source>
+            <translation>終了</translation>
+        </message>
+        <message>
+            <source>Грамматика…</source>
+            <translation>文法…</translation>
+        </message>
+        <message>
+            <source>Как это работает…</source>
+            <translation>使い方…</translation>
+        </message>
+        <message>
+            <source>Отправить фидбек…</source>
+            <translation>フィードバックを送信…</translation>
+        </message>
+        <message>
+            <source>Повторение…</source>
+            <translation>復習…</translation>
+        </message>
+    </context>
+</TS>

@@ -1,0 +1,48 @@
+#include "app/QuillmoorApp.h"
+
+#include "app/AppDelegate.h"
+#include "app/InterfaceTranslator.h"
+#include "app/TrayIconController.h"
+#include "diagnostics/DiagnosticsService.h"
+#include "diagnostics/FeedbackService.h"
+#include "platform/AccessibilityTrust.h"
+#include "platform/MailComposer.h"
+#include "preferences/Preferences.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+
+QuillmoorApp::QuillmoorApp()
+    : QuillmoorApp(Paths { DefaultsStore::defaultFilePath(), DiagnosticsService::defaultFilePath() })
+{
+}
+
+QuillmoorApp::QuillmoorApp(Paths paths, QObject* parent)
+    : QObject(parent)
+    , m_preferences(std::make_unique<Preferences>(paths.defaults))
+    , m_diagnostics(std::make_unique<DiagnosticsService>(paths.diagnostics))
+{
+    m_preferences->installShared();
+    DiagnosticsService::installShared(m_diagnostics.get());
+    m_translator = std::make_unique<InterfaceTranslator>(m_preferences->interfaceLanguage());
+    m_feedback = std::make_unique<FeedbackService>(MailComposer::createDefault(), m_diagnostics.get(),
+                                                   [](const QUrl& url) { return QDesktopServices::openUrl(url); });
+    m_trust = AccessibilityTrust::createDefault();
+    m_delegate = std::make_unique<AppDelegate>(*m_preferences, *m_feedback, m_trust.get());
+    m_tray = std::make_unique<TrayIconController>(*m_delegate);
+    connect(m_tray.get(), &TrayIconController::quitRequested, qApp, &QCoreApplication::quit);
+    connect(qApp, &QCoreApplication::aboutToQuit, m_delegate.get(), &AppDelegate::applicationWillTerminate);
+}
+
+QuillmoorApp::~QuillmoorApp()
+{
+    m_tray.reset();
+    m_delegate.reset();
+    DiagnosticsService::uninstallShared(m_diagnostics.get());
+}
+
+void QuillmoorApp::start()
+{
+    m_delegate->applicationDidFinishLaunching();
+    m_tray->show();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/AppSection.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class AppSectionNavBar;
+class QVBoxLayout;
+
+// A section window: titled, closable and resizable, no minimise button, kept (not deleted) when
+// closed. Its content is the section bar followed by the section's own view.
+class SectionWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    SectionWindow(AppSection section, std::function<QString()> title, QWidget* parent = nullptr);
+
+    AppSection section() const { return m_section; }
+    AppSectionNavBar* navBar() const { return m_navBar; }
+    // Takes ownership of the section's view, placed below the section bar.
+    void setContentView(QWidget* view);
+    QWidget* contentView() const { return m_content; }
+
+    void centerOnScreen();
+
+Q_SIGNALS:
+    void aboutToClose();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    AppSection m_section;
+    std::function<QString()> m_title;
+    AppSectionNavBar* m_navBar;
+    QVBoxLayout* m_layout;
+    QWidget* m_content = nullptr;
+};

@@ -1,0 +1,57 @@
+#include "app/SingleInstanceGuard.h"
+
+#include "diagnostics/QMLog.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDir>
+#include <QStandardPaths>
+
+SingleInstanceGuard::SingleInstanceGuard(QString serviceName, QObject* parent)
+    : QObject(parent)
+    , m_serviceName(std::move(serviceName))
+{
+}
+
+SingleInstanceGuard::~SingleInstanceGuard()
+{
+    if (!m_ownsName)
+        return;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    bus.unregisterObject(kObjectPath);
+    bus.unregisterService(m_serviceName);
+}
+
+bool SingleInstanceGuard::claim()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected()) {
+        const auto reply = bus.interface()->registerService(m_serviceName, QDBusConnectionInterface::DontQueueService,
+                                                            QDBusConnectionInterface::DontAllowReplacement);
+        if (reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered) {
+            m_ownsName = true;
+            bus.registerObject(kObjectPath, this, QDBusConnection::ExportScriptableSlots);
+            return true;
+        }
+        qCInfo(lcApp) << "Quillmoor is already running; asking it to open its settings";
+        QDBusMessage call = QDBusMessage::createMethodCall(m_serviceName, kObjectPath, kServiceName,
+                                                           QStringLiteral("Activate"));
+        bus.call(call, QDBus::Block, 2000);
+        return false;
+    }
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty())
+        dir = QDir::tempPath();
+    m_lock = std::make_unique<QLockFile>(dir + QLatin1Char('/') + m_serviceName + QStringLiteral(".lock"));
+    m_lock->setStaleLockTime(0);
+    if (m_lock->tryLock(0))
+        return true;
+    qCInfo(lcApp) << "Quillmoor is already running";
+    return false;
+}
+
+void SingleInstanceGuard::Activate()
+{
+    Q_EMIT activationRequested();
+}

@@ -1,0 +1,30 @@
+#include "app/QuillmoorApp.h"
+#include "app/AppDelegate.h"
+#include "app/SingleInstanceGuard.h"
+#include "diagnostics/LogSink.h"
+#include "platform/SystemJournal.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    LogSink::install(SystemJournal::createDefault());
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quillmoor"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quillmoor"));
+    QApplication::setApplicationVersion(QStringLiteral(QUILLMOOR_VERSION));
+    QApplication::setOrganizationDomain(QStringLiteral("quillmoor.org"));
+    QApplication::setDesktopFileName(QStringLiteral("org.quillmoor.Quillmoor"));
+    // A tray application: closing its last window must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SingleInstanceGuard guard;
+    if (!guard.claim())
+        return 0;
+
+    QuillmoorApp quillmoor;
+    QObject::connect(&guard, &SingleInstanceGuard::activationRequested, &quillmoor.delegate(),
+                     &AppDelegate::showLanguageSettings);
+    quillmoor.start();
+    return app.exec();
+}

@@ -1,0 +1,243 @@
+#include "preferences/Preferences.h"
+#include "preferences/SupportedLanguages.h"
+#include "support/TempXdgHome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+class TestPreferences : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TempXdgHome> m_home;
+
+    void writeFile(const QByteArray& bytes)
+    {
+        QDir().mkpath(QFileInfo(m_home->defaultsFile()).absolutePath());
+        QFile file(m_home->defaultsFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QJsonObject fileObject() const
+    {
+        QFile file(m_home->defaultsFile());
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QJsonDocument::fromJson(file.readAll()).object();
+    }
+
+private Q_SLOTS:
+    void init() { m_home = std::make_unique<TempXdgHome>(); }
+    void cleanup() { m_home.reset(); }
+
+    void defaultsWithEmptyStore()
+    {
+        Preferences prefs(DefaultsStore::defaultFilePath());
+        QCOMPARE(prefs.store().filePath(), m_home->defaultsFile());
+        QCOMPARE(prefs.anki().deckName(), QStringLiteral("Quillmoor"));
+        QCOMPARE(prefs.appearance().cardSize(), CardSize::Medium);
+        QCOMPARE(prefs.interfaceLanguage().languageCode(), std::nullopt);
+        QCOMPARE(prefs.interfaceLanguage().effectiveLanguageCode(), QStringLiteral("ru"));
+        QCOMPARE(prefs.translation().targetLanguageCode(), std::nullopt);
+        QCOMPARE(prefs.translation().studyLanguageCode(), std::nullopt);
+        QCOMPARE(prefs.translation().mode(), TranslationMode::Bilingual);
+        QCOMPARE(prefs.notifications().isEnabled(), true);
+        QCOMPARE(prefs.notifications().reminderHour(), 19);
+        QCOMPARE(prefs.onboarding().hasCompletedOnboarding(), false);
+        // Reading the defaults writes nothing.
+        QVERIFY(!QFile::exists(m_home->defaultsFile()));
+    }
+
+    void roundTripThroughFile()
+    {
+        {
+            Preferences prefs(m_home->defaultsFile());
+            prefs.anki().setDeckName(QStringLiteral("Español::Palabras"));
+            prefs.appearance().setCardSize(CardSize::Spacious);
+            prefs.interfaceLanguage().setLanguageCode(QStringLiteral("ja"));
+            prefs.translation().setTargetLanguageCode(QStringLiteral("ru"));
+            prefs.translation().setStudyLanguageCode(QStringLiteral("es"));
+            prefs.translation().setMode(TranslationMode::Monolingual);
+            prefs.notifications().setEnabled(false);
+            prefs.notifications().setReminderHour(7);
+            prefs.onboarding().setHasCompletedOnboarding(true);
+        }
+        const QJsonObject stored = fileObject();
+        QCOMPARE(stored.value(QStringLiteral("anki.deckName")).toString(), QStringLiteral("Español::Palabras"));
+        QCOMPARE(stored.value(QStringLiteral("appearance.cardSize")).toString(), QStringLiteral("spacious"));
+        QCOMPARE(stored.value(QStringLiteral("translation.mode")).toString(), QStringLiteral("monolingual"));
+        QVERIFY(stored.value(QStringLiteral("notifications.reviewReminder.enabled")).isBool());
+        QVERIFY(stored.value(QStringLiteral("notifications.reviewReminder.hour")).isDouble());
+        QCOMPARE(stored.value(QStringLiteral("onboarding.hasCompleted")).toBool(), true);
+
+        Preferences reloaded(m_home->defaultsFile());
+        QCOMPARE(reloaded.anki().deckName(), QStringLiteral("Español::Palabras"));
+        QCOMPARE(reloaded.appearance().cardSize(), CardSize::Spacious);
+        QCOMPARE(reloaded.interfaceLanguage().languageCode(), QStringLiteral("ja"));
+        QCOMPARE(reloaded.translation().targetLanguageCode(), QStringLiteral("ru"));
+        QCOMPARE(reloaded.translation().studyLanguageCode(), QStringLiteral("es"));
+        QCOMPARE(reloaded.translation().mode(), TranslationMode::Monolingual);
+        QCOMPARE(reloaded.notifications().isEnabled(), false);
+        QCOMPARE(reloaded.notifications().reminderHour(), 7);
+        QCOMPARE(reloaded.onboarding().hasCompletedOnboarding(), true);
+    }
+
+    void storedValuesReadAsDefaults_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::newRow("card size unknown") << QByteArray("{\"appearance.cardSize\":\"huge\"}");
+        QTest::newRow("card size wrong case") << QByteArray("{\"appearance.cardSize\":\"Compact\"}");
+        QTest::newRow("card size number") << QByteArray("{\"appearance.cardSize\":2}");
+        QTest::newRow("mode wrong case") << QByteArray("{\"translation.mode\":\"Monolingual\"}");
+        QTest::newRow("enabled as text") << QByteArray("{\"notifications.reviewReminder.enabled\":\"false\"}");
+        QTest::newRow("enabled as number") << QByteArray("{\"notifications.reviewReminder.enabled\":0}");
+        QTest::newRow("hour as text") << QByteArray("{\"notifications.reviewReminder.hour\":\"7\"}");
+        QTest::newRow("hour fractional") << QByteArray("{\"notifications.reviewReminder.hour\":7.5}");
+        QTest::newRow("hour as bool") << QByteArray("{\"notifications.reviewReminder.hour\":true}");
+        QTest::newRow("hour out of range") << QByteArray("{\"notifications.reviewReminder.hour\":25}");
+        QTest::newRow("hour negative") << QByteArray("{\"notifications.reviewReminder.hour\":-1}");
+        QTest::newRow("deck as number") << QByteArray("{\"anki.deckName\":12}");
+        QTest::newRow("onboarding as text") << QByteArray("{\"onboarding.hasCompleted\":\"true\"}");
+        QTest::newRow("target as array") << QByteArray("{\"translation.targetLanguageCode\":[\"ru\"]}");
+    }
+
+    void storedValuesReadAsDefaults()
+    {
+        QFETCH(QByteArray, json);
+        writeFile(json);
+        Preferences prefs(m_home->defaultsFile());
+        QCOMPARE(prefs.appearance().cardSize(), CardSize::Medium);
+        QCOMPARE(prefs.translation().mode(), TranslationMode::Bilingual);
+        QCOMPARE(prefs.notifications().isEnabled(), true);
+        QCOMPARE(prefs.notifications().reminderHour(), 19);
+        QCOMPARE(prefs.anki().deckName(), QStringLiteral("Quillmoor"));
+        QCOMPARE(prefs.onboarding().hasCompletedOnboarding(), false);
+        QCOMPARE(prefs.translation().targetLanguageCode(), std::nullopt);
+    }
+
+    void integralHours_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("hour");
+        QTest::newRow("zero") << QByteArray("0") << 0;
+        QTest::newRow("twenty-three") << QByteArray("23") << 23;
+        QTest::newRow("written as float") << QByteArray("8.0") << 8;
+        QTest::newRow("twenty-four") << QByteArray("24") << 19;
+        QTest::newRow("huge") << QByteArray("1e300") << 19;
+    }
+
+    void integralHours()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, hour);
+        writeFile("{\"notifications.reviewReminder.hour\":" + stored + "}");
+        Preferences prefs(m_home->defaultsFile());
+        QCOMPARE(prefs.notifications().reminderHour(), hour);
+    }
+
+    void outOfRangeHourIsRefused()
+    {
+        Preferences prefs(m_home->defaultsFile());
+        prefs.notifications().setReminderHour(25);
+        QCOMPARE(prefs.notifications().reminderHour(), 19);
+        QVERIFY(!fileObject().contains(QStringLiteral("notifications.reviewReminder.hour")));
+    }
+
+    void clearingOptionalRemovesKey()
+    {
+        Preferences prefs(m_home->defaultsFile());
+        prefs.interfaceLanguage().setLanguageCode(QStringLiteral("fr"));
+        QVERIFY(fileObject().contains(QStringLiteral("interface.languageCode")));
+        QSignalSpy changed(&prefs.interfaceLanguage(), &InterfaceLanguagePreferences::languageCodeChanged);
+        prefs.interfaceLanguage().setLanguageCode(std::nullopt);
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(!fileObject().contains(QStringLiteral("interface.languageCode")));
+        QVERIFY(!prefs.store().contains(QStringLiteral("interface.languageCode")));
+    }
+
+    void loadedLanguageIsRewritten()
+    {
+        // The interface language and study language go once through their setters at load: a value
+        // of another type is dropped from the file rather than kept beside a different reading.
+        writeFile("{\"interface.languageCode\":5,\"translation.studyLanguageCode\":\"de\",\"anki.deckName\":\"X\"}");
+        Preferences prefs(m_home->defaultsFile());
+        QCOMPARE(prefs.interfaceLanguage().languageCode(), std::nullopt);
+        const QJsonObject stored = fileObject();
+        QVERIFY(!stored.contains(QStringLiteral("interface.languageCode")));
+        QCOMPARE(stored.value(QStringLiteral("translation.studyLanguageCode")).toString(), QStringLiteral("de"));
+        QCOMPARE(stored.value(QStringLiteral("anki.deckName")).toString(), QStringLiteral("X"));
+    }
+
+    void corruptFileIsSetAside_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("truncated") << QByteArray("{\"anki.deckName\":\"Qu");
+        QTest::newRow("array") << QByteArray("[\"anki.deckName\"]");
+        QTest::newRow("binary") << QByteArray("\x00\xff\xfe garbage", 12);
+    }
+
+    void corruptFileIsSetAside()
+    {
+        QFETCH(QByteArray, bytes);
+        writeFile(bytes);
+        Preferences prefs(m_home->defaultsFile());
+        QCOMPARE(prefs.anki().deckName(), QStringLiteral("Quillmoor"));
+        const QDir dir(QFileInfo(m_home->defaultsFile()).absolutePath());
+        const QStringList aside = dir.entryList({ QStringLiteral("defaults.json.corrupt-*") }, QDir::Files);
+        QCOMPARE(aside.size(), 1);
+        QFile kept(dir.filePath(aside.first()));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), bytes);
+
+        prefs.anki().setDeckName(QStringLiteral("Next"));
+        QCOMPARE(fileObject().value(QStringLiteral("anki.deckName")).toString(), QStringLiteral("Next"));
+        Preferences reloaded(m_home->defaultsFile());
+        QCOMPARE(reloaded.anki().deckName(), QStringLiteral("Next"));
+    }
+
+    void writesFromTwoGroupsLoseNothing()
+    {
+        Preferences prefs(m_home->defaultsFile());
+        for (int i = 0; i < 24; ++i) {
+            prefs.notifications().setReminderHour(i);
+            prefs.anki().setDeckName(QStringLiteral("Deck %1").arg(i));
+        }
+        Preferences reloaded(m_home->defaultsFile());
+        QCOMPARE(reloaded.notifications().reminderHour(), 23);
+        QCOMPARE(reloaded.anki().deckName(), QStringLiteral("Deck 23"));
+    }
+
+    void unwritableFileIsReported()
+    {
+        const QString folder = m_home->configHome() + QStringLiteral("/quillmoor");
+        QDir().mkpath(folder);
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        if (QFileInfo(folder).isWritable())
+            QSKIP("running with permissions that ignore the folder's mode");
+        Preferences prefs(m_home->defaultsFile());
+        QSignalSpy failed(&prefs.store(), &DefaultsStore::writeFailed);
+        prefs.anki().setDeckName(QStringLiteral("Lost?"));
+        QCOMPARE(failed.count(), 1);
+        QVERIFY(!prefs.store().lastWriteSucceeded());
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+
+    void supportedLanguages()
+    {
+        QStringList ids;
+        for (const LanguageOption& option : SupportedLanguages::all())
+            ids << option.id;
+        QCOMPARE(ids, (QStringList { "en", "ru", "es", "fr", "de", "it", "pt", "zh", "ja", "ko", "tr", "ar" }));
+        QCOMPARE(SupportedLanguages::displayName(QStringLiteral("ja")), QStringLiteral("日本語"));
+        QCOMPARE(SupportedLanguages::englishName(QStringLiteral("pt")), QStringLiteral("Portuguese"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPreferences)
+#include "TestPreferences.moc"
