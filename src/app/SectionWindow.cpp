@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -15,11 +16,19 @@ SectionWindow::SectionWindow(AppSection section, std::function<QString()> title,
     , m_section(section)
     , m_title(std::move(title))
     , m_navBar(new AppSectionNavBar(section, this))
+    , m_heading(new QLabel(this))
     , m_layout(new QVBoxLayout(this))
 {
     m_layout->setContentsMargins(12, 10, 12, 12);
     m_layout->addWidget(m_navBar);
-    setWindowTitle(m_title());
+    // The section's heading; its own view fills the space below.
+    m_heading->setObjectName(QStringLiteral("sectionHeading"));
+    QFont headingFont = m_heading->font();
+    headingFont.setPointSizeF(15);
+    headingFont.setWeight(QFont::DemiBold);
+    m_heading->setFont(headingFont);
+    m_layout->addWidget(m_heading);
+    retranslate();
 }
 
 void SectionWindow::setContentView(QWidget* view)
@@ -50,8 +59,14 @@ void SectionWindow::centerOnScreen()
 void SectionWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange)
-        setWindowTitle(m_title());
+        retranslate();
     QWidget::changeEvent(event);
+}
+
+void SectionWindow::retranslate()
+{
+    setWindowTitle(m_title());
+    m_heading->setText(AppSectionNavBar::label(m_section));
 }
 
 void SectionWindow::closeEvent(QCloseEvent* event)

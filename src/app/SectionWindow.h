@@ -7,6 +7,7 @@
 #include <functional>
 
 class AppSectionNavBar;
+class QLabel;
 class QVBoxLayout;
 
 // A section window: titled, closable and resizable, no minimise button, kept (not deleted) when
@@ -33,9 +34,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void retranslate();
+
     AppSection m_section;
     std::function<QString()> m_title;
     AppSectionNavBar* m_navBar;
+    QLabel* m_heading;
     QVBoxLayout* m_layout;
     QWidget* m_content = nullptr;
 };

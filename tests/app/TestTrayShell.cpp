@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QSystemTrayIcon>
@@ -118,8 +119,13 @@ private Q_SLOTS:
         QVERIFY(grammarButton);
         QCOMPARE(grammarButton->text(), QStringLiteral("Грамматика"));
 
+        auto* heading = review->findChild<QLabel*>(QStringLiteral("sectionHeading"));
+        QVERIFY(heading);
+        QCOMPARE(heading->text(), QStringLiteral("Повторение"));
+
         app.preferences().interfaceLanguage().setLanguageCode(QStringLiteral("ja"));
         QTRY_COMPARE(review->windowTitle(), QStringLiteral("復習"));
+        QTRY_COMPARE(heading->text(), QStringLiteral("復習"));
         QTRY_COMPARE(grammarButton->text(), QStringLiteral("文法"));
         QCOMPARE(app.tray().menu()->actions().constFirst()->text(), QStringLiteral("クイック検索…"));
 
