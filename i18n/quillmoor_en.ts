@@ -42,6 +42,13 @@
         </message>
     </context>
     <context>
+        <name>SessionCheck</name>
+        <message>
+            <source>Quillmoor работает в сеансах X11. В сеансе Wayland сочетания клавиш и захват слов под указателем недоступны; окна приложения работают как обычно. Чтобы пользоваться Quillmoor полностью, войдите в сеанс Xorg.</source>
+            <translation>Quillmoor works in X11 sessions. In a Wayland session, shortcuts and capturing the word under the pointer are unavailable; the app's windows work as usual. To use Quillmoor fully, log in to an Xorg session.</translation>
+        </message>
+    </context>
+    <context>
         <name>TrayIconController</name>
         <message>
             <source>Language Settings…</source>

@@ -42,6 +42,13 @@
         </message>
     </context>
     <context>
+        <name>SessionCheck</name>
+        <message>
+            <source>Quillmoor работает в сеансах X11. В сеансе Wayland сочетания клавиш и захват слов под указателем недоступны; окна приложения работают как обычно. Чтобы пользоваться Quillmoor полностью, войдите в сеанс Xorg.</source>
+            <translation>Quillmoor funciona en sesiones X11. En una sesión Wayland, los atajos de teclado y la captura de la palabra bajo el puntero no están disponibles; las ventanas de la aplicación funcionan con normalidad. Para usar Quillmoor por completo, inicia una sesión Xorg.</translation>
+        </message>
+    </context>
+    <context>
         <name>TrayIconController</name>
         <message>
             <source>Language Settings…</source>

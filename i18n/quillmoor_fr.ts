@@ -42,6 +42,13 @@
         </message>
     </context>
     <context>
+        <name>SessionCheck</name>
+        <message>
+            <source>Quillmoor работает в сеансах X11. В сеансе Wayland сочетания клавиш и захват слов под указателем недоступны; окна приложения работают как обычно. Чтобы пользоваться Quillmoor полностью, войдите в сеанс Xorg.</source>
+            <translation>Quillmoor fonctionne dans les sessions X11. Dans une session Wayland, les raccourcis et la capture du mot sous le pointeur ne sont pas disponibles ; les fenêtres de l'application fonctionnent normalement. Pour profiter pleinement de Quillmoor, ouvrez une session Xorg.</translation>
+        </message>
+    </context>
+    <context>
         <name>TrayIconController</name>
         <message>
             <source>Language Settings…</source>

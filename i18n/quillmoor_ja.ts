@@ -42,6 +42,13 @@
         </message>
     </context>
     <context>
+        <name>SessionCheck</name>
+        <message>
+            <source>Quillmoor работает в сеансах X11. В сеансе Wayland сочетания клавиш и захват слов под указателем недоступны; окна приложения работают как обычно. Чтобы пользоваться Quillmoor полностью, войдите в сеанс Xorg.</source>
+            <translation>Quillmoor は X11 セッションで動作します。Wayland セッションでは、ショートカットとポインター下の単語の取得は使えません。アプリのウィンドウは通常どおり使えます。Quillmoor をすべて使うには、Xorg セッションでログインしてください。</translation>
+        </message>
+    </context>
+    <context>
         <name>TrayIconController</name>
         <message>
             <source>Language Settings…</source>

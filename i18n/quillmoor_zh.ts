@@ -42,6 +42,13 @@
         </message>
     </context>
     <context>
+        <name>SessionCheck</name>
+        <message>
+            <source>Quillmoor работает в сеансах X11. В сеансе Wayland сочетания клавиш и захват слов под указателем недоступны; окна приложения работают как обычно. Чтобы пользоваться Quillmoor полностью, войдите в сеанс Xorg.</source>
+            <translation>Quillmoor 适用于 X11 会话。在 Wayland 会话中，快捷键和指针下取词功能不可用；应用窗口可照常使用。如需使用 Quillmoor 的全部功能，请登录 Xorg 会话。</translation>
+        </message>
+    </context>
+    <context>
         <name>TrayIconController</name>
         <message>
             <source>Language Settings…</source>

@@ -2,7 +2,9 @@
 
 #include "app/AppDelegate.h"
 #include "app/InterfaceTranslator.h"
+#include "app/SessionCheck.h"
 #include "app/TrayIconController.h"
+#include "diagnostics/QMLog.h"
 #include "diagnostics/DiagnosticsService.h"
 #include "diagnostics/FeedbackService.h"
 #include "platform/AccessibilityTrust.h"
@@ -11,6 +13,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QMessageBox>
 
 QuillmoorApp::QuillmoorApp()
     : QuillmoorApp(Paths { DefaultsStore::defaultFilePath(), DiagnosticsService::defaultFilePath() })
@@ -45,4 +48,12 @@ void QuillmoorApp::start()
 {
     m_delegate->applicationDidFinishLaunching();
     m_tray->show();
+    if (SessionCheck::isWaylandSession()) {
+        qCCritical(lcApp) << "Wayland session: global triggers and screen capture are unavailable";
+        auto* notice = new QMessageBox(QMessageBox::Information, QStringLiteral("Quillmoor"),
+                                       SessionCheck::waylandNotice(), QMessageBox::Ok);
+        notice->setAttribute(Qt::WA_DeleteOnClose);
+        notice->setObjectName(QStringLiteral("waylandNotice"));
+        notice->show();
+    }
 }
