@@ -5,19 +5,11 @@
 
 bool Waits::waitFor(QCoro::Task<void> task, int timeoutMs)
 {
-    bool done = false;
-    QEventLoop loop;
-    auto runner = [&]() -> QCoro::Task<void> {
-        co_await std::move(task);
-        done = true;
-        loop.quit();
+    auto finished = [](QCoro::Task<void> inner) -> QCoro::Task<bool> {
+        co_await std::move(inner);
+        co_return true;
     };
-    auto running = runner();
-    if (!done) {
-        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return done;
+    return waitFor(finished(std::move(task)), timeoutMs).has_value();
 }
 
 bool Waits::waitUntil(const std::function<bool()>& predicate, int timeoutMs)
