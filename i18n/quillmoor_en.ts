@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
     <context>
+        <name>AnkiConnectError</name>
+        <message>
+            <source>Anki вернул ошибку: %1</source>
+            <translation>Anki returned an error: %1</translation>
+        </message>
+        <message>
+            <source>Anki прислал неожиданный ответ.</source>
+            <translation>Anki sent an unexpected response.</translation>
+        </message>
+        <message>
+            <source>Не удалось подключиться к Anki. Убедись, что Anki запущен и установлен аддон AnkiConnect.</source>
+            <translation>Couldn't connect to Anki. Make sure Anki is running and the AnkiConnect add-on is installed.</translation>
+        </message>
+    </context>
+    <context>
         <name>AppSectionNavBar</name>
         <message>
             <source>Грамматика</source>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="ru_RU">
     <context>
+        <name>AnkiConnectError</name>
+        <message>
+            <source>Anki вернул ошибку: %1</source>
+            <translation>Anki devolvió un error: %1</translation>
+        </message>
+        <message>
+            <source>Anki прислал неожиданный ответ.</source>
+            <translation>Anki envió una respuesta inesperada.</translation>
+        </message>
+        <message>
+            <source>Не удалось подключиться к Anki. Убедись, что Anki запущен и установлен аддон AnkiConnect.</source>
+            <translation>No se pudo conectar con Anki. Asegúrate de que Anki esté abierto y de que el complemento AnkiConnect esté instalado.</translation>
+        </message>
+    </context>
+    <context>
         <name>AppSectionNavBar</name>
         <message>
             <source>Грамматика</source>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="ru_RU">
     <context>
+        <name>AnkiConnectError</name>
+        <message>
+            <source>Anki вернул ошибку: %1</source>
+            <translation>Anki a renvoyé une erreur : %1</translation>
+        </message>
+        <message>
+            <source>Anki прислал неожиданный ответ.</source>
+            <translation>Anki a envoyé une réponse inattendue.</translation>
+        </message>
+        <message>
+            <source>Не удалось подключиться к Anki. Убедись, что Anki запущен и установлен аддон AnkiConnect.</source>
+            <translation>Impossible de se connecter à Anki. Vérifie qu'Anki est ouvert et que le module AnkiConnect est installé.</translation>
+        </message>
+    </context>
+    <context>
         <name>AppSectionNavBar</name>
         <message>
             <source>Грамматика</source>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="ru_RU">
     <context>
+        <name>AnkiConnectError</name>
+        <message>
+            <source>Anki вернул ошибку: %1</source>
+            <translation>Anki がエラーを返しました: %1</translation>
+        </message>
+        <message>
+            <source>Anki прислал неожиданный ответ.</source>
+            <translation>Anki から予期しない応答がありました。</translation>
+        </message>
+        <message>
+            <source>Не удалось подключиться к Anki. Убедись, что Anki запущен и установлен аддон AnkiConnect.</source>
+            <translation>Anki に接続できませんでした。Anki が起動していて、AnkiConnect アドオンがインストールされているか確認してください。</translation>
+        </message>
+    </context>
+    <context>
         <name>AppSectionNavBar</name>
         <message>
             <source>Грамматика</source>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="ru_RU">
     <context>
+        <name>AnkiConnectError</name>
+        <message>
+            <source>Anki вернул ошибку: %1</source>
+            <translation>Anki 返回了错误：%1</translation>
+        </message>
+        <message>
+            <source>Anki прислал неожиданный ответ.</source>
+            <translation>Anki 返回了意外的响应。</translation>
+        </message>
+        <message>
+            <source>Не удалось подключиться к Anki. Убедись, что Anki запущен и установлен аддон AnkiConnect.</source>
+            <translation>无法连接到 Anki。请确认 Anki 正在运行，并已安装 AnkiConnect 插件。</translation>
+        </message>
+    </context>
+    <context>
         <name>AppSectionNavBar</name>
         <message>
             <source>Грамматика</source>
