@@ -50,6 +50,13 @@
         </message>
     </context>
     <context>
+        <name>LanguageDetector</name>
+        <message>
+            <source>По всей видимости, это %1 язык</source>
+            <translation>La langue semble être : %1</translation>
+        </message>
+    </context>
+    <context>
         <name>ReviewWindowController</name>
         <message>
             <source>Повторение</source>
