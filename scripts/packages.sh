@@ -6,7 +6,7 @@ QM_BUILD_PACKAGES=(
     qt6-multimedia-dev qcoro-qt6-dev libqt6sql6-sqlite libgl-dev libegl-dev libxkbcommon-dev
     libsqlite3-dev libicu-dev libatspi2.0-dev libglib2.0-dev
     libx11-dev libxi-dev libxext-dev libxtst-dev libxfixes-dev
-    libtesseract-dev libleptonica-dev libespeak-ng-dev libcld2-dev libsystemd-dev
+    libtesseract-dev libleptonica-dev libespeak-ng-dev libcld2-dev libsystemd-dev zlib1g-dev
 )
 # What the application uses at run time.
 QM_RUNTIME_PACKAGES=(
@@ -16,6 +16,7 @@ QM_RUNTIME_PACKAGES=(
     tesseract-ocr-deu tesseract-ocr-ita tesseract-ocr-por tesseract-ocr-chi-sim tesseract-ocr-jpn
     tesseract-ocr-kor tesseract-ocr-tur tesseract-ocr-ara
     espeak-ng espeak-ng-data
+    dict-freedict-eng-spa dict-freedict-spa-eng
     gstreamer1.0-plugins-good gstreamer1.0-plugins-base qt6-gtk-platformtheme
     fonts-noto-core fonts-noto-color-emoji fonts-noto-cjk
 )
