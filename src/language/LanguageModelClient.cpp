@@ -1,0 +1,238 @@
+#include "language/LanguageModelClient.h"
+
+#include "diagnostics/QMLog.h"
+#include "language/CancellationToken.h"
+#include "preferences/DefaultsStore.h"
+
+#include <QCoroNetworkReply>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+
+// An available model is trusted for a minute; after a failure the server is asked again soon.
+constexpr int kAvailableCacheSeconds = 60;
+constexpr int kUnavailableCacheSeconds = 5;
+
+bool mentionsContentFilter(const QString& text)
+{
+    const QString lower = text.toLower();
+    return lower.contains(QLatin1String("content filter")) || lower.contains(QLatin1String("content_filter"))
+        || lower.contains(QLatin1String("content policy"));
+}
+
+QString errorMessage(const QJsonObject& body)
+{
+    const QJsonValue error = body.value(QStringLiteral("error"));
+    if (error.isObject())
+        return error.toObject().value(QStringLiteral("message")).toString();
+    return error.toString();
+}
+
+// A network exchange with a connect limit and a limit on the whole answer.
+struct Exchange
+{
+    QByteArray body;
+    int status = 0;
+    QString transportError; // empty when an HTTP answer arrived
+};
+
+QCoro::Task<Exchange> exchange(QNetworkAccessManager& network, QNetworkRequest request, std::optional<QByteArray> post,
+                               int connectMs, int totalMs, std::shared_ptr<CancellationToken> cancel)
+{
+    QNetworkReply* reply = post ? network.post(request, *post) : network.get(request);
+    std::unique_ptr<QNetworkReply, void (*)(QNetworkReply*)> owned(reply, [](QNetworkReply* r) { r->deleteLater(); });
+    QString reason;
+    QTimer connectTimer, totalTimer;
+    connectTimer.setSingleShot(true);
+    totalTimer.setSingleShot(true);
+    QObject::connect(&connectTimer, &QTimer::timeout, reply, [&reason, reply] {
+        reason = QStringLiteral("could not connect in time");
+        reply->abort();
+    });
+    QObject::connect(&totalTimer, &QTimer::timeout, reply, [&reason, reply] {
+        reason = QStringLiteral("timed out");
+        reply->abort();
+    });
+    QObject::connect(reply, &QNetworkReply::requestSent, &connectTimer, &QTimer::stop);
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, &connectTimer, &QTimer::stop);
+    if (cancel) {
+        QObject::connect(cancel.get(), &CancellationToken::cancelled, reply, [&reason, reply] {
+            reason = QStringLiteral("cancelled");
+            reply->abort();
+        });
+    }
+    connectTimer.start(connectMs);
+    totalTimer.start(totalMs);
+    if (cancel && cancel->isCancelled()) {
+        reason = QStringLiteral("cancelled");
+        reply->abort();
+    }
+    co_await qCoro(reply).waitForFinished();
+    // The reply outlives this frame until deleteLater runs; a late cancel must not reach `reason`.
+    if (cancel)
+        QObject::disconnect(cancel.get(), nullptr, reply, nullptr);
+    Exchange result;
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (!reason.isEmpty() || status.isNull()) {
+        result.transportError = reason.isEmpty() ? reply->errorString() : reason;
+        co_return result;
+    }
+    result.status = status.toInt();
+    result.body = reply->readAll();
+    co_return result;
+}
+
+} // namespace
+
+LanguageModelClient::LanguageModelClient(const DefaultsStore& settings, QObject* parent)
+    : QObject(parent)
+    , m_settings(settings)
+{
+    // The model server runs on this machine: no proxy may see the user's text.
+    m_network.setProxy(QNetworkProxy::NoProxy);
+}
+
+void LanguageModelClient::setTimeoutsForTesting(int connectMs, int totalMs)
+{
+    m_connectTimeoutMs = connectMs;
+    m_totalTimeoutOverrideMs = totalMs;
+}
+
+QUrl LanguageModelClient::endpoint(const QString& path) const
+{
+    QString base = m_settings.string(kBaseUrlKey).value_or(kDefaultBaseUrl);
+    while (base.endsWith(QLatin1Char('/')))
+        base.chop(1);
+    return QUrl(base + path);
+}
+
+QString LanguageModelClient::configuredModel() const
+{
+    return m_settings.string(kModelKey).value_or(QString()).trimmed();
+}
+
+int LanguageModelClient::totalTimeoutMs() const
+{
+    if (m_totalTimeoutOverrideMs > 0)
+        return m_totalTimeoutOverrideMs;
+    return static_cast<int>(m_settings.integer(kTimeoutKey, 1, 3600).value_or(kDefaultTimeoutSeconds) * 1000);
+}
+
+QCoro::Task<LanguageModelClient::Availability> LanguageModelClient::availability()
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const int keep = m_cached.isAvailable ? kAvailableCacheSeconds : kUnavailableCacheSeconds;
+    if (m_checkedAt.isValid() && m_checkedAt.secsTo(now) < keep)
+        co_return m_cached;
+
+    QPointer<LanguageModelClient> self(this);
+    QNetworkRequest request(endpoint(QStringLiteral("/models")));
+    const Exchange answer
+        = co_await exchange(m_network, request, std::nullopt, m_connectTimeoutMs, totalTimeoutMs(), nullptr);
+    if (!self)
+        co_return Availability { false, {}, QStringLiteral("shutting down") };
+    Availability result;
+    if (!answer.transportError.isEmpty()) {
+        result.reason = QStringLiteral("model server unreachable: ") + answer.transportError;
+    } else if (answer.status != 200) {
+        result.reason = QStringLiteral("model server answered HTTP %1").arg(answer.status);
+    } else {
+        QStringList models;
+        for (const QJsonValue& entry : QJsonDocument::fromJson(answer.body).object().value(QStringLiteral("data")).toArray())
+            models << entry.toObject().value(QStringLiteral("id")).toString();
+        models.removeAll(QString());
+        const QString wanted = configuredModel();
+        if (models.isEmpty())
+            result.reason = QStringLiteral("the model server lists no models");
+        else if (!wanted.isEmpty() && !models.contains(wanted))
+            result.reason = QStringLiteral("model \"%1\" is not served (served: %2)").arg(wanted, models.join(QStringLiteral(", ")));
+        else
+            result = { true, wanted.isEmpty() ? models.first() : wanted, {} };
+    }
+    if (!result.isAvailable)
+        qCInfo(lcTranslation).noquote() << "Language model unavailable:" << result.reason;
+    m_cached = result;
+    m_checkedAt = QDateTime::currentDateTimeUtc();
+    co_return result;
+}
+
+QJsonObject LanguageModelClient::requestBody(const QString& model, const QString& instructions, const QString& prompt,
+                                             const ModelSchema& schema)
+{
+    const QJsonArray messages {
+        QJsonObject { { QStringLiteral("role"), QStringLiteral("system") }, { QStringLiteral("content"), instructions } },
+        QJsonObject { { QStringLiteral("role"), QStringLiteral("user") }, { QStringLiteral("content"), prompt } },
+    };
+    return { { QStringLiteral("model"), model },
+             { QStringLiteral("messages"), messages },
+             { QStringLiteral("temperature"), 0 },
+             { QStringLiteral("top_k"), 1 },
+             { QStringLiteral("seed"), kSeed },
+             { QStringLiteral("stream"), false },
+             { QStringLiteral("response_format"), schema.responseFormat() } };
+}
+
+LanguageModelClient::Result LanguageModelClient::classify(int httpStatus, const QByteArray& body,
+                                                          const ModelSchema& schema)
+{
+    const QJsonObject answer = QJsonDocument::fromJson(body).object();
+    if (httpStatus < 200 || httpStatus >= 300) {
+        const QString message = errorMessage(answer);
+        const QString description = QStringLiteral("HTTP %1: %2").arg(httpStatus).arg(message.isEmpty() ? QString::fromUtf8(body.left(200)) : message);
+        if (mentionsContentFilter(message))
+            return Error { ErrorKind::GuardrailViolation, description };
+        return Error { ErrorKind::OtherGeneration, description };
+    }
+    const QJsonObject choice = answer.value(QStringLiteral("choices")).toArray().first().toObject();
+    const QString finish = choice.value(QStringLiteral("finish_reason")).toString();
+    const QJsonObject message = choice.value(QStringLiteral("message")).toObject();
+    if (finish == QLatin1String("content_filter"))
+        return Error { ErrorKind::GuardrailViolation, QStringLiteral("the answer was stopped by a content filter") };
+    const QJsonValue refusal = message.value(QStringLiteral("refusal"));
+    if (refusal.isString() && !refusal.toString().isEmpty())
+        return Error { ErrorKind::Refusal, refusal.toString() };
+    if (finish == QLatin1String("length"))
+        return Error { ErrorKind::OtherGeneration, QStringLiteral("the answer was cut off at the length limit") };
+    if (choice.isEmpty() || !message.value(QStringLiteral("content")).isString())
+        return Error { ErrorKind::OtherGeneration, QStringLiteral("the server sent no answer") };
+    QJsonParseError parseError {};
+    const QJsonDocument content
+        = QJsonDocument::fromJson(message.value(QStringLiteral("content")).toString().toUtf8(), &parseError);
+    if (parseError.error != QJsonParseError::NoError || !content.isObject())
+        return Error { ErrorKind::OtherGeneration, QStringLiteral("the answer is not a JSON object") };
+    if (!schema.validates(content.object()))
+        return Error { ErrorKind::OtherGeneration,
+                       QStringLiteral("the answer does not match the %1 schema").arg(schema.typeName) };
+    return content.object();
+}
+
+QCoro::Task<LanguageModelClient::Result> LanguageModelClient::respond(QString instructions, QString prompt,
+                                                                      ModelSchema schema,
+                                                                      std::shared_ptr<CancellationToken> cancel)
+{
+    QPointer<LanguageModelClient> self(this);
+    const Availability available = co_await availability();
+    if (!self)
+        co_return Error { ErrorKind::Other, QStringLiteral("shutting down") };
+    if (!available.isAvailable)
+        co_return Error { ErrorKind::Other, available.reason };
+    QNetworkRequest request(endpoint(QStringLiteral("/chat/completions")));
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
+    const QByteArray body
+        = QJsonDocument(requestBody(available.model, instructions, prompt, schema)).toJson(QJsonDocument::Compact);
+    const Exchange answer
+        = co_await exchange(m_network, request, body, m_connectTimeoutMs, totalTimeoutMs(), std::move(cancel));
+    if (!self)
+        co_return Error { ErrorKind::Other, QStringLiteral("shutting down") };
+    if (!answer.transportError.isEmpty()) {
+        // The server may have gone away: ask again before the next request.
+        forgetAvailability();
+        co_return Error { ErrorKind::Other, answer.transportError };
+    }
+    co_return classify(answer.status, answer.body, schema);
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "language/ModelSchema.h"
+
+#include <QCoroTask>
+#include <QDateTime>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QObject>
+#include <QUrl>
+
+#include <memory>
+#include <variant>
+
+class CancellationToken;
+class DefaultsStore;
+
+// The local language model behind an OpenAI-compatible chat API (llama-server, Ollama,
+// LM Studio, vLLM, LocalAI). One request per answer: the instructions as the system message,
+// the prompt as the user message, the record's JSON schema as structured output, greedy decoding.
+class LanguageModelClient : public QObject
+{
+    Q_OBJECT
+public:
+    static inline const QString kBaseUrlKey = QStringLiteral("languageModel.baseURL");
+    static inline const QString kModelKey = QStringLiteral("languageModel.model");
+    static inline const QString kTimeoutKey = QStringLiteral("languageModel.timeoutSeconds");
+    static inline const QString kDefaultBaseUrl = QStringLiteral("http://127.0.0.1:11434/v1");
+    static constexpr int kDefaultTimeoutSeconds = 60;
+    static constexpr int kConnectTimeoutMs = 2000;
+    static constexpr int kSeed = 42;
+
+    struct Availability
+    {
+        bool isAvailable = false;
+        QString model; // the model that answers requests
+        QString reason; // why not, for the log
+    };
+
+    enum class ErrorKind { GuardrailViolation, Refusal, OtherGeneration, Other };
+    struct Error
+    {
+        ErrorKind kind;
+        QString description;
+    };
+    using Result = std::variant<QJsonObject, Error>;
+
+    explicit LanguageModelClient(const DefaultsStore& settings, QObject* parent = nullptr);
+
+    // Asks the server which models it serves; an answer is kept for a short while.
+    QCoro::Task<Availability> availability();
+    // One structured answer. `cancel` may be null.
+    QCoro::Task<Result> respond(QString instructions, QString prompt, ModelSchema schema,
+                                std::shared_ptr<CancellationToken> cancel = nullptr);
+
+    // The request body, as it is sent.
+    static QJsonObject requestBody(const QString& model, const QString& instructions, const QString& prompt,
+                                   const ModelSchema& schema);
+    // Sorts an answer (status, body) into a record or one of the four failures.
+    static Result classify(int httpStatus, const QByteArray& body, const ModelSchema& schema);
+
+    void setTimeoutsForTesting(int connectMs, int totalMs);
+    void forgetAvailability() { m_checkedAt = {}; }
+
+private:
+    QUrl endpoint(const QString& path) const;
+    QString configuredModel() const;
+    int totalTimeoutMs() const;
+
+    const DefaultsStore& m_settings;
+    QNetworkAccessManager m_network;
+    Availability m_cached;
+    QDateTime m_checkedAt;
+    int m_connectTimeoutMs = kConnectTimeoutMs;
+    int m_totalTimeoutOverrideMs = 0;
+};
