@@ -36,6 +36,13 @@
         </message>
     </context>
     <context>
+        <name>CardDatabase</name>
+        <message>
+            <source>Не удалось создать локальное хранилище карточек: </source>
+            <translation>Impossible de créer le stockage local des cartes : </translation>
+        </message>
+    </context>
+    <context>
         <name>FeedbackService</name>
         <message>
             <source>Quillmoor — отзыв</source>

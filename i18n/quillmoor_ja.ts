@@ -36,6 +36,13 @@
         </message>
     </context>
     <context>
+        <name>CardDatabase</name>
+        <message>
+            <source>Не удалось создать локальное хранилище карточек: </source>
+            <translation>ローカルのカード保存領域を作成できませんでした: </translation>
+        </message>
+    </context>
+    <context>
         <name>FeedbackService</name>
         <message>
             <source>Quillmoor — отзыв</source>

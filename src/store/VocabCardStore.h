@@ -1,0 +1,75 @@
+#pragma once
+
+#include "preferences/SharedInstance.h"
+#include "store/FSRSRating.h"
+#include "store/VocabCard.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QSet>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class CardDatabase;
+
+// Vocabulary cards, their review logs and unlocked achievements in the card database. Each
+// operation is one transaction; writes report failure instead of pretending to succeed.
+class VocabCardStore : public SharedInstance<VocabCardStore>
+{
+public:
+    struct NewCard
+    {
+        QString word;
+        QString sentence;
+        QString translatedWord;
+        std::optional<QString> translatedSentence;
+        std::optional<QString> etymology;
+        std::optional<QString> phonetic;
+        std::optional<QByteArray> pronunciationAudio;
+        QString pronunciationAudioExtension = QStringLiteral("mp3");
+        std::optional<QByteArray> imageData;
+        std::optional<QString> imageFileExtension;
+        QString deckName;
+    };
+    struct CardStats
+    {
+        int learning = 0;
+        int mastered = 0;
+    };
+
+    explicit VocabCardStore(CardDatabase& database);
+
+    // The card as stored, or nullopt when it could not be written.
+    std::optional<VocabCard> addCard(const NewCard& card);
+    bool attachImage(qint64 cardId, const QByteArray& imageData, const QString& imageFileExtension);
+    // The card with its audio and picture loaded.
+    std::optional<VocabCard> cardWithMedia(qint64 cardId) const;
+
+    // Due now, oldest due first (ties by id); only one deck when given.
+    QList<VocabCard> dueCards(const std::optional<QString>& deck = std::nullopt) const;
+    QList<VocabCard> allCards(const std::optional<QString>& deck = std::nullopt) const;
+    // Distinct deck names in code-point order.
+    QStringList decks() const;
+
+    // Schedules the rating and appends its log in one transaction; the updated card, or nullopt
+    // when nothing was written.
+    std::optional<VocabCard> recordReview(qint64 cardId, FSRSRating rating, double durationSeconds);
+
+    int currentStreak() const;
+    CardStats cardStats(const std::optional<QString>& deck = std::nullopt) const;
+    std::optional<double> successRate(int days) const;
+    QSet<QString> unlockedAchievementIDs() const;
+
+    // Tests pin the clock.
+    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+
+private:
+    QList<VocabCard> fetch(const QString& where, const QVariantList& values, const QString& order) const;
+    std::optional<VocabCard> card(qint64 id) const;
+    bool hasReviewOn(const QDate& day) const;
+
+    CardDatabase& m_database;
+    std::function<QDateTime()> m_clock;
+};
