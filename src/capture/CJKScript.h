@@ -2,14 +2,16 @@
 
 #include <QString>
 
-// Classifies text by East Asian script.
+// Classifies text by Unicode script (East Asian scripts and Han ideographs).
 namespace CJKScript {
 
-// Any scalar in a CJK range: Han, kana, Hangul syllables, compatibility ideographs.
+// True when any scalar of the text is Han, kana or a Hangul syllable.
 bool isPresent(const QString& text);
-// Every scalar is Han; an empty text counts as true.
+
+// True when every scalar is a Han ideograph; an empty text counts as true.
 bool isPureHanScript(const QString& text);
-bool isCJKScalar(char32_t c);
-bool isHanScalar(char32_t c);
+
+bool isCJKScalar(char32_t scalar);
+bool isHanScalar(char32_t scalar);
 
 } // namespace CJKScript

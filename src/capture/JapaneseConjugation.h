@@ -4,14 +4,16 @@
 #include <QString>
 #include <QStringList>
 
-// The few Japanese inflection endings the capture needs: to keep a verb or adjective together
-// with its endings, and to guess dictionary forms of an inflected word.
+// Inflection endings that keep a Japanese verb or adjective together with its endings,
+// and dictionary-form candidates for an inflected form.
 namespace JapaneseConjugation {
 
 const QSet<QString>& continuationTokens();
-// How many tokens right after `index` are continuation tokens, at most 3.
+
+// Number (0 to 3) of consecutive continuation tokens right after tokens[index].
 int continuationCount(const QStringList& tokens, qsizetype index);
-// The word itself, then dictionary-form guesses, without duplicates or empty strings.
+
+// The word itself, then plausible dictionary forms, without duplicates or empty strings.
 QStringList dictionaryFormCandidates(const QString& word);
 
 } // namespace JapaneseConjugation

@@ -1,20 +1,17 @@
 #pragma once
 
-#include <QList>
 #include <QString>
-
-#include <optional>
 
 // Picks the sentence of a text that contains a word.
 namespace SentenceExtractor {
 
-// The first sentence containing `word` (case-insensitive), trimmed; the whole text when the word
-// or the text is empty or no sentence contains it. When `wordOffset` (UTF-16, into `text`) is
-// known, the sentence around that offset is taken if it contains the word, so that "the" in a
-// later sentence does not return an earlier one that contains "there".
-QString sentence(const QString& text, const QString& word, std::optional<qsizetype> wordOffset = std::nullopt);
+// The first sentence containing the word (case-insensitive), trimmed; the text unchanged when
+// the word or the text is empty or no sentence contains the word.
+QString sentence(const QString& text, const QString& word);
 
-// Sentence boundaries as [start, end) UTF-16 ranges, in order.
-QList<std::pair<qsizetype, qsizetype>> sentenceRanges(const QString& text);
+// As above, but when the caller knows where the word is (a UTF-16 offset into the text), the
+// sentence around that offset is returned, so a word that also occurs inside an earlier
+// sentence ("the" in "there") does not pick that earlier sentence.
+QString sentence(const QString& text, const QString& word, qsizetype wordOffset);
 
 } // namespace SentenceExtractor
