@@ -1,4 +1,6 @@
 #include "hotkeys/HotkeyCombo.h"
+#include "hotkeys/HotkeyEventRouter.h"
+#include "platform/GlobalKeyMonitor.h"
 #include "hotkeys/HotkeyFormatter.h"
 #include "hotkeys/HotkeyManager.h"
 #include "hotkeys/HotkeyMatcher.h"
@@ -496,6 +498,33 @@ private Q_SLOTS:
         QFETCH(bool, sameTrigger);
         QCOMPARE(a == b, equal);
         QCOMPARE(a.sameTrigger(b), sameTrigger);
+    }
+
+    void routerKeepsModifierKeysOutOfHeldKeys()
+    {
+        DefaultsStore store(m_home->defaultsFile());
+        HotkeyManager manager(store);
+        registerLinuxDefaults(manager);
+        QStringList fired;
+        HotkeyMatcher matcher(manager, HotkeyMatcher::Hooks{[&](const QString& id) { fired << id; }, {}, {}});
+        auto event = [](GlobalKeyEvent::Type type, int keycode, bool modifierKey, quint32 modifiers) {
+            GlobalKeyEvent e;
+            e.type = type;
+            e.nativeKeycode = keycode;
+            e.isModifierKey = modifierKey;
+            e.modifiers = modifiers;
+            return e;
+        };
+        using T = GlobalKeyEvent::Type;
+        HotkeyEventRouter::dispatch(event(T::KeyDown, 64, true, kAlt), matcher);
+        QCOMPARE(fired, QStringList{QStringLiteral("word")});
+        QCOMPARE(matcher.heldKeys().count(), 0);
+        HotkeyEventRouter::dispatch(event(T::KeyDown, 38, false, kAlt), matcher);
+        QVERIFY(matcher.heldKeys().isDown(0));
+        HotkeyEventRouter::dispatch(event(T::KeyUp, 38, false, kAlt), matcher);
+        QVERIFY(!matcher.heldKeys().isDown(0));
+        HotkeyEventRouter::dispatch(event(T::KeyDown, 300, false, 0), matcher);
+        QCOMPARE(matcher.heldKeys().count(), 0);
     }
 
     void selfMadeMarker()

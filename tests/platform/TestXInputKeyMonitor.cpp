@@ -1,4 +1,5 @@
 #include "hotkeys/HotkeyCombo.h"
+#include "hotkeys/HotkeyEventRouter.h"
 #include "hotkeys/HotkeyManager.h"
 #include "hotkeys/HotkeyMatcher.h"
 #include "hotkeys/VirtualKeyCodes.h"
@@ -99,14 +100,8 @@ private Q_SLOTS:
         connect(monitor.get(), &GlobalKeyMonitor::keyEvent, this, [&](const GlobalKeyEvent& e) {
             if (e.type == GlobalKeyEvent::Type::KeyDown)
                 lastDownKeycode = e.nativeKeycode;
-            const quint16 vk = *VirtualKeyCodes::fromXKeycode(e.nativeKeycode);
-            if (e.isModifierKey)
-                matcher.handleFlagsChanged(e.modifiers);
-            else if (e.type == GlobalKeyEvent::Type::KeyDown)
-                matcher.handleKeyDown(vk, e.modifiers, false);
-            else
-                matcher.handleKeyUp(vk);
         });
+        HotkeyEventRouter::attach(*monitor, matcher);
         QVERIFY(monitor->start());
         QSignalSpy events(monitor.get(), &GlobalKeyMonitor::keyEvent);
 
