@@ -52,13 +52,9 @@ qm_desktop_start()
     trayer --edge top --align right --widthtype request --height 24 --SetDockType true --transparent false \
         >"$dir/tray.log" 2>&1 &
     QM_DESKTOP_PIDS+=($!)
-    for i in $(seq 1 50); do
-        xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1
-        xdpyinfo >/dev/null 2>&1 && xprop -root 2>/dev/null | grep -q . && break
-        sleep 0.1
-    done
-    # The tray owns the _NET_SYSTEM_TRAY_S0 selection once it is up.
-    for i in $(seq 1 50); do
+    # The tray owns the _NET_SYSTEM_TRAY_S0 selection once its window is up; a loaded machine
+    # may take several seconds.
+    for i in $(seq 1 150); do
         xwininfo -root -tree 2>/dev/null | grep -qi trayer && break
         sleep 0.1
     done

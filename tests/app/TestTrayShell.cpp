@@ -74,7 +74,7 @@ private Q_SLOTS:
 
     void trayIconIsShown()
     {
-        QVERIFY2(Waits::waitUntil([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 5000),
+        QVERIFY2(Waits::waitUntil([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 20000),
                  "no tray host is running in this session");
         QuillmoorApp& app = makeApp(true);
         app.start();

@@ -1,0 +1,50 @@
+#include "hotkeys/VirtualKeyCodes.h"
+
+#include <utility>
+
+namespace VirtualKeyCodes {
+namespace {
+
+// X keycode (evdev) → virtual key code, by physical position on the ANSI/ISO keyboard.
+constexpr std::pair<int, quint16> kTable[] = {
+    {9, 53},   {10, 18},  {11, 19},  {12, 20},  {13, 21},  {14, 23},  {15, 22},  {16, 26},
+    {17, 28},  {18, 25},  {19, 29},  {20, 27},  {21, 24},  {22, 51},  {23, 48},  {24, 12},
+    {25, 13},  {26, 14},  {27, 15},  {28, 17},  {29, 16},  {30, 32},  {31, 34},  {32, 31},
+    {33, 35},  {34, 33},  {35, 30},  {36, 36},  {38, 0},   {39, 1},   {40, 2},   {41, 3},
+    {42, 5},   {43, 4},   {44, 38},  {45, 40},  {46, 37},  {47, 41},  {48, 39},  {49, 50},
+    {51, 42},  {52, 6},   {53, 7},   {54, 8},   {55, 9},   {56, 11},  {57, 45},  {58, 46},
+    {59, 43},  {60, 47},  {61, 44},  {63, 67},  {65, 49},  {67, 122}, {68, 120}, {69, 99},
+    {70, 118}, {71, 96},  {72, 97},  {73, 98},  {74, 100}, {75, 101}, {76, 109}, {79, 89},
+    {80, 91},  {81, 92},  {82, 78},  {83, 86},  {84, 87},  {85, 88},  {86, 69},  {87, 83},
+    {88, 84},  {89, 85},  {90, 82},  {91, 65},  {94, 10},  {95, 103}, {96, 111}, {104, 76},
+    {106, 75}, {110, 115}, {111, 126}, {112, 116}, {113, 123}, {114, 124}, {115, 119},
+    {116, 125}, {117, 121}, {119, 117}, {125, 81}, {191, 105}, {192, 107},
+    {193, 113}, {194, 106}, {195, 64},  {196, 79},  {197, 80},  {198, 90},  {77, 71},
+    {118, 114},
+};
+
+} // namespace
+
+std::optional<quint16> fromXKeycode(int xKeycode)
+{
+    if (xKeycode < 8 || xKeycode > 255)
+        return std::nullopt;
+    for (const auto& [x, vk] : kTable) {
+        if (x == xKeycode)
+            return vk;
+    }
+    return quint16(PrivateBase + xKeycode);
+}
+
+std::optional<int> toXKeycode(quint16 virtualKey)
+{
+    if (virtualKey >= PrivateBase + 8 && virtualKey <= PrivateBase + 255)
+        return int(virtualKey - PrivateBase);
+    for (const auto& [x, vk] : kTable) {
+        if (vk == virtualKey)
+            return x;
+    }
+    return std::nullopt;
+}
+
+} // namespace VirtualKeyCodes
