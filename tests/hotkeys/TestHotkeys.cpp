@@ -62,13 +62,6 @@ class TestHotkeys : public QObject
 private:
     std::unique_ptr<TempXdgHome> m_home;
 
-    QJsonObject fileObject() const
-    {
-        QFile file(m_home->defaultsFile());
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        return QJsonDocument::fromJson(file.readAll()).object();
-    }
 
 private Q_SLOTS:
     void init() { m_home = std::make_unique<TempXdgHome>(); }
@@ -258,7 +251,7 @@ private Q_SLOTS:
         manager.registerAction(QStringLiteral("word"), QStringLiteral("t"), std::nullopt, modifiersOnly(kAlt));
         QCOMPARE(manager.combo(QStringLiteral("word")), expected);
         // Registration reads and never writes.
-        QCOMPARE(fileObject(), QJsonDocument::fromJson(json).object());
+        QCOMPARE(m_home->defaultsFileObject(), QJsonDocument::fromJson(json).object());
     }
 
     void registrationNeverWrites()
@@ -298,14 +291,14 @@ private Q_SLOTS:
         QSignalSpy changed(&manager, &HotkeyManager::comboChanged);
 
         manager.setCombo(keyed(kCtrl | kShift, 96, QStringLiteral("F5")), QStringLiteral("selection"));
-        QJsonObject file = fileObject();
+        QJsonObject file = m_home->defaultsFileObject();
         QCOMPARE(file.value(QStringLiteral("hotkey.selection")).toInteger(), qint64(kCtrl | kShift));
         QCOMPARE(file.value(QStringLiteral("hotkey.selection.keyCode")).toInteger(), 96);
         QCOMPARE(file.value(QStringLiteral("hotkey.selection.keyLabel")).toString(), QStringLiteral("F5"));
         QCOMPARE(changed.count(), 1);
 
         manager.setCombo(modifiersOnly(kSuper), QStringLiteral("selection"));
-        file = fileObject();
+        file = m_home->defaultsFileObject();
         QCOMPARE(file.value(QStringLiteral("hotkey.selection")).toInteger(), qint64(kSuper));
         QVERIFY(!file.contains(QStringLiteral("hotkey.selection.keyCode")));
         QVERIFY(!file.contains(QStringLiteral("hotkey.selection.keyLabel")));

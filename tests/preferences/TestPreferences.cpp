@@ -24,13 +24,6 @@ private:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    QJsonObject fileObject() const
-    {
-        QFile file(m_home->defaultsFile());
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        return QJsonDocument::fromJson(file.readAll()).object();
-    }
 
 private Q_SLOTS:
     void init() { m_home = std::make_unique<TempXdgHome>(); }
@@ -68,7 +61,7 @@ private Q_SLOTS:
             prefs.notifications().setReminderHour(7);
             prefs.onboarding().setHasCompletedOnboarding(true);
         }
-        const QJsonObject stored = fileObject();
+        const QJsonObject stored = m_home->defaultsFileObject();
         QCOMPARE(stored.value(QStringLiteral("anki.deckName")).toString(), QStringLiteral("Español::Palabras"));
         QCOMPARE(stored.value(QStringLiteral("appearance.cardSize")).toString(), QStringLiteral("spacious"));
         QCOMPARE(stored.value(QStringLiteral("translation.mode")).toString(), QStringLiteral("monolingual"));
@@ -146,18 +139,18 @@ private Q_SLOTS:
         Preferences prefs(m_home->defaultsFile());
         prefs.notifications().setReminderHour(25);
         QCOMPARE(prefs.notifications().reminderHour(), 19);
-        QVERIFY(!fileObject().contains(QStringLiteral("notifications.reviewReminder.hour")));
+        QVERIFY(!m_home->defaultsFileObject().contains(QStringLiteral("notifications.reviewReminder.hour")));
     }
 
     void clearingOptionalRemovesKey()
     {
         Preferences prefs(m_home->defaultsFile());
         prefs.interfaceLanguage().setLanguageCode(QStringLiteral("fr"));
-        QVERIFY(fileObject().contains(QStringLiteral("interface.languageCode")));
+        QVERIFY(m_home->defaultsFileObject().contains(QStringLiteral("interface.languageCode")));
         QSignalSpy changed(&prefs.interfaceLanguage(), &InterfaceLanguagePreferences::languageCodeChanged);
         prefs.interfaceLanguage().setLanguageCode(std::nullopt);
         QCOMPARE(changed.count(), 1);
-        QVERIFY(!fileObject().contains(QStringLiteral("interface.languageCode")));
+        QVERIFY(!m_home->defaultsFileObject().contains(QStringLiteral("interface.languageCode")));
         QVERIFY(!prefs.store().contains(QStringLiteral("interface.languageCode")));
     }
 
@@ -168,7 +161,7 @@ private Q_SLOTS:
         writeFile("{\"interface.languageCode\":5,\"translation.studyLanguageCode\":\"de\",\"anki.deckName\":\"X\"}");
         Preferences prefs(m_home->defaultsFile());
         QCOMPARE(prefs.interfaceLanguage().languageCode(), std::nullopt);
-        const QJsonObject stored = fileObject();
+        const QJsonObject stored = m_home->defaultsFileObject();
         QVERIFY(!stored.contains(QStringLiteral("interface.languageCode")));
         QCOMPARE(stored.value(QStringLiteral("translation.studyLanguageCode")).toString(), QStringLiteral("de"));
         QCOMPARE(stored.value(QStringLiteral("anki.deckName")).toString(), QStringLiteral("X"));
@@ -196,7 +189,7 @@ private Q_SLOTS:
         QCOMPARE(kept.readAll(), bytes);
 
         prefs.anki().setDeckName(QStringLiteral("Next"));
-        QCOMPARE(fileObject().value(QStringLiteral("anki.deckName")).toString(), QStringLiteral("Next"));
+        QCOMPARE(m_home->defaultsFileObject().value(QStringLiteral("anki.deckName")).toString(), QStringLiteral("Next"));
         Preferences reloaded(m_home->defaultsFile());
         QCOMPARE(reloaded.anki().deckName(), QStringLiteral("Next"));
     }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QHash>
 #include <QString>
 #include <QTemporaryDir>
@@ -20,6 +23,14 @@ public:
     QString dataHome() const { return root() + QStringLiteral("/data"); }
     QString defaultsFile() const { return configHome() + QStringLiteral("/quillmoor/defaults.json"); }
     QString diagnosticsFile() const { return dataHome() + QStringLiteral("/quillmoor/diagnostics.log"); }
+    // The defaults file as it is on disk; empty when it is missing or unreadable.
+    QJsonObject defaultsFileObject() const
+    {
+        QFile file(defaultsFile());
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QJsonDocument::fromJson(file.readAll()).object();
+    }
 
 private:
     QTemporaryDir m_dir;
