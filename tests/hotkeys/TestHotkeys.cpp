@@ -62,7 +62,6 @@ class TestHotkeys : public QObject
 private:
     std::unique_ptr<TempXdgHome> m_home;
 
-
 private Q_SLOTS:
     void init() { m_home = std::make_unique<TempXdgHome>(); }
     void cleanup() { m_home.reset(); }

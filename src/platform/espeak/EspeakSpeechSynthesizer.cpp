@@ -89,6 +89,16 @@ QString EspeakSpeechSynthesizer::voiceForLanguage(const QString& languageCode)
     return voices.value(languageCode);
 }
 
+namespace {
+// On the worker thread: the engine initialised and the voice chosen; records the sample rate.
+bool prepareOnWorker(const QString& languageCode, std::atomic<int>* rateOut)
+{
+    const int rate = ensureInitialised();
+    rateOut->store(rate);
+    return rate != 0 && selectVoice(languageCode);
+}
+} // namespace
+
 QCoro::Task<std::optional<QByteArray>> EspeakSpeechSynthesizer::synthesize(QString text, QString languageCode)
 {
     auto box = std::make_shared<SpeechCompletionBox>();
@@ -98,13 +108,11 @@ QCoro::Task<std::optional<QByteArray>> EspeakSpeechSynthesizer::synthesize(QStri
     QMetaObject::invokeMethod(
         m_worker,
         [box, text, languageCode, rateOut] {
-            const int rate = ensureInitialised();
-            rateOut->store(rate);
-            if (rate == 0 || !selectVoice(languageCode)) {
+            if (!prepareOnWorker(languageCode, rateOut)) {
                 box->resume(std::nullopt);
                 return;
             }
-            SynthesisJob job{{}, box, rate};
+            SynthesisJob job{{}, box, rateOut->load()};
             const QByteArray utf8 = text.toUtf8();
             const espeak_ERROR status = espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
                                                      espeakCHARS_UTF8, nullptr, &job);
@@ -127,9 +135,7 @@ QCoro::Task<std::optional<QString>> EspeakSpeechSynthesizer::transcribe(QString 
     QMetaObject::invokeMethod(
         m_worker,
         [box, text, languageCode, rateOut] {
-            const int rate = ensureInitialised();
-            rateOut->store(rate);
-            if (rate == 0 || !selectVoice(languageCode)) {
+            if (!prepareOnWorker(languageCode, rateOut)) {
                 box->resume(std::nullopt);
                 return;
             }
