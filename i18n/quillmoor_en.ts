@@ -41,6 +41,10 @@
             <source>Не удалось создать локальное хранилище карточек: </source>
             <translation>Couldn't create the local card store: </translation>
         </message>
+        <message>
+            <source>файл %1 записан более новой версией Quillmoor (версия схемы %2, эта версия знает %3) и оставлен без изменений</source>
+            <translation>the file %1 was written by a newer version of Quillmoor (schema version %2, this version knows %3) and was left unchanged</translation>
+        </message>
     </context>
     <context>
         <name>FeedbackService</name>

@@ -41,6 +41,10 @@
             <source>Не удалось создать локальное хранилище карточек: </source>
             <translation>No se pudo crear el almacén local de tarjetas: </translation>
         </message>
+        <message>
+            <source>файл %1 записан более новой версией Quillmoor (версия схемы %2, эта версия знает %3) и оставлен без изменений</source>
+            <translation>el archivo %1 fue escrito por una versión más reciente de Quillmoor (versión de esquema %2; esta versión conoce la %3) y se ha dejado sin cambios</translation>
+        </message>
     </context>
     <context>
         <name>FeedbackService</name>

@@ -41,6 +41,10 @@
             <source>Не удалось создать локальное хранилище карточек: </source>
             <translation>Impossible de créer le stockage local des cartes : </translation>
         </message>
+        <message>
+            <source>файл %1 записан более новой версией Quillmoor (версия схемы %2, эта версия знает %3) и оставлен без изменений</source>
+            <translation>le fichier %1 a été écrit par une version plus récente de Quillmoor (version de schéma %2, cette version connaît la %3) et n’a pas été modifié</translation>
+        </message>
     </context>
     <context>
         <name>FeedbackService</name>

@@ -41,6 +41,10 @@
             <source>Не удалось создать локальное хранилище карточек: </source>
             <translation>ローカルのカード保存領域を作成できませんでした: </translation>
         </message>
+        <message>
+            <source>файл %1 записан более новой версией Quillmoor (версия схемы %2, эта версия знает %3) и оставлен без изменений</source>
+            <translation>ファイル %1 は新しいバージョンの Quillmoor で書き込まれています（スキーマ バージョン %2、このバージョンが扱えるのは %3 まで）。ファイルは変更していません</translation>
+        </message>
     </context>
     <context>
         <name>FeedbackService</name>
