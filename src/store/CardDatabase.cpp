@@ -44,9 +44,16 @@ const char* const kSchemaV1[] = {
     "CREATE INDEX grammar_review_log_date ON grammar_review_log(date)",
 };
 
-// Version 2: the grammar topic filter reads due cards of one topic through an index.
+// Version 2: indexes that answer the statistics without touching the rows: review logs by date
+// with their rating and duration, cards by stability (and deck), grammar due cards by topic.
 const char* const kSchemaV2[] = {
     "CREATE INDEX grammar_card_topic_due ON grammar_card(topic, due_date, id)",
+    "DROP INDEX IF EXISTS review_log_date",
+    "CREATE INDEX review_log_date ON review_log(date, rating, duration_seconds)",
+    "DROP INDEX IF EXISTS grammar_review_log_date",
+    "CREATE INDEX grammar_review_log_date ON grammar_review_log(date, rating, duration_seconds)",
+    "CREATE INDEX vocab_card_stability ON vocab_card(stability, reps)",
+    "CREATE INDEX vocab_card_deck_stability ON vocab_card(deck_name, stability, reps)",
 };
 
 bool exec(QSqlDatabase& db, const QString& sql, QString* error)

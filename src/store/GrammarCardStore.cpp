@@ -5,6 +5,7 @@
 #include "store/CardDatabase.h"
 #include "store/FSRSEngine.h"
 #include "store/ReviewLogTable.h"
+#include "store/SqliteStatement.h"
 #include "store/StoreSql.h"
 
 #include <QJsonArray>
@@ -37,26 +38,26 @@ QStringList choicesFromJson(const QString& json)
     return choices;
 }
 
-GrammarCard readCard(const QSqlQuery& q)
+GrammarCard readCard(const SqliteStatement& q)
 {
     GrammarCard card;
-    card.id = q.value(0).toLongLong();
-    card.exerciseType = q.value(1).toString();
-    card.source = q.value(2).toString();
-    card.bankExerciseID = readOptionalText(q.value(3));
-    card.topicID = q.value(4).toString();
-    card.topic = q.value(5).toString();
-    card.promptText = q.value(6).toString();
-    card.choices = choicesFromJson(q.value(7).toString());
-    card.correctAnswer = q.value(8).toString();
-    card.explanation = q.value(9).toString();
-    card.stability = q.value(10).toDouble();
-    card.difficulty = q.value(11).toDouble();
-    card.dueDate = fromMs(q.value(12));
-    card.lastReviewDate = readOptionalDate(q.value(13));
-    card.reps = q.value(14).toInt();
-    card.lapses = q.value(15).toInt();
-    card.createdAt = fromMs(q.value(16));
+    card.id = q.int64(0);
+    card.exerciseType = q.text(1);
+    card.source = q.text(2);
+    card.bankExerciseID = q.isNull(3) ? std::nullopt : std::optional(q.text(3));
+    card.topicID = q.text(4);
+    card.topic = q.text(5);
+    card.promptText = q.text(6);
+    card.choices = choicesFromJson(q.text(7));
+    card.correctAnswer = q.text(8);
+    card.explanation = q.text(9);
+    card.stability = q.real(10);
+    card.difficulty = q.real(11);
+    card.dueDate = fromMs(q.int64(12));
+    card.lastReviewDate = q.isNull(13) ? std::nullopt : std::optional(fromMs(q.int64(13)));
+    card.reps = int(q.int64(14));
+    card.lapses = int(q.int64(15));
+    card.createdAt = fromMs(q.int64(16));
     return card;
 }
 
@@ -134,19 +135,17 @@ std::optional<GrammarCard> GrammarCardStore::addPersonalized(const PersonalizedE
 QList<GrammarCard> GrammarCardStore::fetch(const QString& where, const QVariantList& values, const QString& order) const
 {
     QList<GrammarCard> cards;
-    QSqlQuery query(m_database.db());
-    query.setForwardOnly(true);
     QString sql = QStringLiteral("SELECT ") + kColumns + QStringLiteral(" FROM grammar_card");
     if (!where.isEmpty())
         sql += QStringLiteral(" WHERE ") + where;
     if (!order.isEmpty())
         sql += QStringLiteral(" ORDER BY ") + order;
-    query.prepare(sql);
-    bindAll(query, values);
-    if (!run(query, "reading grammar cards"))
-        return cards;
+    SqliteStatement query(m_database.db(), sql, values);
     while (query.next())
         cards.append(readCard(query));
+    // A failed read counts as an empty result, never a partial one.
+    if (query.failed())
+        return {};
     return cards;
 }
 

@@ -9,10 +9,9 @@
 
 #include <optional>
 
-// Counts the rows of one table per local calendar day of a UTC-millisecond date column, letting
-// SQLite group and count. Days of constant UTC offset share one GROUP BY query over
-// (date + offset) / one day; a day with a daylight-saving change is counted on its own between
-// its real bounds, so 23- and 25-hour days come out right.
+// Counts the rows of one table per local calendar day of a UTC-millisecond date column. Each day
+// is one indexed COUNT between its real bounds (QDate::startOfDay, so 23- and 25-hour days come
+// out right) through one prepared statement: SQLite counts, nothing is loaded.
 class LocalDayCounter
 {
 public:
@@ -25,18 +24,8 @@ public:
     QMap<QDate, int> count(const QDateTime& from, const std::optional<QDateTime>& to) const;
 
 private:
-    struct Segment
-    {
-        qint64 begin = 0;
-        qint64 end = 0;
-        std::optional<qint64> offsetMs; // set: regular days grouped by key; unset: the one day below
-        QDate day;
-    };
-
-    QList<Segment> segments(qint64 from, qint64 to) const;
     std::optional<qint64> latestDate(qint64 from) const;
-    bool countSegment(const Segment& segment, QMap<QDate, int>& counts) const;
-    QString condition() const;
+    QString filterClause() const;
 
     QSqlDatabase& m_db;
     QString m_table;

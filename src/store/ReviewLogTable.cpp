@@ -29,11 +29,22 @@ bool ReviewLogTable::hasReviewOn(const QDate& day) const
 
 int ReviewLogTable::currentStreak(const QDate& today) const
 {
+    // One prepared probe re-run per day: a streak of years is a few thousand index seeks.
+    QSqlQuery probe(m_db);
+    probe.setForwardOnly(true);
+    probe.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE date >= ? AND date < ? LIMIT 1").arg(m_table));
+    const auto reviewedOn = [&probe](const QDate& day) {
+        probe.bindValue(0, day.startOfDay().toMSecsSinceEpoch());
+        probe.bindValue(1, day.addDays(1).startOfDay().toMSecsSinceEpoch());
+        const bool found = StoreSql::run(probe, "reading reviews") && probe.next();
+        probe.finish();
+        return found;
+    };
     QDate cursor = today;
-    if (!hasReviewOn(cursor))
+    if (!reviewedOn(cursor))
         cursor = cursor.addDays(-1);
     int streak = 0;
-    while (cursor.isValid() && hasReviewOn(cursor)) {
+    while (cursor.isValid() && reviewedOn(cursor)) {
         ++streak;
         cursor = cursor.addDays(-1);
     }

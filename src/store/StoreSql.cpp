@@ -32,14 +32,14 @@ qint64 toMs(const QDateTime& value)
     return value.toMSecsSinceEpoch();
 }
 
-QDateTime fromMs(const QVariant& value)
+QDateTime fromMs(qint64 ms)
 {
-    return QDateTime::fromMSecsSinceEpoch(value.toLongLong(), Qt::UTC);
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
 }
 
 std::optional<QDateTime> readOptionalDate(const QVariant& value)
 {
-    return value.isNull() ? std::nullopt : std::optional(fromMs(value));
+    return value.isNull() ? std::nullopt : std::optional(fromMs(value.toLongLong()));
 }
 
 bool run(QSqlQuery& query, const char* what)

@@ -15,7 +15,7 @@ QVariant optionalText(const std::optional<QString>& value);
 std::optional<QString> readOptionalText(const QVariant& value);
 QVariant optionalBytes(const std::optional<QByteArray>& value);
 qint64 toMs(const QDateTime& value);
-QDateTime fromMs(const QVariant& value);
+QDateTime fromMs(qint64 ms);
 std::optional<QDateTime> readOptionalDate(const QVariant& value);
 
 // Runs a prepared query; a failure is logged at error level with what was being done.

@@ -5,6 +5,7 @@
 #include "store/FSRSEngine.h"
 #include "store/LocalDayCounter.h"
 #include "store/ReviewLogTable.h"
+#include "store/SqliteStatement.h"
 #include "store/StoreSql.h"
 
 #include <QSqlError>
@@ -20,26 +21,26 @@ const QString kColumns = QStringLiteral(
     " image_file_extension, deck_name, stability, difficulty, due_date, last_review_date, reps, lapses, created_at");
 const QString kLogTable = QStringLiteral("review_log");
 
-VocabCard readCard(const QSqlQuery& q)
+VocabCard readCard(const SqliteStatement& q)
 {
     VocabCard card;
-    card.id = q.value(0).toLongLong();
-    card.word = q.value(1).toString();
-    card.sentence = q.value(2).toString();
-    card.translatedWord = q.value(3).toString();
-    card.translatedSentence = readOptionalText(q.value(4));
-    card.etymology = readOptionalText(q.value(5));
-    card.phonetic = readOptionalText(q.value(6));
-    card.pronunciationAudioExtension = q.value(7).toString();
-    card.imageFileExtension = readOptionalText(q.value(8));
-    card.deckName = q.value(9).toString();
-    card.stability = q.value(10).toDouble();
-    card.difficulty = q.value(11).toDouble();
-    card.dueDate = fromMs(q.value(12));
-    card.lastReviewDate = readOptionalDate(q.value(13));
-    card.reps = q.value(14).toInt();
-    card.lapses = q.value(15).toInt();
-    card.createdAt = fromMs(q.value(16));
+    card.id = q.int64(0);
+    card.word = q.text(1);
+    card.sentence = q.text(2);
+    card.translatedWord = q.text(3);
+    card.translatedSentence = q.isNull(4) ? std::nullopt : std::optional(q.text(4));
+    card.etymology = q.isNull(5) ? std::nullopt : std::optional(q.text(5));
+    card.phonetic = q.isNull(6) ? std::nullopt : std::optional(q.text(6));
+    card.pronunciationAudioExtension = q.text(7);
+    card.imageFileExtension = q.isNull(8) ? std::nullopt : std::optional(q.text(8));
+    card.deckName = q.text(9);
+    card.stability = q.real(10);
+    card.difficulty = q.real(11);
+    card.dueDate = fromMs(q.int64(12));
+    card.lastReviewDate = q.isNull(13) ? std::nullopt : std::optional(fromMs(q.int64(13)));
+    card.reps = int(q.int64(14));
+    card.lapses = int(q.int64(15));
+    card.createdAt = fromMs(q.int64(16));
     return card;
 }
 
@@ -126,20 +127,17 @@ std::optional<VocabCard> VocabCardStore::cardWithMedia(qint64 cardId) const
 QList<VocabCard> VocabCardStore::fetch(const QString& where, const QVariantList& values, const QString& order) const
 {
     QList<VocabCard> cards;
-    QSqlQuery query(m_database.db());
-    query.setForwardOnly(true);
     QString sql = QStringLiteral("SELECT ") + kColumns + QStringLiteral(" FROM vocab_card");
     if (!where.isEmpty())
         sql += QStringLiteral(" WHERE ") + where;
     if (!order.isEmpty())
         sql += QStringLiteral(" ORDER BY ") + order;
-    query.prepare(sql);
-    bindAll(query, values);
-    // A failed read counts as an empty result.
-    if (!run(query, "reading cards"))
-        return cards;
+    SqliteStatement query(m_database.db(), sql, values);
     while (query.next())
         cards.append(readCard(query));
+    // A failed read counts as an empty result, never a partial one.
+    if (query.failed())
+        return {};
     return cards;
 }
 
@@ -205,12 +203,14 @@ VocabCardStore::CardStats VocabCardStore::cardStats(const std::optional<QString>
 {
     CardStats stats;
     QSqlQuery query(m_database.db());
-    QString sql = QStringLiteral("SELECT COALESCE(SUM(reps >= 1 AND stability > 21), 0), COUNT(*) FROM vocab_card");
+    // Both counts come from the stability index: mastered is a range of it.
+    const QString deckFilter = deck ? QStringLiteral(" WHERE deck_name = ?") : QString();
+    const QString deckAnd = deck ? QStringLiteral(" AND deck_name = ?") : QString();
+    query.prepare(QStringLiteral("SELECT (SELECT COUNT(*) FROM vocab_card WHERE stability > 21 AND reps >= 1%1),"
+                                 " (SELECT COUNT(*) FROM vocab_card%2)")
+                      .arg(deckAnd, deckFilter));
     if (deck)
-        sql += QStringLiteral(" WHERE deck_name = ?");
-    query.prepare(sql);
-    if (deck)
-        query.addBindValue(*deck);
+        bindAll(query, { text(*deck), text(*deck) });
     if (!run(query, "counting cards") || !query.next())
         return stats;
     stats.mastered = query.value(0).toInt();

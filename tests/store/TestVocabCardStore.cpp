@@ -211,6 +211,14 @@ private Q_SLOTS:
         add(QStringLiteral("new"));
         const auto stats = m_store->cardStats();
         QCOMPARE(stats.learning + stats.mastered, 2);
+        setSchedule(add(QStringLiteral("m"), QStringLiteral("DE → RU")).id, 21.5, 4, m_now);
+        setSchedule(add(QStringLiteral("m21"), QStringLiteral("DE → RU")).id, 21, 4, m_now);
+        setSchedule(add(QStringLiteral("unreviewed"), QStringLiteral("DE → RU")).id, 30, 0, m_now);
+        QCOMPARE(m_store->cardStats().mastered, 1);
+        QCOMPARE(m_store->cardStats().learning, 4);
+        QCOMPARE(m_store->cardStats(QStringLiteral("DE → RU")).mastered, 1);
+        QCOMPARE(m_store->cardStats(QStringLiteral("DE → RU")).learning, 2);
+        QCOMPARE(m_store->cardStats(QStringLiteral("ES → RU")).mastered, 0);
         VocabCard mastered;
         mastered.reps = 1;
         mastered.stability = 21;
@@ -382,7 +390,8 @@ private Q_SLOTS:
         m_store.reset();
         m_database.reset();
         const QString path = CardDatabase::defaultFilePath();
-        QFile::remove(path);
+        for (const char* suffix : { "", "-wal", "-shm" })
+            QFile::remove(path + QString::fromLatin1(suffix));
         {
             // A version-1 file as the first release wrote it, with one card.
             auto raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("v1"));
@@ -414,8 +423,14 @@ private Q_SLOTS:
                     " unlocked_at INTEGER NOT NULL)",
                     "CREATE TABLE grammar_review_log (id INTEGER PRIMARY KEY, date INTEGER NOT NULL, duration_seconds"
                     " REAL NOT NULL DEFAULT 0, rating INTEGER NOT NULL)",
+                    "CREATE INDEX vocab_card_due ON vocab_card(due_date, id)",
+                    "CREATE INDEX vocab_card_deck_due ON vocab_card(deck_name, due_date, id)",
+                    "CREATE INDEX review_log_date ON review_log(date)",
+                    "CREATE INDEX grammar_card_due ON grammar_card(due_date, id)",
                     "CREATE UNIQUE INDEX grammar_card_bank_exercise ON grammar_card(bank_exercise_id) WHERE"
                     " bank_exercise_id IS NOT NULL",
+                    "CREATE INDEX grammar_review_log_date ON grammar_review_log(date)",
+                    "INSERT INTO review_log (date, rating) VALUES (0, 3)",
                     "INSERT INTO vocab_card (word, deck_name, due_date, created_at) VALUES ('viejo', 'ES → RU', 0, 0)",
                     "PRAGMA user_version=1" })
                 QVERIFY2(q.exec(QString::fromUtf8(sql)), sql);
@@ -423,13 +438,22 @@ private Q_SLOTS:
         }
         QSqlDatabase::removeDatabase(QStringLiteral("v1"));
         openStore();
+        QVERIFY(m_store);
         QCOMPARE(m_store->allCards().size(), 1);
         QCOMPARE(m_store->allCards().first().word, QStringLiteral("viejo"));
         QSqlQuery q(m_database->db());
         QVERIFY(q.exec(QStringLiteral("PRAGMA user_version")) && q.next());
         QCOMPARE(q.value(0).toInt(), CardDatabase::kSchemaVersion);
-        QVERIFY(q.exec(QStringLiteral("SELECT 1 FROM sqlite_master WHERE name = 'grammar_card_topic_due'")));
+        QVERIFY(q.exec(QStringLiteral("SELECT sql FROM sqlite_master WHERE name = 'review_log_date'")) && q.next());
+        QVERIFY(q.value(0).toString().contains(QStringLiteral("rating")));
+        QVERIFY(q.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name IN ('grammar_card_topic_due',"
+                                      " 'vocab_card_stability', 'vocab_card_deck_stability')")));
         QVERIFY(q.next());
+        QCOMPARE(q.value(0).toInt(), 3);
+        QVERIFY(q.exec(QStringLiteral("SELECT COUNT(*) FROM review_log")) && q.next());
+        QCOMPARE(q.value(0).toInt(), 1);
+        QVERIFY(q.exec(QStringLiteral("PRAGMA integrity_check")) && q.next());
+        QCOMPARE(q.value(0).toString(), QStringLiteral("ok"));
     }
 
     void newerFileIsRefusedUntouched()
