@@ -82,7 +82,7 @@ QString EspeakSpeechSynthesizer::voiceForLanguage(const QString& languageCode)
         {QStringLiteral("en"), QStringLiteral("en-us")}, {QStringLiteral("ru"), QStringLiteral("ru")},
         {QStringLiteral("es"), QStringLiteral("es")},    {QStringLiteral("fr"), QStringLiteral("fr")},
         {QStringLiteral("de"), QStringLiteral("de")},    {QStringLiteral("it"), QStringLiteral("it")},
-        {QStringLiteral("pt"), QStringLiteral("pt")},    {QStringLiteral("zh"), QStringLiteral("cmn")},
+        {QStringLiteral("pt"), QStringLiteral("pt")},    {QStringLiteral("zh"), QStringLiteral("cmn-latn-pinyin")},
         {QStringLiteral("ja"), QStringLiteral("ja")},    {QStringLiteral("ko"), QStringLiteral("ko")},
         {QStringLiteral("tr"), QStringLiteral("tr")},    {QStringLiteral("ar"), QStringLiteral("ar")},
     };
