@@ -117,7 +117,8 @@ QCoro::Task<std::optional<QByteArray>> EspeakSpeechSynthesizer::synthesize(QStri
             const espeak_ERROR status = espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
                                                      espeakCHARS_UTF8, nullptr, &job);
             if (status != EE_OK)
-                qCWarning(lcPronunciation) << "espeak-ng synthesis failed:" << int(status);
+                qCCritical(lcPronunciation).noquote()
+                    << "TTS write failed:" << QStringLiteral("espeak-ng error %1").arg(int(status));
             // A no-op when the end of speech already delivered the bytes.
             box->resume(std::nullopt);
         },
