@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
     <context>
+        <name>AnkiAddAction</name>
+        <message>
+            <source>Не удалось сохранить карточку в Quillmoor.</source>
+            <translation>Couldn't save the card in Quillmoor.</translation>
+        </message>
+    </context>
+    <context>
         <name>AnkiConnectError</name>
         <message>
             <source>Anki вернул ошибку: %1</source>

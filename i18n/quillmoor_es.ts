@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="ru_RU">
     <context>
+        <name>AnkiAddAction</name>
+        <message>
+            <source>Не удалось сохранить карточку в Quillmoor.</source>
+            <translation>No se pudo guardar la tarjeta en Quillmoor.</translation>
+        </message>
+    </context>
+    <context>
         <name>AnkiConnectError</name>
         <message>
             <source>Anki вернул ошибку: %1</source>
