@@ -22,7 +22,7 @@ QM_RUNTIME_PACKAGES=(
 )
 # A private headless desktop: X server, tray host, test drivers and screenshots.
 QM_DESKTOP_PACKAGES=(
-    xvfb xauth trayer xdotool x11-utils imagemagick pulseaudio
+    xvfb xauth trayer xdotool x11-utils imagemagick pulseaudio python3-gi gir1.2-gtk-3.0
 )
 
 qm_install_packages()

@@ -107,9 +107,8 @@ std::optional<WordCaptureService::CaptureResult> AccessibilityWordCapture::captu
     return result;
 }
 
-std::optional<AccessibilityWordCapture::Found>
-AccessibilityWordCapture::findInDescendants(const std::shared_ptr<AccessibleNode>& node, int depth, int& budget,
-                                            QSet<QString>& visited, Walk& walk) const
+std::optional<AccessibilityWordCapture::Found> AccessibilityWordCapture::findInDescendants(
+    const std::shared_ptr<AccessibleNode>& node, int depth, int& budget, QSet<QString>& visited, Walk& walk) const
 {
     if (!node || budget < 1 || depth > kMaxDepth || walk.expired() || walk.sawSecret)
         return std::nullopt;
@@ -123,7 +122,8 @@ AccessibilityWordCapture::findInDescendants(const std::shared_ptr<AccessibleNode
         return std::nullopt;
     }
     if (std::optional<AccessibleNode::OwnText> own = node->ownText()) {
-        qCDebug(lcCapture).noquote() << QStringLiteral("Text found (depth %1): %2...").arg(depth).arg(own->text.left(80));
+        qCDebug(lcCapture).noquote()
+            << QStringLiteral("Text found (depth %1): %2...").arg(depth).arg(own->text.left(80));
         return Found { node, *own };
     }
     for (const std::shared_ptr<AccessibleNode>& child : node->children()) {
@@ -135,8 +135,8 @@ AccessibilityWordCapture::findInDescendants(const std::shared_ptr<AccessibleNode
     return std::nullopt;
 }
 
-std::optional<AccessibilityWordCapture::Found>
-AccessibilityWordCapture::findInAncestors(const std::shared_ptr<AccessibleNode>& node, Walk& walk) const
+std::optional<AccessibilityWordCapture::Found> AccessibilityWordCapture::findInAncestors(
+    const std::shared_ptr<AccessibleNode>& node, Walk& walk) const
 {
     std::shared_ptr<AccessibleNode> current = node;
     for (int level = 0; level < kAncestorLevels && !walk.expired(); ++level) {
@@ -156,9 +156,8 @@ AccessibilityWordCapture::findInAncestors(const std::shared_ptr<AccessibleNode>&
     return std::nullopt;
 }
 
-AccessibilityWordCapture::WordResult AccessibilityWordCapture::extractWord(const Found& found, QPointF point,
-                                                                         const std::optional<QRectF>& frame,
-                                                                         Walk& walk) const
+AccessibilityWordCapture::WordResult AccessibilityWordCapture::extractWord(
+    const Found& found, QPointF point, const std::optional<QRectF>& frame, Walk& walk) const
 {
     const QString& text = found.text.text;
     const qsizetype count = TextOffsets::graphemeCount(text);
@@ -196,8 +195,8 @@ AccessibilityWordCapture::WordResult AccessibilityWordCapture::extractWord(const
 
     if (frame && holds(*frame, point)) {
         const double width = std::max(frame->width() / double(count), 0.01);
-        const qsizetype index = std::clamp<qsizetype>(qsizetype(std::trunc((point.x() - frame->left()) / width)), 0,
-                                                      count - 1);
+        const qsizetype index
+            = std::clamp<qsizetype>(qsizetype(std::trunc((point.x() - frame->left()) / width)), 0, count - 1);
         qCDebug(lcCapture).noquote() << QStringLiteral("Falling back to estimated index: %1").arg(index);
         return spanResult(WordSpan::expand(text, index), true);
     }
@@ -208,9 +207,8 @@ AccessibilityWordCapture::WordResult AccessibilityWordCapture::extractWord(const
     return { text.trimmed(), true, -1 };
 }
 
-std::optional<AccessibilityWordCapture::WordResult>
-AccessibilityWordCapture::rangeBoundsSearch(const Found& found, QPointF point, std::optional<qsizetype> nearUtf16,
-                                            Walk& walk) const
+std::optional<AccessibilityWordCapture::WordResult> AccessibilityWordCapture::rangeBoundsSearch(
+    const Found& found, QPointF point, std::optional<qsizetype> nearUtf16, Walk& walk) const
 {
     const QString& text = found.text.text;
     QList<TextWord> words = WordEnumerator::words(text);
@@ -237,8 +235,8 @@ AccessibilityWordCapture::rangeBoundsSearch(const Found& found, QPointF point, s
     return std::nullopt;
 }
 
-QString AccessibilityWordCapture::aggregate(const std::shared_ptr<AccessibleNode>& node, int depth, int& budget,
-                                            Walk& walk) const
+QString AccessibilityWordCapture::aggregate(
+    const std::shared_ptr<AccessibleNode>& node, int depth, int& budget, Walk& walk) const
 {
     if (budget < 1 || walk.expired())
         return QString();
@@ -263,9 +261,8 @@ QString AccessibilityWordCapture::aggregate(const std::shared_ptr<AccessibleNode
     return own ? own->text : QString();
 }
 
-AccessibilityWordCapture::SentenceResult AccessibilityWordCapture::extractSentence(const Found& found,
-                                                                                   const WordResult& word,
-                                                                                   Walk& walk) const
+AccessibilityWordCapture::SentenceResult AccessibilityWordCapture::extractSentence(
+    const Found& found, const WordResult& word, Walk& walk) const
 {
     const QString& narrow = found.text.text;
     const qsizetype narrowCount = TextOffsets::graphemeCount(narrow);
@@ -289,21 +286,23 @@ AccessibilityWordCapture::SentenceResult AccessibilityWordCapture::extractSenten
         if (walk.sawSecret)
             return {};
         const qsizetype aggregatedCount = TextOffsets::graphemeCount(aggregated);
-        qCDebug(lcCapture).noquote() << QStringLiteral("extractSentence: depth %1, aggregated (%2 chars, budget left %3): %4")
+        qCDebug(lcCapture).noquote() << QStringLiteral(
+            "extractSentence: depth %1, aggregated (%2 chars, budget left %3): %4")
                                             .arg(depth)
                                             .arg(aggregatedCount)
                                             .arg(budget)
                                             .arg(aggregated.left(150));
         if (aggregatedCount <= narrowCount) {
-            qCDebug(lcCapture).noquote()
-                << QStringLiteral("extractSentence: depth %1 — same size or smaller than narrowText, skipping").arg(depth);
+            qCDebug(lcCapture).noquote() << QStringLiteral(
+                "extractSentence: depth %1 — same size or smaller than narrowText, skipping")
+                                                .arg(depth);
             continue;
         }
         if (aggregatedCount > kMaxSentenceChars) {
-            qCDebug(lcCapture).noquote()
-                << QStringLiteral("extractSentence: depth %1 — exceeds %2 chars, skipping (likely grabbed unrelated content)")
-                       .arg(depth)
-                       .arg(kMaxSentenceChars + 1);
+            qCDebug(lcCapture).noquote() << QStringLiteral(
+                "extractSentence: depth %1 — exceeds %2 chars, skipping (likely grabbed unrelated content)")
+                                                .arg(depth)
+                                                .arg(kMaxSentenceChars + 1);
             continue;
         }
         // Where the element's own text sits in the aggregate tells where the word is.
@@ -312,13 +311,15 @@ AccessibilityWordCapture::SentenceResult AccessibilityWordCapture::extractSenten
             ? SentenceExtractor::sentence(aggregated, word.word, narrowAt + word.utf16Offset)
             : SentenceExtractor::sentence(aggregated, word.word);
         if (sentence.size() < aggregated.trimmed().size()) {
-            qCDebug(lcCapture).noquote()
-                << QStringLiteral("extractSentence: sentence completed by climbing to depth %1: %2").arg(depth).arg(sentence);
+            qCDebug(lcCapture).noquote() << QStringLiteral(
+                "extractSentence: sentence completed by climbing to depth %1: %2")
+                                                .arg(depth)
+                                                .arg(sentence);
             return { sentence, true };
         }
-        qCDebug(lcCapture).noquote()
-            << QStringLiteral("extractSentence: depth %1 — no sentence boundary found in aggregated text, continuing to climb")
-                   .arg(depth);
+        qCDebug(lcCapture).noquote() << QStringLiteral(
+            "extractSentence: depth %1 — no sentence boundary found in aggregated text, continuing to climb")
+                                            .arg(depth);
     }
     qCDebug(lcCapture) << "extractSentence: gave up climbing, falling back to narrowText";
     const QString sentence = word.utf16Offset >= 0 ? SentenceExtractor::sentence(narrow, word.word, word.utf16Offset)

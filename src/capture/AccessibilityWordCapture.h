@@ -58,12 +58,12 @@ private:
         bool expired() const { return clock.elapsed() > timeBudgetMs; }
     };
 
-    std::optional<Found> findInDescendants(const std::shared_ptr<AccessibleNode>& node, int depth, int& budget,
-                                           QSet<QString>& visited, Walk& walk) const;
+    std::optional<Found> findInDescendants(
+        const std::shared_ptr<AccessibleNode>& node, int depth, int& budget, QSet<QString>& visited, Walk& walk) const;
     std::optional<Found> findInAncestors(const std::shared_ptr<AccessibleNode>& node, Walk& walk) const;
     WordResult extractWord(const Found& found, QPointF point, const std::optional<QRectF>& frame, Walk& walk) const;
-    std::optional<WordResult> rangeBoundsSearch(const Found& found, QPointF point, std::optional<qsizetype> nearUtf16,
-                                                Walk& walk) const;
+    std::optional<WordResult> rangeBoundsSearch(
+        const Found& found, QPointF point, std::optional<qsizetype> nearUtf16, Walk& walk) const;
     SentenceResult extractSentence(const Found& found, const WordResult& word, Walk& walk) const;
     QString aggregate(const std::shared_ptr<AccessibleNode>& node, int depth, int& budget, Walk& walk) const;
 

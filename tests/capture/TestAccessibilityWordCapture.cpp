@@ -82,8 +82,8 @@ public:
         touch();
         if (!rangeBounds || !box)
             return std::nullopt;
-        return QRectF(box->left() + double(start) * charWidth, box->top(), double(end - start) * charWidth,
-                      box->height());
+        return QRectF(
+            box->left() + double(start) * charWidth, box->top(), double(end - start) * charWidth, box->height());
     }
 };
 
@@ -118,8 +118,8 @@ private:
     FakeDesktop m_desktop;
     AccessibilityWordCapture m_capture { m_desktop };
 
-    std::optional<WordCaptureService::CaptureResult> captureOver(const std::shared_ptr<FakeNode>& node,
-                                                                 const QString& word, qsizetype extra = 0)
+    std::optional<WordCaptureService::CaptureResult> captureOver(
+        const std::shared_ptr<FakeNode>& node, const QString& word, qsizetype extra = 0)
     {
         m_desktop.hit = node;
         return m_capture.captureWordAt(over(*node, codePointOf(node->text, word) + extra));
@@ -143,28 +143,31 @@ private Q_SLOTS:
         QTest::addColumn<bool>("lowConfidence");
         const int exact = int(FakeNode::Offsets::Exact), none = int(FakeNode::Offsets::None),
                   wrong = int(FakeNode::Offsets::Wrong);
-        QTest::newRow("exact offset") << "The quick brown fox." << "brown" << 2 << exact << true << "brown" << false;
+        QTest::newRow("exact offset") << "The quick brown fox."
+                                      << "brown" << 2 << exact << true << "brown" << false;
         // Word boxes do not cover the space, so the word is estimated.
-        QTest::newRow("space picks the left word") << "The quick brown fox." << " brown" << 0 << exact << true
-                                                   << "quick" << true;
-        QTest::newRow("hyphenated") << "A well-known fact." << "known" << 1 << exact << true << "well-known" << false;
-        QTest::newRow("elision") << "C'est l'amour toujours." << "amour" << 0 << exact << true << "l'amour" << false;
-        QTest::newRow("wrong offset, found by range bounds") << "one two three four" << "three" << 1 << wrong << true
-                                                             << "three" << false;
-        QTest::newRow("no offset, range bounds") << "one two three four" << "four" << 0 << none << true << "four"
-                                                 << false;
-        QTest::newRow("nothing positional: estimated") << "one two three four" << "two" << 1 << none << false
-                                                       << "two" << true;
+        QTest::newRow("space picks the left word") << "The quick brown fox."
+                                                   << " brown" << 0 << exact << true << "quick" << true;
+        QTest::newRow("hyphenated") << "A well-known fact."
+                                    << "known" << 1 << exact << true << "well-known" << false;
+        QTest::newRow("elision") << "C'est l'amour toujours."
+                                 << "amour" << 0 << exact << true << "l'amour" << false;
+        QTest::newRow("wrong offset, found by range bounds") << "one two three four"
+                                                             << "three" << 1 << wrong << true << "three" << false;
+        QTest::newRow("no offset, range bounds") << "one two three four"
+                                                 << "four" << 0 << none << true << "four" << false;
+        QTest::newRow("nothing positional: estimated") << "one two three four"
+                                                       << "two" << 1 << none << false << "two" << true;
         QTest::newRow("emoji and combining mark before the word")
             << QStringLiteral("😀 cafe\u0301 naïve end") << QStringLiteral("naïve") << 2 << exact << true
             << QStringLiteral("naïve") << false;
         QTest::newRow("combining mark inside the word")
             << QStringLiteral("un cafe\u0301 noir") << QStringLiteral("cafe\u0301") << 4 << exact << true
             << QStringLiteral("cafe\u0301") << false;
-        QTest::newRow("japanese polite past") << QStringLiteral("私は食べました。") << QStringLiteral("食") << 0 << exact
-                                              << true << QStringLiteral("食べました") << false;
-        QTest::newRow("russian") << QStringLiteral("Мы пили чай вечером.") << QStringLiteral("чай") << 1 << exact << true
-                                 << QStringLiteral("чай") << false;
+        QTest::newRow("japanese polite past") << QStringLiteral("私は食べました。") << QStringLiteral("食") << 0
+                                              << exact << true << QStringLiteral("食べました") << false;
+        QTest::newRow("russian") << QStringLiteral("Мы пили чай вечером.") << QStringLiteral("чай") << 1 << exact
+                                 << true << QStringLiteral("чай") << false;
     }
 
     void wordAtPoint()
@@ -240,7 +243,8 @@ private Q_SLOTS:
         // The hit element is a container: its first text-bearing descendant answers.
         auto root = FakeNode::make(QString(), QRectF(0, 0, 400, 100));
         auto empty = root->add(FakeNode::make(QString()));
-        auto deep = empty->add(FakeNode::make(QString()))->add(FakeNode::make(QStringLiteral("deep text"), QRectF(0, 0, 90, 20)));
+        auto deep = empty->add(FakeNode::make(QString()))
+                        ->add(FakeNode::make(QStringLiteral("deep text"), QRectF(0, 0, 90, 20)));
         m_desktop.hit = root;
         auto result = m_capture.captureWordAt(QPointF(15, 10));
         QVERIFY(result);
@@ -284,7 +288,8 @@ private Q_SLOTS:
 
     void sentenceOfTheWordItself()
     {
-        auto node = FakeNode::make(QStringLiteral("There was a cat. It sat. Then the dog came."), QRectF(0, 0, 430, 20));
+        auto node
+            = FakeNode::make(QStringLiteral("There was a cat. It sat. Then the dog came."), QRectF(0, 0, 430, 20));
         const QString text = node->text;
         m_desktop.hit = node;
         const auto result = m_capture.captureWordAt(over(*node, text.indexOf(QStringLiteral(" the ")) + 2));

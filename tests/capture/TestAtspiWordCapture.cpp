@@ -1,0 +1,145 @@
+#include "capture/AccessibilityWordCapture.h"
+#include "platform/atspi/AtspiDesktop.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QProcess>
+#include <QTest>
+
+// Word capture against real applications on the accessibility bus of the test desktop: GTK 3
+// windows with known text, placed where the test wants them.
+class TestAtspiWordCapture : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Window
+    {
+        std::unique_ptr<QProcess> process;
+        QList<QPointF> points;
+        Window() = default;
+        Window(Window&&) = default;
+        ~Window() { close(*this); }
+    };
+
+    static QString script()
+    {
+        return QString::fromUtf8(qgetenv("QM_SOURCE_DIR")) + QStringLiteral("/tests/capture/gtk_text_window.py");
+    }
+
+    Window open(const QJsonObject& spec)
+    {
+        Window window;
+        window.process = std::make_unique<QProcess>();
+        window.process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // Debian's interpreter, which has the GTK bindings (another python3 may come first in PATH).
+        window.process->start(QStringLiteral("/usr/bin/python3"),
+            { script(), QString::fromUtf8(QJsonDocument(spec).toJson(QJsonDocument::Compact)) });
+        if (!window.process->waitForStarted(5000) || !window.process->waitForReadyRead(15000))
+            return window;
+        const QJsonObject report = QJsonDocument::fromJson(window.process->readLine()).object();
+        for (const QJsonValue& point : report.value(QStringLiteral("points")).toArray())
+            window.points << QPointF(point.toArray().at(0).toDouble(), point.toArray().at(1).toDouble());
+        // Give the toolkit's accessibility bridge a moment to register the new window.
+        QTest::qWait(300);
+        return window;
+    }
+
+    static void close(Window& window)
+    {
+        if (window.process && window.process->state() != QProcess::NotRunning) {
+            window.process->kill();
+            window.process->waitForFinished(3000);
+        }
+    }
+
+    static QJsonObject spec(int x, int y, const QStringList& lines, const QJsonArray& words)
+    {
+        return { { "x", x }, { "y", y }, { "lines", QJsonArray::fromStringList(lines) }, { "words", words } };
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (qgetenv("DBUS_SESSION_BUS_ADDRESS").isEmpty() || qgetenv("DISPLAY").isEmpty())
+            QSKIP("needs the test desktop (scripts/test)");
+    }
+
+    void wordsOfAGtkWindow()
+    {
+        const QStringList lines { QStringLiteral("There was a cat. The quick brown fox jumps over the lazy dog."),
+            QStringLiteral("Мы пили чай вечером у окна."), QStringLiteral("我们今天学习中文。") };
+        QJsonArray words { QJsonArray { 0, "brown", 0 }, QJsonArray { 0, "the", 0 }, QJsonArray { 1, "чай", 0 },
+            QJsonArray { 2, "学习", 0 } };
+        Window window = open(spec(40, 60, lines, words));
+        QCOMPARE(window.points.size(), 4);
+        AtspiDesktop desktop;
+        QVERIFY(desktop.isValid());
+        AccessibilityWordCapture capture(desktop);
+
+        struct Expected
+        {
+            QString word;
+            QString sentence;
+        };
+        const QList<Expected> expected {
+            { QStringLiteral("brown"), QStringLiteral("The quick brown fox jumps over the lazy dog.") },
+            { QStringLiteral("the"), QStringLiteral("The quick brown fox jumps over the lazy dog.") },
+            { QStringLiteral("чай"), QStringLiteral("Мы пили чай вечером у окна.") },
+            // A run of Han words is taken as one compound.
+            { QStringLiteral("我们今天学习中文"), QStringLiteral("我们今天学习中文。") },
+        };
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            const auto result = capture.captureWordAt(window.points[i]);
+            QVERIFY2(result, qPrintable(expected[i].word));
+            QCOMPARE(result->word, expected[i].word);
+            QCOMPARE(result->sentence, expected[i].sentence);
+            QVERIFY(!result->isLowConfidence);
+            QVERIFY(result->bounds && result->bounds->contains(window.points[i]));
+        }
+        close(window);
+    }
+
+    void theWindowOnTopWins()
+    {
+        Window below = open(spec(300, 400, { QStringLiteral("Below window text here.") },
+            QJsonArray { QJsonValue(QJsonArray { 0, "window", 0 }) }));
+        QCOMPARE(below.points.size(), 1);
+        Window above = open(spec(300, 400, { QStringLiteral("Upper layer words shown.") },
+            QJsonArray { QJsonValue(QJsonArray { 0, "layer", 0 }) }));
+        QCOMPARE(above.points.size(), 1);
+        AtspiDesktop desktop;
+        AccessibilityWordCapture capture(desktop);
+        const auto result = capture.captureWordAt(above.points.first());
+        QVERIFY(result);
+        QCOMPARE(result->sentence, QStringLiteral("Upper layer words shown."));
+        close(above);
+        close(below);
+    }
+
+    void ownWindowsAreNeverRead()
+    {
+        QLabel label(QStringLiteral("Quillmoor's own panel text"));
+        label.setWindowFlag(Qt::FramelessWindowHint);
+        label.setGeometry(700, 700, 300, 40);
+        label.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&label));
+        AtspiDesktop desktop;
+        AccessibilityWordCapture capture(desktop);
+        QCOMPARE(desktop.topWindowAt(QPoint(750, 720)).value_or(AtspiDesktop::TopWindow {}).pid,
+            QCoreApplication::applicationPid());
+        QCOMPARE(capture.captureWordAt(QPointF(750, 720)), std::nullopt);
+    }
+
+    void nothingUnderAnEmptyDesktop()
+    {
+        AtspiDesktop desktop;
+        AccessibilityWordCapture capture(desktop);
+        QCOMPARE(capture.captureWordAt(QPointF(1900, 1070)), std::nullopt);
+    }
+};
+
+QTEST_MAIN(TestAtspiWordCapture)
+#include "TestAtspiWordCapture.moc"
