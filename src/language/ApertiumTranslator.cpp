@@ -1,18 +1,10 @@
 #include "language/ApertiumTranslator.h"
 
 #include "language/ApertiumPairProcess.h"
+#include "language/LanguageCodes.h"
 
 #include <QFileInfo>
 #include <QStandardPaths>
-
-namespace {
-
-QString baseOf(const QString& code)
-{
-    return code.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
-}
-
-} // namespace
 
 ApertiumTranslator::ApertiumTranslator(QString modesDirectory)
     : m_modesDirectory(std::move(modesDirectory))
@@ -21,37 +13,12 @@ ApertiumTranslator::ApertiumTranslator(QString modesDirectory)
 
 ApertiumTranslator::~ApertiumTranslator() = default;
 
-QString ApertiumTranslator::threeLetterCode(const QString& code)
-{
-    static const QHash<QString, QString> codes {
-        { QStringLiteral("en"), QStringLiteral("eng") },
-        { QStringLiteral("ru"), QStringLiteral("rus") },
-        { QStringLiteral("es"), QStringLiteral("spa") },
-        { QStringLiteral("fr"), QStringLiteral("fra") },
-        { QStringLiteral("de"), QStringLiteral("deu") },
-        { QStringLiteral("it"), QStringLiteral("ita") },
-        { QStringLiteral("pt"), QStringLiteral("por") },
-        { QStringLiteral("zh"), QStringLiteral("zho") },
-        { QStringLiteral("ja"), QStringLiteral("jpn") },
-        { QStringLiteral("ko"), QStringLiteral("kor") },
-        { QStringLiteral("tr"), QStringLiteral("tur") },
-        { QStringLiteral("ar"), QStringLiteral("ara") },
-        { QStringLiteral("ca"), QStringLiteral("cat") },
-        { QStringLiteral("gl"), QStringLiteral("glg") },
-        { QStringLiteral("eu"), QStringLiteral("eus") },
-        { QStringLiteral("eo"), QStringLiteral("epo") },
-        { QStringLiteral("ro"), QStringLiteral("ron") },
-        { QStringLiteral("nl"), QStringLiteral("nld") },
-    };
-    return codes.value(baseOf(code));
-}
-
 QString ApertiumTranslator::modeFor(const QString& source, const QString& target) const
 {
-    const QString s2 = baseOf(source), t2 = baseOf(target);
+    const QString s2 = LanguageCodes::base(source), t2 = LanguageCodes::base(target);
     if (s2.isEmpty() || t2.isEmpty() || s2 == t2)
         return {};
-    const QString s3 = threeLetterCode(s2), t3 = threeLetterCode(t2);
+    const QString s3 = LanguageCodes::threeLetter(s2), t3 = LanguageCodes::threeLetter(t2);
     QStringList candidates;
     if (!s3.isEmpty() && !t3.isEmpty())
         candidates << s3 + QLatin1Char('-') + t3;

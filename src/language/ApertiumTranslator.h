@@ -31,9 +31,6 @@ public:
     // The pipeline of a mode that has been used, for tests and benchmarks; null before.
     ApertiumPairProcess* pipeline(const QString& mode) const;
 
-    // "en" → "eng": Apertium names newer pairs by three-letter codes.
-    static QString threeLetterCode(const QString& code);
-
 private:
     QString m_modesDirectory;
     QHash<QString, std::shared_ptr<ApertiumPairProcess>> m_pipelines;
