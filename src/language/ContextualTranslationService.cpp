@@ -11,7 +11,6 @@
 #include <QCoroSignal>
 #include <QCoroTimer>
 #include <QElapsedTimer>
-#include <QLocale>
 #include <QTimer>
 
 #include <chrono>
@@ -31,15 +30,6 @@ QCoro::Task<void> pause(std::shared_ptr<CancellationToken> cancel, int ms)
     timer.setSingleShot(true);
     timer.start(ms);
     co_await timer;
-}
-
-// The English name of a language code, or the code itself when it names no language.
-QString englishLanguageName(const QString& code)
-{
-    const QLocale locale(code);
-    if (code.isEmpty() || locale.language() == QLocale::C || locale.language() == QLocale::AnyLanguage)
-        return code;
-    return QLocale::languageToString(locale.language());
 }
 
 qint64 elapsedMs(const QElapsedTimer& timer)
@@ -167,7 +157,7 @@ QCoro::Task<QString> ContextualTranslationService::refine(
     if (!available.isAvailable || sentence.isEmpty())
         co_return finish(baseline);
 
-    const QString instructionsText = instructions(englishLanguageName(LanguageCodes::base(targetLanguageCode)));
+    const QString instructionsText = instructions(LanguageCodes::englishName(targetLanguageCode));
     const QString promptText = prompt(sentence, word, baseline);
     OnDeviceModelQueue::Operation operation
         = [this, key, instructionsText, promptText, baseline](

@@ -1,6 +1,7 @@
 #include "language/LanguageCodes.h"
 
 #include <QHash>
+#include <QLocale>
 
 QString LanguageCodes::base(const QString& code)
 {
@@ -30,4 +31,15 @@ QString LanguageCodes::threeLetter(const QString& code)
         { QStringLiteral("nl"), QStringLiteral("nld") },
     };
     return codes.value(base(code));
+}
+
+QString LanguageCodes::englishName(const QString& code)
+{
+    const QString b = base(code);
+    if (b.isEmpty())
+        return code;
+    const QLocale locale(b);
+    if (locale.language() == QLocale::C || locale.language() == QLocale::AnyLanguage)
+        return code;
+    return QLocale::languageToString(locale.language());
 }

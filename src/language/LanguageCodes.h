@@ -10,4 +10,7 @@ public:
     static QString base(const QString& code);
     // "en" → "eng" (ISO 639-3, as Apertium and FreeDict name their files); empty when unknown.
     static QString threeLetter(const QString& code);
+    // The English name of a language code ("es" → "Spanish"), as model prompts name languages;
+    // the code itself when it names no language.
+    static QString englishName(const QString& code);
 };
