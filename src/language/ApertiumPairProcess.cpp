@@ -110,32 +110,43 @@ QCoro::Task<QString> ApertiumPairProcess::modeCommand()
     co_return QString::fromUtf8(expand.readAllStandardOutput()).trimmed();
 }
 
+bool ApertiumPairProcess::isRunning() const
+{
+    return m_process && m_process->state() == QProcess::Running;
+}
+
 QCoro::Task<bool> ApertiumPairProcess::ensureRunning()
 {
-    if (m_process && m_process->state() == QProcess::Running)
+    if (isRunning())
         co_return true;
     QPointer<ApertiumPairProcess> self(this);
+    // Requests that arrive while the pipeline is being started wait for that start.
+    if (m_preparing) {
+        co_await qCoro(this, &ApertiumPairProcess::prepared, std::chrono::seconds(10));
+        co_return self&& isRunning();
+    }
+    m_preparing = true;
+    const bool running = co_await start();
+    if (!self)
+        co_return false;
+    m_preparing = false;
+    Q_EMIT prepared();
+    co_return running;
+}
+
+QCoro::Task<bool> ApertiumPairProcess::start()
+{
+    QPointer<ApertiumPairProcess> self(this);
     if (m_command.isEmpty()) {
-        if (m_findingCommand) {
-            co_await qCoro(this, &ApertiumPairProcess::commandKnown, std::chrono::seconds(6));
-        } else {
-            m_findingCommand = true;
-            const QString command = co_await modeCommand();
-            if (!self)
-                co_return false;
-            m_findingCommand = false;
-            m_command = command;
-            Q_EMIT commandKnown();
-        }
+        const QString command = co_await modeCommand();
         if (!self)
             co_return false;
+        m_command = command;
         if (m_command.isEmpty()) {
             qCCritical(lcTranslation).noquote() << "Apertium mode" << m_modeFile << "could not be read";
             co_return false;
         }
     }
-    if (m_process && m_process->state() == QProcess::Running)
-        co_return true;
     stop();
     m_buffer.clear();
     m_process = std::make_unique<QProcess>();
@@ -151,10 +162,14 @@ QCoro::Task<bool> ApertiumPairProcess::ensureRunning()
     connect(m_process.get(), &QProcess::finished, this, &ApertiumPairProcess::onFinished);
     ++m_starts;
     m_process->start();
-    // Only the fork and exec of bash are waited for; the pipeline loads its data while the first
-    // request is already on its way.
-    if (!m_process->waitForStarted(3000)) {
-        qCCritical(lcTranslation).noquote() << "Apertium" << m_name << "could not start:" << m_process->errorString();
+    // Only the start of bash is awaited; the pipeline loads its data while the first request is
+    // already on its way.
+    const bool started = co_await qCoro(*m_process).waitForStarted(3000);
+    if (!self)
+        co_return false;
+    if (!started || !isRunning()) {
+        qCCritical(lcTranslation).noquote()
+            << "Apertium" << m_name << "could not start:" << (m_process ? m_process->errorString() : QString());
         stop();
         co_return false;
     }

@@ -48,7 +48,7 @@ public:
 
 Q_SIGNALS:
     void settled();
-    void commandKnown();
+    void prepared();
 
 private:
     struct Request
@@ -57,7 +57,9 @@ private:
         TranslationBackend::Result result;
     };
 
+    bool isRunning() const;
     QCoro::Task<bool> ensureRunning();
+    QCoro::Task<bool> start();
     QCoro::Task<QString> modeCommand();
     void onOutput();
     void onFinished();
@@ -67,7 +69,7 @@ private:
     QString m_modeFile;
     QString m_name; // for the log
     QString m_command;
-    bool m_findingCommand = false;
+    bool m_preparing = false;
     std::unique_ptr<QProcess> m_process;
     QByteArray m_buffer;
     std::deque<std::shared_ptr<Request>> m_pending;
