@@ -170,6 +170,8 @@ private Q_SLOTS:
         QCOMPARE(*answers,
             QStringList({ QStringLiteral("El perro come carne."), QStringLiteral("Hola Mundo"),
                 QStringLiteral("Fui a la casa ayer.") }));
+        // The three arrived before the pipeline was up: it was started once for all of them.
+        QCOMPARE(translator.pipeline(QStringLiteral("eng-spa"))->starts(), 1);
     }
 
     void deadPipelineIsRestarted()
