@@ -137,8 +137,8 @@ std::optional<QString> ContextualTranslationService::cached(const QString& key) 
     return found.value();
 }
 
-QCoro::Task<QString> ContextualTranslationService::refine(
-    QString word, QString sentence, QString baselineTranslation, QString targetLanguageCode)
+QCoro::Task<QString> ContextualTranslationService::refine(QString word, QString sentence, QString baselineTranslation,
+    QString targetLanguageCode, std::shared_ptr<CancellationToken> cancel)
 {
     QElapsedTimer timer;
     timer.start();
@@ -160,11 +160,20 @@ QCoro::Task<QString> ContextualTranslationService::refine(
     const QString instructionsText = instructions(LanguageCodes::englishName(targetLanguageCode));
     const QString promptText = prompt(sentence, word, baseline);
     OnDeviceModelQueue::Operation operation
-        = [this, key, instructionsText, promptText, baseline](
+        = [this, key, instructionsText, promptText, baseline, cancel](
               std::shared_ptr<CancellationToken> token) -> QCoro::Task<std::optional<QString>> {
+        // The caller's cancellation reaches the request through the queue's token.
+        QMetaObject::Connection forward;
+        if (cancel && token) {
+            if (cancel->isCancelled())
+                token->cancel();
+            forward = QObject::connect(
+                cancel.get(), &CancellationToken::cancelled, token.get(), &CancellationToken::cancel);
+        }
         const bool cancelled = token && token->isCancelled();
         const LanguageModelClient::Result answer
             = co_await m_model.respond(instructionsText, promptText, schema(), token, kRefinementMaxTokens);
+        QObject::disconnect(forward);
         if (const auto* record = std::get_if<QJsonObject>(&answer)) {
             const QString translation = record->value(QStringLiteral("translation")).toString().trimmed();
             const qsizetype words = translation.split(QLatin1Char(' '), Qt::SkipEmptyParts).size();
@@ -230,7 +239,7 @@ QCoro::Task<ContextualTranslationService::WordTranslationState> ContextualTransl
             if (!cancel || !cancel->isCancelled()) {
                 state.isRefiningTranslation = true;
                 show();
-                refined = co_await refine(word, sentence, *baseline.text, *targetPreference);
+                refined = co_await refine(word, sentence, *baseline.text, *targetPreference, cancel);
                 state.translatedWord = refined;
                 state.isRefiningTranslation = false;
                 show();

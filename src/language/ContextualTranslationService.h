@@ -67,8 +67,10 @@ public:
     QCoro::Task<PackCheck> checkPack(QString word, LanguageDetection detection);
 
     // The refined translation, or the baseline when the model cannot help. Never fails.
-    QCoro::Task<QString> refine(
-        QString word, QString sentence, QString baselineTranslation, QString targetLanguageCode);
+    // `cancel` (may be null): the caller's cancellation, which stops the model request as a newer
+    // refinement would.
+    QCoro::Task<QString> refine(QString word, QString sentence, QString baselineTranslation, QString targetLanguageCode,
+        std::shared_ptr<CancellationToken> cancel = nullptr);
 
     // Translates the capture's unit and sentence from `source` into `target`, refining the unit's
     // translation, and publishes each step. `cancel` (may be null) is the panel's: a new capture.

@@ -480,6 +480,27 @@ private Q_SLOTS:
         QCOMPARE(m_fake->chatRequests(), 0);
     }
 
+    void cancelledDuringTheRefinement()
+    {
+        m_fixed->answers = { { QStringLiteral("gave up"), QStringLiteral("renunció") } };
+        m_fake->chat.hang = true;
+        auto cancel = std::make_shared<CancellationToken>();
+        QObject::connect(&m_fake->server, &LocalHttpServer::requestReceived, cancel.get(),
+            [cancel](const LocalHttpServer::Request& request) {
+                if (request.method == "POST")
+                    QTimer::singleShot(50, cancel.get(), [cancel] { cancel->cancel(); });
+            });
+        LogCapture log;
+        const auto state = Waits::waitFor(m_service->translateWord(
+            QStringLiteral("gave"), kSentence, QStringLiteral("en"), QStringLiteral("es"), cancel, {}));
+        QVERIFY(state);
+        QCOMPARE(state->translatedWord, QStringLiteral("renunció"));
+        QCOMPARE(m_fake->chatRequests(), 1);
+        QVERIFY2(log.contains(QStringLiteral("quillmoor.translation: Refinement canceled or failed: cancelled")),
+            qPrintable(log.lines().join('\n')));
+        QVERIFY(!m_service->isCached(ContextualTranslationService::cacheKey("gave", kSentence, "es")));
+    }
+
     void cancelledDuringThePause()
     {
         m_fixed->answers = { { QStringLiteral("gave up"), QStringLiteral("renunció") } };
