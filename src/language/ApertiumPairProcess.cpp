@@ -57,6 +57,26 @@ QString ApertiumPairProcess::stripMarks(const QString& translation, const QStrin
     return text;
 }
 
+QString ApertiumPairProcess::matchInitialCase(const QString& translation, const QString& source)
+{
+    // Apertium capitalises the start of every text it is given; a lower-case word or fragment
+    // stays lower case.
+    const auto firstLetter = [](const QString& text) -> qsizetype {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text.at(i).isLetter())
+                return i;
+        }
+        return -1;
+    };
+    const qsizetype inSource = firstLetter(source);
+    const qsizetype inTranslation = firstLetter(translation);
+    if (inSource < 0 || inTranslation < 0 || !source.at(inSource).isLower() || !translation.at(inTranslation).isUpper())
+        return translation;
+    QString text = translation;
+    text[inTranslation] = text.at(inTranslation).toLower();
+    return text;
+}
+
 QString ApertiumPairProcess::toStream(const QString& text)
 {
     static const QString special = QStringLiteral("[]^$/\\<>{}@");
@@ -267,5 +287,6 @@ QCoro::Task<TranslationBackend::Result> ApertiumPairProcess::translate(QString t
     }
     if (!request->result.ok())
         co_return request->result;
-    co_return TranslationBackend::Result::success(stripMarks(fromStream(*request->result.text), input).trimmed());
+    co_return TranslationBackend::Result::success(
+        matchInitialCase(stripMarks(fromStream(*request->result.text), input).trimmed(), input));
 }

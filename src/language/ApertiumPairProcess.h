@@ -44,6 +44,8 @@ public:
     // Text into apertium's stream format (special characters escaped, the closing blank added), and
     // the pipeline's output back into text.
     static QString toStream(const QString& text);
+    // The translation's first letter in the case of the source's first letter, when that is lower case.
+    static QString matchInitialCase(const QString& translation, const QString& source);
     static QString fromStream(const QString& stream);
 
 Q_SIGNALS:

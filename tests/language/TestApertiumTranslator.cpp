@@ -99,6 +99,10 @@ private Q_SLOTS:
                                             << "es"
                                             << "He gave up smoking."
                                             << "Dejó de fumar.";
+        QTest::newRow("en-es lower-case fragment") << "en"
+                                                   << "es"
+                                                   << "the children"
+                                                   << "los niños";
         QTest::newRow("en-es without final stop") << "en"
                                                   << "es"
                                                   << "Hello world"
@@ -263,6 +267,36 @@ private Q_SLOTS:
         QFETCH(QString, stream);
         QFETCH(QString, text);
         QCOMPARE(ApertiumPairProcess::fromStream(stream), text);
+    }
+
+    void matchInitialCase_data()
+    {
+        QTest::addColumn<QString>("translation");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("lower-case word") << "Despacio"
+                                         << "slowly"
+                                         << "despacio";
+        QTest::newRow("capitalised source") << "Hola Mundo"
+                                            << "Hello world"
+                                            << "Hola Mundo";
+        QTest::newRow("inverted question mark") << "¿Cómo estás?"
+                                                << "how are you?"
+                                                << "¿cómo estás?";
+        QTest::newRow("no letters") << "123"
+                                    << "123"
+                                    << "123";
+        QTest::newRow("already lower") << "casa"
+                                       << "house"
+                                       << "casa";
+    }
+
+    void matchInitialCase()
+    {
+        QFETCH(QString, translation);
+        QFETCH(QString, source);
+        QFETCH(QString, result);
+        QCOMPARE(ApertiumPairProcess::matchInitialCase(translation, source), result);
     }
 
     void stripMarks_data()

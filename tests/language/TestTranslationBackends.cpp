@@ -412,7 +412,7 @@ private Q_SLOTS:
         QTest::newRow("word from the dictionary") << "house"
                                                   << "casa";
         QTest::newRow("word only apertium knows") << "slowly"
-                                                  << "Despacio";
+                                                  << "despacio";
         QTest::newRow("sentence through apertium") << "I went to the house yesterday."
                                                    << "Fui a la casa ayer.";
     }
