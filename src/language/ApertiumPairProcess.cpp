@@ -193,7 +193,8 @@ QCoro::Task<bool> ApertiumPairProcess::start()
         stop();
         co_return false;
     }
-    qCDebug(lcTranslation).noquote() << "Apertium" << m_name << "started, pid" << m_process->processId();
+    m_group = m_process->processId();
+    qCDebug(lcTranslation).noquote() << "Apertium" << m_name << "started, pid" << m_group;
     co_return true;
 }
 
@@ -203,13 +204,19 @@ void ApertiumPairProcess::stop()
         return;
     std::unique_ptr<QProcess> process = std::move(m_process);
     process->disconnect(this);
+    killGroup();
     if (process->state() != QProcess::NotRunning) {
-        const qint64 pid = process->processId();
-        if (pid > 0)
-            ::kill(-static_cast<pid_t>(pid), SIGKILL);
         process->kill();
+        // SIGKILL has been sent: this wait only collects the exit status.
         process->waitForFinished(1000);
     }
+}
+
+void ApertiumPairProcess::killGroup()
+{
+    if (m_group > 0)
+        ::kill(-static_cast<pid_t>(m_group), SIGKILL);
+    m_group = 0;
 }
 
 void ApertiumPairProcess::onOutput()
@@ -236,6 +243,8 @@ void ApertiumPairProcess::onOutput()
 void ApertiumPairProcess::onFinished()
 {
     qCCritical(lcTranslation).noquote() << "Apertium" << m_name << "stopped";
+    // Stages whose shell died would otherwise linger until the next start.
+    killGroup();
     failAll(QStringLiteral("Apertium %1 stopped").arg(m_name));
 }
 

@@ -67,12 +67,14 @@ private:
     void onFinished();
     void failAll(const QString& reason);
     void stop();
+    void killGroup();
 
     QString m_modeFile;
     QString m_name; // for the log
     QString m_command;
     bool m_preparing = false;
     std::unique_ptr<QProcess> m_process;
+    qint64 m_group = 0; // the pipeline's process group, 0 when none runs
     QByteArray m_buffer;
     std::deque<std::shared_ptr<Request>> m_pending;
     int m_timeoutMs = kDefaultTimeoutMs;

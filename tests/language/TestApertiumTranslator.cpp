@@ -187,6 +187,8 @@ private Q_SLOTS:
         QVERIFY(pid > 0);
         QCOMPARE(::kill(static_cast<pid_t>(pid), SIGKILL), 0);
         QVERIFY(Waits::waitUntil([&] { return pipeline->processId() == 0; }));
+        // The stages of the dead pipeline went with it.
+        QVERIFY(Waits::waitUntil([&] { return ::kill(-static_cast<pid_t>(pid), 0) != 0; }));
 
         QCOMPARE(
             translate(translator, QStringLiteral("The dog eats meat."), QStringLiteral("en"), QStringLiteral("es")),
