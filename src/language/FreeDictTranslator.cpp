@@ -62,12 +62,33 @@ QString FreeDictTranslator::firstEquivalent(const QString& sense)
     return {};
 }
 
+std::optional<FreeDictDictionary::Entry> FreeDictTranslator::bestEntry(
+    const QList<FreeDictDictionary::Entry>& entries, const QString& word)
+{
+    if (entries.isEmpty())
+        return std::nullopt;
+    // Some dictionaries file phrases under their first word ("bank" for "bank note", with the
+    // phrase's transcription): the bare word is the homograph with the shortest transcription.
+    // An exact spelling is preferred to a case-insensitive match.
+    const FreeDictDictionary::Entry* best = nullptr;
+    const auto rank = [&word](const FreeDictDictionary::Entry& entry) {
+        const int spelling = entry.headword == word ? 0 : 1;
+        const qsizetype transcription = entry.pronunciation.isEmpty() ? 0 : entry.pronunciation.size();
+        return std::make_pair(spelling, transcription);
+    };
+    for (const FreeDictDictionary::Entry& entry : entries) {
+        if (!best || rank(entry) < rank(*best))
+            best = &entry;
+    }
+    return *best;
+}
+
 QCoro::Task<TranslationBackend::Result> FreeDictTranslator::translate(QString text, QString source, QString target)
 {
     FreeDictDictionary* open = dictionary(source, target);
     if (!open)
         co_return Result::failure(QStringLiteral("no FreeDict dictionary %1-%2").arg(source, target));
-    const auto entry = open->lookup(text.simplified());
+    const auto entry = bestEntry(open->lookupAll(text.simplified()), text.simplified());
     if (!entry)
         co_return Result::failure(QStringLiteral("\"%1\" is not in the %2-%3 dictionary").arg(text, source, target));
     for (const QString& sense : entry->senses) {

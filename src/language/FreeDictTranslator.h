@@ -1,13 +1,12 @@
 #pragma once
 
+#include "language/FreeDictDictionary.h"
 #include "language/TranslationBackend.h"
 
 #include <QHash>
 #include <QString>
 
 #include <memory>
-
-class FreeDictDictionary;
 
 // Words and short phrases through the installed FreeDict dictionaries (Debian's
 // dict-freedict-<source>-<target>): the first sense's first equivalent.
@@ -30,6 +29,9 @@ public:
     QString basePath(const QString& source, const QString& target) const;
     // "cede, give in, give up (a right)" → "cede"; "(fam.) chaval" → "chaval".
     static QString firstEquivalent(const QString& sense);
+    // The article a word's translation comes from, among the articles filed under it.
+    static std::optional<FreeDictDictionary::Entry> bestEntry(
+        const QList<FreeDictDictionary::Entry>& entries, const QString& word);
 
 private:
     FreeDictDictionary* dictionary(const QString& source, const QString& target);

@@ -1,6 +1,7 @@
 #include "FakeModelServer.h"
 #include "LogCapture.h"
 #include "language/ApertiumTranslator.h"
+#include "language/FreeDictDictionary.h"
 #include "language/FreeDictTranslator.h"
 #include "language/LanguageModelClient.h"
 #include "language/LibreTranslateClient.h"
@@ -119,6 +120,14 @@ private Q_SLOTS:
                                << "en"
                                << "casa"
                                << "house";
+        QTest::newRow("homographs: the bare word") << "en"
+                                                   << "es"
+                                                   << "bank"
+                                                   << "banco";
+        QTest::newRow("homographs: the verb") << "en"
+                                              << "es"
+                                              << "agree"
+                                              << "convenir";
         QTest::newRow("es-en first of several senses") << "es"
                                                        << "en"
                                                        << "abandonar"
@@ -155,6 +164,20 @@ private Q_SLOTS:
             QStringLiteral("/nonexistent/freedict-eng-spa"));
         QVERIFY(!*Waits::waitFor(
             FreeDictTranslator(QStringLiteral("/nonexistent")).supports(QStringLiteral("en"), QStringLiteral("es"))));
+    }
+
+    void bestEntry()
+    {
+        const FreeDictDictionary::Entry phrase { QStringLiteral("bank"), QStringLiteral("bæŋkəkaunt"), { "cuenta" } };
+        const FreeDictDictionary::Entry bare { QStringLiteral("bank"), QStringLiteral("bæŋk"), { "banco" } };
+        const FreeDictDictionary::Entry capital { QStringLiteral("Bank"), QStringLiteral("b"), { "Banco" } };
+        QCOMPARE(
+            FreeDictTranslator::bestEntry({ phrase, bare }, QStringLiteral("bank"))->senses, QStringList { "banco" });
+        QCOMPARE(FreeDictTranslator::bestEntry({ capital, phrase, bare }, QStringLiteral("bank"))->senses,
+            QStringList { "banco" });
+        QCOMPARE(FreeDictTranslator::bestEntry({ phrase, capital }, QStringLiteral("Bank"))->senses,
+            QStringList { "Banco" });
+        QVERIFY(!FreeDictTranslator::bestEntry({}, QStringLiteral("bank")));
     }
 
     void firstEquivalent_data()
