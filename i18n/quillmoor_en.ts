@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
     <context>
+        <name>AnkiAddAction</name>
+        <message>
+            <source>Не удалось сохранить карточку в Quillmoor.</source>
+            <translation>Couldn't save the card in Quillmoor.</translation>
+        </message>
+    </context>
+    <context>
         <name>AnkiConnectError</name>
         <message>
             <source>Anki вернул ошибку: %1</source>
@@ -40,6 +47,10 @@
         <message>
             <source>Не удалось создать локальное хранилище карточек: </source>
             <translation>Couldn't create the local card store: </translation>
+        </message>
+        <message>
+            <source>файл %1 записан более новой версией Quillmoor (версия схемы %2, эта версия знает %3) и оставлен без изменений</source>
+            <translation>the file %1 was written by a newer version of Quillmoor (schema version %2, this version knows %3) and was left unchanged</translation>
         </message>
     </context>
     <context>

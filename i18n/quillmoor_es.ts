@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="ru_RU">
     <context>
+        <name>AnkiAddAction</name>
+        <message>
+            <source>Не удалось сохранить карточку в Quillmoor.</source>
+            <translation>No se pudo guardar la tarjeta en Quillmoor.</translation>
+        </message>
+    </context>
+    <context>
         <name>AnkiConnectError</name>
         <message>
             <source>Anki вернул ошибку: %1</source>
@@ -40,6 +47,10 @@
         <message>
             <source>Не удалось создать локальное хранилище карточек: </source>
             <translation>No se pudo crear el almacén local de tarjetas: </translation>
+        </message>
+        <message>
+            <source>файл %1 записан более новой версией Quillmoor (версия схемы %2, эта версия знает %3) и оставлен без изменений</source>
+            <translation>el archivo %1 fue escrito por una versión más reciente de Quillmoor (versión de esquema %2; esta versión conoce la %3) y se ha dejado sin cambios</translation>
         </message>
     </context>
     <context>

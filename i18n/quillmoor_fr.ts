@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="ru_RU">
     <context>
+        <name>AnkiAddAction</name>
+        <message>
+            <source>Не удалось сохранить карточку в Quillmoor.</source>
+            <translation>Impossible d’enregistrer la carte dans Quillmoor.</translation>
+        </message>
+    </context>
+    <context>
         <name>AnkiConnectError</name>
         <message>
             <source>Anki вернул ошибку: %1</source>
@@ -40,6 +47,10 @@
         <message>
             <source>Не удалось создать локальное хранилище карточек: </source>
             <translation>Impossible de créer le stockage local des cartes : </translation>
+        </message>
+        <message>
+            <source>файл %1 записан более новой версией Quillmoor (версия схемы %2, эта версия знает %3) и оставлен без изменений</source>
+            <translation>le fichier %1 a été écrit par une version plus récente de Quillmoor (version de schéma %2, cette version connaît la %3) et n’a pas été modifié</translation>
         </message>
     </context>
     <context>

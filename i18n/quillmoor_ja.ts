@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="ru_RU">
     <context>
+        <name>AnkiAddAction</name>
+        <message>
+            <source>Не удалось сохранить карточку в Quillmoor.</source>
+            <translation>Quillmoor にカードを保存できませんでした。</translation>
+        </message>
+    </context>
+    <context>
         <name>AnkiConnectError</name>
         <message>
             <source>Anki вернул ошибку: %1</source>
@@ -40,6 +47,10 @@
         <message>
             <source>Не удалось создать локальное хранилище карточек: </source>
             <translation>ローカルのカード保存領域を作成できませんでした: </translation>
+        </message>
+        <message>
+            <source>файл %1 записан более новой версией Quillmoor (версия схемы %2, эта версия знает %3) и оставлен без изменений</source>
+            <translation>ファイル %1 は新しいバージョンの Quillmoor で書き込まれています（スキーマ バージョン %2、このバージョンが扱えるのは %3 まで）。ファイルは変更していません</translation>
         </message>
     </context>
     <context>

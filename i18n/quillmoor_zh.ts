@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="ru_RU">
     <context>
+        <name>AnkiAddAction</name>
+        <message>
+            <source>Не удалось сохранить карточку в Quillmoor.</source>
+            <translation>无法在 Quillmoor 中保存卡片。</translation>
+        </message>
+    </context>
+    <context>
         <name>AnkiConnectError</name>
         <message>
             <source>Anki вернул ошибку: %1</source>
@@ -40,6 +47,10 @@
         <message>
             <source>Не удалось создать локальное хранилище карточек: </source>
             <translation>无法创建本地卡片存储：</translation>
+        </message>
+        <message>
+            <source>файл %1 записан более новой версией Quillmoor (версия схемы %2, эта версия знает %3) и оставлен без изменений</source>
+            <translation>文件 %1 由更新版本的 Quillmoor 写入（架构版本 %2，当前版本支持 %3），已保持原样</translation>
         </message>
     </context>
     <context>

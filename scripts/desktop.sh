@@ -1,4 +1,5 @@
-# A private headless desktop: Xvfb, a D-Bus session, the AT-SPI bus and a tray host.
+# A private headless desktop: Xvfb, a D-Bus session, the AT-SPI bus, a null sound sink and a
+# tray host.
 # Sourced by scripts/run and scripts/test. qm_desktop_start exports DISPLAY and
 # DBUS_SESSION_BUS_ADDRESS; qm_desktop_stop ends what it started, by PID.
 
@@ -47,6 +48,20 @@ qm_desktop_start()
         dbus-send --session --type=method_call --dest=org.a11y.Bus /org/a11y/bus \
             org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled variant:boolean:true \
             >/dev/null 2>&1 || true
+    fi
+
+    # A sound server with a null sink, so playback runs as on a desktop with speakers.
+    if command -v pulseaudio >/dev/null 2>&1; then
+        pulseaudio -n --daemonize=no --exit-idle-time=-1 --disable-shm=yes -F /dev/null \
+            --load="module-null-sink sink_name=quillmoor_null" \
+            --load="module-native-protocol-unix socket=$XDG_RUNTIME_DIR/pulse.sock auth-anonymous=1" \
+            >"$dir/pulse.log" 2>&1 &
+        QM_DESKTOP_PIDS+=($!)
+        export PULSE_SERVER="unix:$XDG_RUNTIME_DIR/pulse.sock"
+        for i in $(seq 1 50); do
+            [ -S "$XDG_RUNTIME_DIR/pulse.sock" ] && break
+            sleep 0.1
+        done
     fi
 
     trayer --edge top --align right --widthtype request --height 24 --SetDockType true --transparent false \

@@ -23,7 +23,7 @@ QM_RUNTIME_PACKAGES=(
 )
 # A private headless desktop: X server, tray host, test drivers and screenshots.
 QM_DESKTOP_PACKAGES=(
-    xvfb xauth trayer xdotool x11-utils imagemagick
+    xvfb xauth trayer xdotool x11-utils imagemagick pulseaudio
 )
 
 qm_install_packages()

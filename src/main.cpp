@@ -1,8 +1,11 @@
 #include "app/QuillmoorApp.h"
 #include "app/AppDelegate.h"
+#include "app/CardStoreStartup.h"
 #include "app/SingleInstanceGuard.h"
 #include "diagnostics/LogSink.h"
 #include "platform/SystemJournal.h"
+#include "store/CardDatabase.h"
+#include "store/CardStores.h"
 
 #include <QApplication>
 
@@ -23,8 +26,12 @@ int main(int argc, char* argv[])
         return 0;
 
     QuillmoorApp quillmoor;
-    QObject::connect(&guard, &SingleInstanceGuard::activationRequested, &quillmoor.delegate(),
-                     &AppDelegate::showLanguageSettings);
+    // Without its card store the program cannot keep what the learner saves: stop here.
+    const auto stores = CardStoreStartup::open(CardDatabase::defaultFilePath(), CardStoreStartup::showFatalDialog);
+    if (!stores)
+        return 1;
+    QObject::connect(
+        &guard, &SingleInstanceGuard::activationRequested, &quillmoor.delegate(), &AppDelegate::showLanguageSettings);
     quillmoor.start();
     return app.exec();
 }

@@ -39,8 +39,21 @@ const char* const kSchemaV1[] = {
     "CREATE INDEX vocab_card_deck_due ON vocab_card(deck_name, due_date, id)",
     "CREATE INDEX review_log_date ON review_log(date)",
     "CREATE INDEX grammar_card_due ON grammar_card(due_date, id)",
-    "CREATE UNIQUE INDEX grammar_card_bank_exercise ON grammar_card(bank_exercise_id) WHERE bank_exercise_id IS NOT NULL",
+    "CREATE UNIQUE INDEX grammar_card_bank_exercise ON grammar_card(bank_exercise_id) WHERE bank_exercise_id IS NOT "
+    "NULL",
     "CREATE INDEX grammar_review_log_date ON grammar_review_log(date)",
+};
+
+// Version 2: indexes that answer the statistics without touching the rows: review logs by date
+// with their rating and duration, cards by stability (and deck), grammar due cards by topic.
+const char* const kSchemaV2[] = {
+    "CREATE INDEX grammar_card_topic_due ON grammar_card(topic, due_date, id)",
+    "DROP INDEX IF EXISTS review_log_date",
+    "CREATE INDEX review_log_date ON review_log(date, rating, duration_seconds)",
+    "DROP INDEX IF EXISTS grammar_review_log_date",
+    "CREATE INDEX grammar_review_log_date ON grammar_review_log(date, rating, duration_seconds)",
+    "CREATE INDEX vocab_card_stability ON vocab_card(stability, reps)",
+    "CREATE INDEX vocab_card_deck_stability ON vocab_card(deck_name, stability, reps)",
 };
 
 bool exec(QSqlDatabase& db, const QString& sql, QString* error)
@@ -51,6 +64,15 @@ bool exec(QSqlDatabase& db, const QString& sql, QString* error)
     if (error)
         *error = query.lastError().text();
     return false;
+}
+
+template <size_t N> bool execAll(QSqlDatabase& db, const char* const (&statements)[N], QString* error)
+{
+    for (const char* statement : statements) {
+        if (!exec(db, QString::fromLatin1(statement), error))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -107,8 +129,7 @@ std::unique_ptr<CardDatabase> CardDatabase::open(const QString& path, QString* e
     }
     QString failure;
     if (!exec(database->m_db, QStringLiteral("PRAGMA journal_mode=WAL"), &failure)
-        || !exec(database->m_db, QStringLiteral("PRAGMA synchronous=NORMAL"), &failure)
-        || !database->migrate(&failure)) {
+        || !exec(database->m_db, QStringLiteral("PRAGMA synchronous=FULL"), &failure) || !database->migrate(&failure)) {
         *error = failure;
         return nullptr;
     }
@@ -133,8 +154,8 @@ bool CardDatabase::migrate(QString* error)
     version.finish();
     if (current > kSchemaVersion) {
         // Written by a newer Quillmoor: never touch it.
-        *error = QStringLiteral("the card store %1 was written by a newer version of Quillmoor (schema %2, this "
-                                "version knows %3)")
+        *error = tr("файл %1 записан более новой версией Quillmoor (версия схемы %2, эта версия знает %3) и "
+                    "оставлен без изменений")
                      .arg(m_path)
                      .arg(current)
                      .arg(kSchemaVersion);
@@ -143,12 +164,10 @@ bool CardDatabase::migrate(QString* error)
     if (current == kSchemaVersion)
         return true;
     Transaction transaction(m_db);
-    if (current < 1) {
-        for (const char* statement : kSchemaV1) {
-            if (!exec(m_db, QString::fromLatin1(statement), error))
-                return false;
-        }
-    }
+    if (current < 1 && !execAll(m_db, kSchemaV1, error))
+        return false;
+    if (current < 2 && !execAll(m_db, kSchemaV2, error))
+        return false;
     if (!exec(m_db, QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion), error))
         return false;
     if (!transaction.commit()) {

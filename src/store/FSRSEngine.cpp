@@ -12,9 +12,8 @@ double clampDifficulty(double d)
 
 const FSRSParameters& FSRSParameters::defaults()
 {
-    static const FSRSParameters params { { 0.212, 1.2931, 2.3065, 8.2956, 6.4133, 0.8334, 3.0194, 0.001, 1.8722,
-                                           0.1666, 0.796, 1.4835, 0.0614, 0.2629, 1.6483, 0.6014, 1.8729, 0.5425,
-                                           0.0912, 0.0658, 0.1542 } };
+    static const FSRSParameters params { { 0.212, 1.2931, 2.3065, 8.2956, 6.4133, 0.8334, 3.0194, 0.001, 1.8722, 0.1666,
+        0.796, 1.4835, 0.0614, 0.2629, 1.6483, 0.6014, 1.8729, 0.5425, 0.0912, 0.0658, 0.1542 } };
     return params;
 }
 
@@ -62,8 +61,8 @@ double FSRSEngine::retrievability(double stability, double elapsedDays, const FS
     return std::pow(1 + factor * elapsedDays / stability, -decay);
 }
 
-FSRSMemoryState FSRSEngine::nextState(FSRSMemoryState current, FSRSRating rating, double elapsedDays,
-                                      const FSRSParameters& params)
+FSRSMemoryState FSRSEngine::nextState(
+    FSRSMemoryState current, FSRSRating rating, double elapsedDays, const FSRSParameters& params)
 {
     const auto& w = params.w;
     const double s = current.stability;

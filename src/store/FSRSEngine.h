@@ -33,13 +33,13 @@ public:
 
     static FSRSMemoryState initialState(FSRSRating rating, const FSRSParameters& params = FSRSParameters::defaults());
     static FSRSMemoryState nextState(FSRSMemoryState current, FSRSRating rating, double elapsedDays,
-                                     const FSRSParameters& params = FSRSParameters::defaults());
-    static double nextDifficulty(double difficulty, FSRSRating rating,
-                                 const FSRSParameters& params = FSRSParameters::defaults());
-    static double shortTermStability(double stability, FSRSRating rating,
-                                     const FSRSParameters& params = FSRSParameters::defaults());
-    static double retrievability(double stability, double elapsedDays,
-                                 const FSRSParameters& params = FSRSParameters::defaults());
+        const FSRSParameters& params = FSRSParameters::defaults());
+    static double nextDifficulty(
+        double difficulty, FSRSRating rating, const FSRSParameters& params = FSRSParameters::defaults());
+    static double shortTermStability(
+        double stability, FSRSRating rating, const FSRSParameters& params = FSRSParameters::defaults());
+    static double retrievability(
+        double stability, double elapsedDays, const FSRSParameters& params = FSRSParameters::defaults());
 
     // Days until the next review: 1 up to a stability of 1, then the stability rounded (halves
     // away from zero), at most 36500.
@@ -52,6 +52,27 @@ public:
 
     // `now` plus whole calendar days in local time (the same wall-clock time on the due day).
     static QDateTime dueDate(const QDateTime& now, int days);
+
+    // A rating given at `now` applied to any card with the scheduling fields (stability,
+    // difficulty, dueDate, lastReviewDate, reps, lapses): a new card starts from the initial
+    // state, a reviewed one moves on by the whole days elapsed since its last review.
+    template <typename Card> static void applyRating(Card& card, FSRSRating rating, const QDateTime& now)
+    {
+        FSRSMemoryState state;
+        if (card.reps == 0) {
+            state = initialState(rating);
+        } else {
+            const int elapsed = card.lastReviewDate ? elapsedDays(*card.lastReviewDate, now) : 0;
+            state = nextState({ card.stability, card.difficulty }, rating, elapsed);
+        }
+        card.stability = state.stability;
+        card.difficulty = state.difficulty;
+        card.dueDate = dueDate(now, intervalDays(state.stability)).toUTC();
+        card.lastReviewDate = now.toUTC();
+        card.reps += 1;
+        if (rating == FSRSRating::Again)
+            card.lapses += 1;
+    }
 
 private:
     static double initialDifficulty(int grade, const FSRSParameters& params);

@@ -6,7 +6,10 @@
 enum class FSRSRating { Again = 1, Hard = 2, Good = 3, Easy = 4 };
 
 namespace FSRSRatings {
-inline int grade(FSRSRating rating) { return static_cast<int>(rating); }
+inline int grade(FSRSRating rating)
+{
+    return static_cast<int>(rating);
+}
 
 inline std::optional<FSRSRating> fromGrade(int grade)
 {

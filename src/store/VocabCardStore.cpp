@@ -3,68 +3,45 @@
 #include "diagnostics/QMLog.h"
 #include "store/CardDatabase.h"
 #include "store/FSRSEngine.h"
+#include "store/LocalDayCounter.h"
+#include "store/ReviewLogTable.h"
+#include "store/SqliteStatement.h"
+#include "store/StoreSql.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+
+using namespace StoreSql;
 
 namespace {
 
 const QString kColumns = QStringLiteral(
     "id, word, sentence, translated_word, translated_sentence, etymology, phonetic, pronunciation_audio_extension,"
     " image_file_extension, deck_name, stability, difficulty, due_date, last_review_date, reps, lapses, created_at");
+const QString kLogTable = QStringLiteral("review_log");
 
-// A null QString would bind as SQL NULL; plain text fields are never NULL.
-QVariant text(const QString& value)
-{
-    return QVariant(value.isNull() ? QStringLiteral("") : value);
-}
-
-QVariant optionalText(const std::optional<QString>& value)
-{
-    return value ? QVariant(*value) : QVariant(QMetaType::fromType<QString>());
-}
-
-std::optional<QString> readOptionalText(const QVariant& value)
-{
-    return value.isNull() ? std::nullopt : std::optional(value.toString());
-}
-
-QDateTime fromMs(const QVariant& value)
-{
-    return QDateTime::fromMSecsSinceEpoch(value.toLongLong(), Qt::UTC);
-}
-
-VocabCard readCard(const QSqlQuery& q)
+VocabCard readCard(const SqliteStatement& q)
 {
     VocabCard card;
-    card.id = q.value(0).toLongLong();
-    card.word = q.value(1).toString();
-    card.sentence = q.value(2).toString();
-    card.translatedWord = q.value(3).toString();
-    card.translatedSentence = readOptionalText(q.value(4));
-    card.etymology = readOptionalText(q.value(5));
-    card.phonetic = readOptionalText(q.value(6));
-    card.pronunciationAudioExtension = q.value(7).toString();
-    card.imageFileExtension = readOptionalText(q.value(8));
-    card.deckName = q.value(9).toString();
-    card.stability = q.value(10).toDouble();
-    card.difficulty = q.value(11).toDouble();
-    card.dueDate = fromMs(q.value(12));
-    if (!q.value(13).isNull())
-        card.lastReviewDate = fromMs(q.value(13));
-    card.reps = q.value(14).toInt();
-    card.lapses = q.value(15).toInt();
-    card.createdAt = fromMs(q.value(16));
+    card.id = q.int64(0);
+    card.word = q.text(1);
+    card.sentence = q.text(2);
+    card.translatedWord = q.text(3);
+    card.translatedSentence = q.isNull(4) ? std::nullopt : std::optional(q.text(4));
+    card.etymology = q.isNull(5) ? std::nullopt : std::optional(q.text(5));
+    card.phonetic = q.isNull(6) ? std::nullopt : std::optional(q.text(6));
+    card.pronunciationAudioExtension = q.text(7);
+    card.imageFileExtension = q.isNull(8) ? std::nullopt : std::optional(q.text(8));
+    card.deckName = q.text(9);
+    card.stability = q.real(10);
+    card.difficulty = q.real(11);
+    card.dueDate = fromMs(q.int64(12));
+    card.lastReviewDate = q.isNull(13) ? std::nullopt : std::optional(fromMs(q.int64(13)));
+    card.reps = int(q.int64(14));
+    card.lapses = int(q.int64(15));
+    card.createdAt = fromMs(q.int64(16));
     return card;
-}
-
-bool run(QSqlQuery& query, const char* what)
-{
-    if (query.exec())
-        return true;
-    qCCritical(lcReview).noquote() << "Card store:" << what << "failed:" << query.lastError().text();
-    return false;
 }
 
 } // namespace
@@ -84,22 +61,18 @@ std::optional<VocabCard> VocabCardStore::addCard(const NewCard& input)
         "INSERT INTO vocab_card (word, sentence, translated_word, translated_sentence, etymology, phonetic,"
         " pronunciation_audio_extension, image_file_extension, deck_name, due_date, created_at)"
         " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant& value : { text(input.word), text(input.sentence), text(input.translatedWord),
-                                   optionalText(input.translatedSentence), optionalText(input.etymology),
-                                   optionalText(input.phonetic), text(input.pronunciationAudioExtension),
-                                   optionalText(input.imageFileExtension), text(input.deckName), QVariant(now),
-                                   QVariant(now) })
-        insert.addBindValue(value);
+    bindAll(insert,
+        { text(input.word), text(input.sentence), text(input.translatedWord), optionalText(input.translatedSentence),
+            optionalText(input.etymology), optionalText(input.phonetic), text(input.pronunciationAudioExtension),
+            optionalText(input.imageFileExtension), text(input.deckName), now, now });
     if (!transaction.isActive() || !run(insert, "adding a card"))
         return std::nullopt;
     const qint64 id = insert.lastInsertId().toLongLong();
     if (input.pronunciationAudio || input.imageData) {
         QSqlQuery media(m_database.db());
-        media.prepare(QStringLiteral("INSERT INTO vocab_media (card_id, pronunciation_audio, image_data) VALUES (?, ?, ?)"));
-        media.addBindValue(id);
-        media.addBindValue(input.pronunciationAudio ? QVariant(*input.pronunciationAudio)
-                                                    : QVariant(QMetaType::fromType<QByteArray>()));
-        media.addBindValue(input.imageData ? QVariant(*input.imageData) : QVariant(QMetaType::fromType<QByteArray>()));
+        media.prepare(
+            QStringLiteral("INSERT INTO vocab_media (card_id, pronunciation_audio, image_data) VALUES (?, ?, ?)"));
+        bindAll(media, { id, optionalBytes(input.pronunciationAudio), optionalBytes(input.imageData) });
         if (!run(media, "storing a card's media"))
             return std::nullopt;
     }
@@ -154,21 +127,17 @@ std::optional<VocabCard> VocabCardStore::cardWithMedia(qint64 cardId) const
 QList<VocabCard> VocabCardStore::fetch(const QString& where, const QVariantList& values, const QString& order) const
 {
     QList<VocabCard> cards;
-    QSqlQuery query(m_database.db());
-    query.setForwardOnly(true);
     QString sql = QStringLiteral("SELECT ") + kColumns + QStringLiteral(" FROM vocab_card");
     if (!where.isEmpty())
         sql += QStringLiteral(" WHERE ") + where;
     if (!order.isEmpty())
         sql += QStringLiteral(" ORDER BY ") + order;
-    query.prepare(sql);
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    // A failed read counts as an empty result.
-    if (!run(query, "reading cards"))
-        return cards;
+    SqliteStatement query(m_database.db(), sql, values);
     while (query.next())
         cards.append(readCard(query));
+    // A failed read counts as an empty result, never a partial one.
+    if (query.failed())
+        return {};
     return cards;
 }
 
@@ -205,38 +174,19 @@ std::optional<VocabCard> VocabCardStore::recordReview(qint64 cardId, FSRSRating 
     if (!current)
         return std::nullopt;
     const QDateTime now = m_clock();
-    FSRSMemoryState state;
-    if (current->reps == 0) {
-        state = FSRSEngine::initialState(rating);
-    } else {
-        const int elapsed = current->lastReviewDate ? FSRSEngine::elapsedDays(*current->lastReviewDate, now) : 0;
-        state = FSRSEngine::nextState({ current->stability, current->difficulty }, rating, elapsed);
-    }
     VocabCard updated = *current;
-    updated.stability = state.stability;
-    updated.difficulty = state.difficulty;
-    updated.dueDate = FSRSEngine::dueDate(now, FSRSEngine::intervalDays(state.stability)).toUTC();
-    updated.lastReviewDate = now.toUTC();
-    updated.reps += 1;
-    if (rating == FSRSRating::Again)
-        updated.lapses += 1;
+    FSRSEngine::applyRating(updated, rating, now);
 
     // The card and its log change together or not at all.
     CardDatabase::Transaction transaction(m_database.db());
     QSqlQuery update(m_database.db());
     update.prepare(QStringLiteral("UPDATE vocab_card SET stability = ?, difficulty = ?, due_date = ?,"
                                   " last_review_date = ?, reps = ?, lapses = ? WHERE id = ?"));
-    for (const QVariant& value : { QVariant(updated.stability), QVariant(updated.difficulty),
-                                   QVariant(updated.dueDate.toMSecsSinceEpoch()),
-                                   QVariant(updated.lastReviewDate->toMSecsSinceEpoch()), QVariant(updated.reps),
-                                   QVariant(updated.lapses), QVariant(cardId) })
-        update.addBindValue(value);
-    QSqlQuery log(m_database.db());
-    log.prepare(QStringLiteral("INSERT INTO review_log (date, duration_seconds, rating) VALUES (?, ?, ?)"));
-    log.addBindValue(now.toMSecsSinceEpoch());
-    log.addBindValue(durationSeconds);
-    log.addBindValue(FSRSRatings::grade(rating));
-    if (!transaction.isActive() || !run(update, "rating a card") || !run(log, "logging a review")
+    bindAll(update,
+        { updated.stability, updated.difficulty, toMs(updated.dueDate), toMs(*updated.lastReviewDate), updated.reps,
+            updated.lapses, cardId });
+    const ReviewLogTable log(m_database.db(), kLogTable);
+    if (!transaction.isActive() || !run(update, "rating a card") || !log.append(now, rating, durationSeconds)
         || !transaction.commit()) {
         qCCritical(lcReview) << "Card store: the rating of card" << cardId << "was not saved";
         return std::nullopt;
@@ -244,39 +194,23 @@ std::optional<VocabCard> VocabCardStore::recordReview(qint64 cardId, FSRSRating 
     return updated;
 }
 
-bool VocabCardStore::hasReviewOn(const QDate& day) const
-{
-    QSqlQuery query(m_database.db());
-    query.prepare(QStringLiteral("SELECT 1 FROM review_log WHERE date >= ? AND date < ? LIMIT 1"));
-    query.addBindValue(day.startOfDay().toMSecsSinceEpoch());
-    query.addBindValue(day.addDays(1).startOfDay().toMSecsSinceEpoch());
-    return run(query, "reading reviews") && query.next();
-}
-
 int VocabCardStore::currentStreak() const
 {
-    // Day by day backwards, each probe an indexed LIMIT 1 query; day bounds in local time.
-    QDate cursor = m_clock().toLocalTime().date();
-    if (!hasReviewOn(cursor))
-        cursor = cursor.addDays(-1);
-    int streak = 0;
-    while (cursor.isValid() && hasReviewOn(cursor)) {
-        ++streak;
-        cursor = cursor.addDays(-1);
-    }
-    return streak;
+    return ReviewLogTable(m_database.db(), kLogTable).currentStreak(m_clock().toLocalTime().date());
 }
 
 VocabCardStore::CardStats VocabCardStore::cardStats(const std::optional<QString>& deck) const
 {
     CardStats stats;
     QSqlQuery query(m_database.db());
-    QString sql = QStringLiteral("SELECT COALESCE(SUM(reps >= 1 AND stability > 21), 0), COUNT(*) FROM vocab_card");
+    // Both counts come from the stability index: mastered is a range of it.
+    const QString deckFilter = deck ? QStringLiteral(" WHERE deck_name = ?") : QString();
+    const QString deckAnd = deck ? QStringLiteral(" AND deck_name = ?") : QString();
+    query.prepare(QStringLiteral("SELECT (SELECT COUNT(*) FROM vocab_card WHERE stability > 21 AND reps >= 1%1),"
+                                 " (SELECT COUNT(*) FROM vocab_card%2)")
+                      .arg(deckAnd, deckFilter));
     if (deck)
-        sql += QStringLiteral(" WHERE deck_name = ?");
-    query.prepare(sql);
-    if (deck)
-        query.addBindValue(*deck);
+        bindAll(query, { text(*deck), text(*deck) });
     if (!run(query, "counting cards") || !query.next())
         return stats;
     stats.mastered = query.value(0).toInt();
@@ -307,4 +241,77 @@ QSet<QString> VocabCardStore::unlockedAchievementIDs() const
     while (query.next())
         ids.insert(query.value(0).toString());
     return ids;
+}
+
+QMap<QDate, int> VocabCardStore::dailyReviewCounts(int days) const
+{
+    const QDateTime start = m_clock().toLocalTime().addDays(-days);
+    if (!start.isValid())
+        return {};
+    return LocalDayCounter(m_database.db(), kLogTable, QStringLiteral("date")).count(start, std::nullopt);
+}
+
+VocabCardStore::TodayStats VocabCardStore::todayStats() const
+{
+    TodayStats stats;
+    QSqlQuery query(m_database.db());
+    query.prepare(
+        QStringLiteral("SELECT COUNT(*), COALESCE(SUM(duration_seconds), 0) FROM review_log WHERE date >= ?"));
+    query.addBindValue(toMs(m_clock().toLocalTime().date().startOfDay()));
+    if (!run(query, "reading today's reviews") || !query.next())
+        return stats;
+    stats.count = query.value(0).toInt();
+    stats.minutes = query.value(1).toDouble() / 60;
+    return stats;
+}
+
+std::optional<double> VocabCardStore::averageIntervalDays(const std::optional<QString>& deck) const
+{
+    QSqlQuery query(m_database.db());
+    QString sql = QStringLiteral("SELECT AVG(MIN(MAX(stability, 1), 36500)) FROM vocab_card WHERE reps > 0");
+    if (deck)
+        sql += QStringLiteral(" AND deck_name = ?");
+    query.prepare(sql);
+    if (deck)
+        query.addBindValue(text(*deck));
+    if (!run(query, "averaging intervals") || !query.next() || query.value(0).isNull())
+        return std::nullopt;
+    return query.value(0).toDouble();
+}
+
+QMap<QDate, int> VocabCardStore::upcomingLoad(int days, const std::optional<QString>& deck) const
+{
+    if (days <= 0)
+        return {};
+    const QDate today = m_clock().toLocalTime().date();
+    const QDateTime end = today.addDays(days).startOfDay();
+    if (!end.isValid())
+        return {};
+    if (deck) {
+        return LocalDayCounter(m_database.db(), QStringLiteral("vocab_card"), QStringLiteral("due_date"),
+            QStringLiteral("deck_name = ?"), { text(*deck) })
+            .count(today.startOfDay(), end);
+    }
+    return LocalDayCounter(m_database.db(), QStringLiteral("vocab_card"), QStringLiteral("due_date"))
+        .count(today.startOfDay(), end);
+}
+
+int VocabCardStore::cardCount() const
+{
+    QSqlQuery query(m_database.db());
+    query.prepare(QStringLiteral("SELECT COUNT(*) FROM vocab_card"));
+    if (!run(query, "counting cards") || !query.next())
+        return 0;
+    return query.value(0).toInt();
+}
+
+bool VocabCardStore::recordUnlockedAchievement(const QString& achievementID)
+{
+    CardDatabase::Transaction transaction(m_database.db());
+    QSqlQuery query(m_database.db());
+    query.prepare(QStringLiteral("INSERT INTO unlocked_achievement (achievement_id, unlocked_at) VALUES (?, ?)"));
+    bindAll(query, { text(achievementID), toMs(m_clock()) });
+    if (!transaction.isActive() || !run(query, "recording an achievement"))
+        return false;
+    return transaction.commit();
 }

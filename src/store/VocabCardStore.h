@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QMap>
 #include <QSet>
 #include <QStringList>
 
@@ -38,6 +39,11 @@ public:
         int learning = 0;
         int mastered = 0;
     };
+    struct TodayStats
+    {
+        int count = 0;
+        double minutes = 0;
+    };
 
     explicit VocabCardStore(CardDatabase& database);
 
@@ -60,7 +66,19 @@ public:
     int currentStreak() const;
     CardStats cardStats(const std::optional<QString>& deck = std::nullopt) const;
     std::optional<double> successRate(int days) const;
+    // Reviews since the same time of day `days` calendar days ago, per local review day.
+    QMap<QDate, int> dailyReviewCounts(int days) const;
+    // Reviews since local midnight and their total duration in minutes.
+    TodayStats todayStats() const;
+    // Mean of stability clamped to 1 … 36500 over reviewed cards; nullopt without any.
+    std::optional<double> averageIntervalDays(const std::optional<QString>& deck = std::nullopt) const;
+    // Cards per local due day from today up to (not including) today + days; overdue cards are
+    // not counted.
+    QMap<QDate, int> upcomingLoad(int days, const std::optional<QString>& deck = std::nullopt) const;
+    int cardCount() const;
+
     QSet<QString> unlockedAchievementIDs() const;
+    bool recordUnlockedAchievement(const QString& achievementID);
 
     // Tests pin the clock.
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
@@ -68,7 +86,6 @@ public:
 private:
     QList<VocabCard> fetch(const QString& where, const QVariantList& values, const QString& order) const;
     std::optional<VocabCard> card(qint64 id) const;
-    bool hasReviewOn(const QDate& day) const;
 
     CardDatabase& m_database;
     std::function<QDateTime()> m_clock;

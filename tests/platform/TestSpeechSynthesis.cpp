@@ -134,7 +134,7 @@ void TestSpeechSynthesis::voiceTable_data()
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("voice");
     const char* rows[][2] = {{"en", "en-us"}, {"ru", "ru"}, {"es", "es"}, {"fr", "fr"}, {"de", "de"}, {"it", "it"},
-                             {"pt", "pt"},    {"zh", "cmn"}, {"ja", "ja"}, {"ko", "ko"}, {"tr", "tr"}, {"ar", "ar"},
+                             {"pt", "pt"},    {"zh", "cmn-latn-pinyin"}, {"ja", "ja"}, {"ko", "ko"}, {"tr", "tr"}, {"ar", "ar"},
                              {"xx", ""},      {"", ""}};
     for (const auto& r : rows)
         QTest::newRow(r[0][0] ? r[0] : "empty") << QString::fromLatin1(r[0]) << QString::fromLatin1(r[1]);
@@ -207,6 +207,8 @@ void TestSpeechSynthesis::ipa_data()
                                << QString::fromUtf8("pr\xca\xb2iv\xca\xb2\xcb\x88\x65t");
     QTest::newRow("ru mama") << "ru" << QString::fromUtf8("\xd0\xbc\xd0\xb0\xd0\xbc\xd0\xb0")
                              << QString::fromUtf8("m\xcb\x88\xc9\x91ma");
+    // Hanzi read as pinyin with tones, not as Latin letters and English digit names.
+    QTest::newRow("zh nihao") << "zh" << QStringLiteral("你好") << QStringLiteral("nˈi2 χˈɑu2");
 }
 
 void TestSpeechSynthesis::ipa()

@@ -80,19 +80,19 @@ private Q_SLOTS:
         QTest::addColumn<double>("difficulty");
         QTest::addColumn<int>("interval");
         // Expected values computed independently from the formulas in double precision.
-        QTest::newRow("good, good after 2 days") << Steps { { 3, 0 }, { 3, 2 } } << 10.964332335820703
-                                                 << 2.116985866488556 << 11;
-        QTest::newRow("again after a long gap") << Steps { { 3, 0 }, { 3, 3 }, { 4, 10 }, { 1, 400 } }
-                                                << 4.744992530385019 << 7.0327612 << 5;
-        QTest::newRow("same-day reviews") << Steps { { 3, 0 }, { 3, 0 }, { 2, 0 }, { 1, 0 } } << 0.7750839828558983
-                                          << 8.267953389138293 << 1;
+        QTest::newRow("good, good after 2 days")
+            << Steps { { 3, 0 }, { 3, 2 } } << 10.964332335820703 << 2.116985866488556 << 11;
+        QTest::newRow("again after a long gap")
+            << Steps { { 3, 0 }, { 3, 3 }, { 4, 10 }, { 1, 400 } } << 4.744992530385019 << 7.0327612 << 5;
+        QTest::newRow("same-day reviews")
+            << Steps { { 3, 0 }, { 3, 0 }, { 2, 0 }, { 1, 0 } } << 0.7750839828558983 << 8.267953389138293 << 1;
         QTest::newRow("hard, good, hard, good same day")
             << Steps { { 2, 0 }, { 3, 1 }, { 2, 5 }, { 3, 0 } } << 11.758912249954857 << 6.7377577897003365 << 12;
-        QTest::newRow("again first, then good") << Steps { { 1, 0 }, { 3, 1 }, { 3, 3 } } << 7.631011258525059
-                                                << 6.4024788133 << 8;
+        QTest::newRow("again first, then good")
+            << Steps { { 1, 0 }, { 3, 1 }, { 3, 3 } } << 7.631011258525059 << 6.4024788133 << 8;
         QTest::newRow("easy chain to the cap")
-            << Steps { { 4, 0 },     { 4, 8 },     { 4, 66 },    { 4, 397 },   { 4, 1875 },  { 4, 7265 }, { 4, 23933 },
-                       { 4, 36500 }, { 4, 36500 }, { 4, 36500 }, { 4, 36500 }, { 4, 36500 }, { 4, 36500 } }
+            << Steps { { 4, 0 }, { 4, 8 }, { 4, 66 }, { 4, 397 }, { 4, 1875 }, { 4, 7265 }, { 4, 23933 }, { 4, 36500 },
+                   { 4, 36500 }, { 4, 36500 }, { 4, 36500 }, { 4, 36500 }, { 4, 36500 } }
             << 449429.93181150936 << 1.0 << 36500;
     }
 
@@ -106,8 +106,9 @@ private Q_SLOTS:
         for (qsizetype i = 1; i < steps.size(); ++i)
             state = FSRSEngine::nextState(state, *FSRSRatings::fromGrade(steps[i].first), steps[i].second);
         QVERIFY2(std::abs(state.stability - stability) <= 1e-9 * std::max(1.0, stability),
-                 qPrintable(QString::number(state.stability, 'g', 17)));
-        QVERIFY2(std::abs(state.difficulty - difficulty) < 1e-9, qPrintable(QString::number(state.difficulty, 'g', 17)));
+            qPrintable(QString::number(state.stability, 'g', 17)));
+        QVERIFY2(
+            std::abs(state.difficulty - difficulty) < 1e-9, qPrintable(QString::number(state.difficulty, 'g', 17)));
         QCOMPARE(FSRSEngine::intervalDays(state.stability), interval);
     }
 
@@ -162,8 +163,7 @@ private Q_SLOTS:
         QTest::newRow("exactly a day") << berlin << at(2026, 5, 1, 10, 0) << at(2026, 5, 2, 10, 0) << 1;
         QTest::newRow("23-hour day") << berlin << at(2026, 3, 28, 10, 0) << at(2026, 3, 29, 10, 0) << 1;
         QTest::newRow("25-hour day") << berlin << at(2026, 10, 24, 10, 0) << at(2026, 10, 25, 10, 0) << 1;
-        QTest::newRow("25 hours short of a day") << berlin << at(2026, 10, 24, 10, 0) << at(2026, 10, 25, 9, 30)
-                                                 << 0;
+        QTest::newRow("25 hours short of a day") << berlin << at(2026, 10, 24, 10, 0) << at(2026, 10, 25, 9, 30) << 0;
         QTest::newRow("a year") << berlin << at(2025, 6, 1, 8, 0) << at(2026, 6, 1, 8, 0) << 365;
         QTest::newRow("backwards") << berlin << at(2026, 6, 2, 8, 0) << at(2026, 6, 1, 8, 0) << 0;
         QTest::newRow("invalid start") << berlin << QDateTime() << at(2026, 6, 1, 8, 0) << 0;
@@ -192,7 +192,8 @@ private Q_SLOTS:
         setZone("America/New_York");
         const QDateTime later(QDate(2026, 7, 2), QTime(15, 0)); // 21:00 in Berlin
         QCOMPARE(FSRSEngine::elapsedDays(reviewed, later), 0);
-        QCOMPARE(FSRSEngine::elapsedDays(reviewed, later.addSecs(3600 * 2)), 1); // 17:00 in New York is past the 16:00 of the review
+        QCOMPARE(FSRSEngine::elapsedDays(reviewed, later.addSecs(3600 * 2)),
+            1); // 17:00 in New York is past the 16:00 of the review
     }
 
     void dueDateKeepsWallClockAcrossDst()

@@ -82,7 +82,7 @@ QString EspeakSpeechSynthesizer::voiceForLanguage(const QString& languageCode)
         {QStringLiteral("en"), QStringLiteral("en-us")}, {QStringLiteral("ru"), QStringLiteral("ru")},
         {QStringLiteral("es"), QStringLiteral("es")},    {QStringLiteral("fr"), QStringLiteral("fr")},
         {QStringLiteral("de"), QStringLiteral("de")},    {QStringLiteral("it"), QStringLiteral("it")},
-        {QStringLiteral("pt"), QStringLiteral("pt")},    {QStringLiteral("zh"), QStringLiteral("cmn")},
+        {QStringLiteral("pt"), QStringLiteral("pt")},    {QStringLiteral("zh"), QStringLiteral("cmn-latn-pinyin")},
         {QStringLiteral("ja"), QStringLiteral("ja")},    {QStringLiteral("ko"), QStringLiteral("ko")},
         {QStringLiteral("tr"), QStringLiteral("tr")},    {QStringLiteral("ar"), QStringLiteral("ar")},
     };
@@ -117,7 +117,8 @@ QCoro::Task<std::optional<QByteArray>> EspeakSpeechSynthesizer::synthesize(QStri
             const espeak_ERROR status = espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
                                                      espeakCHARS_UTF8, nullptr, &job);
             if (status != EE_OK)
-                qCWarning(lcPronunciation) << "espeak-ng synthesis failed:" << int(status);
+                qCCritical(lcPronunciation).noquote()
+                    << "TTS write failed:" << QStringLiteral("espeak-ng error %1").arg(int(status));
             // A no-op when the end of speech already delivered the bytes.
             box->resume(std::nullopt);
         },

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "preferences/SharedInstance.h"
+#include "store/FSRSRating.h"
+#include "store/GrammarCard.h"
+
+#include <QList>
+
+#include <functional>
+#include <optional>
+
+class CardDatabase;
+struct GrammarBankExercise;
+
+// Grammar cards and their review logs, in the same card database as the vocabulary. Each
+// operation is one transaction; writes report failure instead of pretending to succeed.
+class GrammarCardStore : public SharedInstance<GrammarCardStore>
+{
+public:
+    // An exercise made from the learner's own words.
+    struct PersonalizedExercise
+    {
+        QString exerciseType;
+        QString topic;
+        QString promptText;
+        QStringList choices;
+        QString correctAnswer;
+        QString explanation;
+    };
+
+    explicit GrammarCardStore(CardDatabase& database);
+
+    // Adds the exercise as a card unless one was made from the same exercise id (in any topic or
+    // course); true when a card was added and stored.
+    bool addBankExercise(const GrammarBankExercise& exercise, const QString& topicID, const QString& topicTitle);
+    std::optional<GrammarCard> addPersonalized(const PersonalizedExercise& exercise);
+
+    // Topic filters compare the display title exactly, letter case included.
+    QList<GrammarCard> dueCards(const std::optional<QString>& topic = std::nullopt) const;
+    QList<GrammarCard> allCards(const std::optional<QString>& topic = std::nullopt) const;
+
+    // Schedules the rating and appends its log in one transaction; the updated card, or nullopt
+    // when nothing was written.
+    std::optional<GrammarCard> recordReview(qint64 cardId, FSRSRating rating, double durationSeconds);
+
+    // (1 − lapses / ratings) × 100 over the topic's cards, rounded; nullopt without ratings.
+    std::optional<int> accuracyPercent(const QString& topic) const;
+    int currentStreak() const;
+
+    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+
+private:
+    std::optional<GrammarCard> insert(const GrammarCard& card, bool* duplicate);
+    QList<GrammarCard> fetch(const QString& where, const QVariantList& values, const QString& order) const;
+    std::optional<GrammarCard> card(qint64 id) const;
+
+    CardDatabase& m_database;
+    std::function<QDateTime()> m_clock;
+};

@@ -1,0 +1,119 @@
+#include "platform/AudioPlayback.h"
+#include "platform/espeak/EspeakSpeechSynthesizer.h"
+#include "support/Waits.h"
+
+#include <QAudioDevice>
+#include <QFile>
+#include <QMediaDevices>
+#include <QSignalSpy>
+#include <QTest>
+
+// Real playback of synthesized speech through Qt Multimedia. The test desktop provides a null
+// sound sink; without one, playing must fail cleanly instead.
+class TestAudioPlayback : public QObject
+{
+    Q_OBJECT
+
+private:
+    QByteArray speech(const QString& word)
+    {
+        EspeakSpeechSynthesizer synth;
+        return Waits::waitFor(synth.synthesize(word, QStringLiteral("en")))
+            .value_or(std::nullopt)
+            .value_or(QByteArray());
+    }
+
+private Q_SLOTS:
+    void nothingToPlay()
+    {
+        AudioPlayback playback;
+        QVERIFY(!playback.play(QByteArray(), QStringLiteral("wav")));
+        QVERIFY(!playback.isPlaying());
+    }
+
+    void playsAndRestarts()
+    {
+        const QByteArray wav = speech(QStringLiteral("pronunciation"));
+        QVERIFY(wav.startsWith("RIFF"));
+        AudioPlayback playback;
+        QSignalSpy failed(&playback, &AudioPlayback::failed);
+        QSignalSpy audible(&playback, &AudioPlayback::audible);
+        if (QMediaDevices::defaultAudioOutput().isNull()) {
+            // A headless machine: a clean refusal, no crash.
+            QVERIFY(!playback.play(wav, QStringLiteral("wav")));
+            QCOMPARE(failed.count(), 1);
+            QSKIP("no audio output device on this machine");
+        }
+        QVERIFY(playback.play(wav, QStringLiteral("wav")));
+        QTRY_VERIFY_WITH_TIMEOUT(audible.count() == 1, 5000);
+        QVERIFY(playback.isPlaying());
+        // A second click plays the clip again from the start.
+        QVERIFY(playback.play(wav, QStringLiteral("wav")));
+        QTRY_VERIFY_WITH_TIMEOUT(audible.count() == 2, 5000);
+        QVERIFY(playback.isPlaying());
+        QCOMPARE(failed.count(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!playback.isPlaying(), 10000); // the clip ends by itself
+    }
+
+    void mp3IsDecodedBeforeTheClick()
+    {
+        QFile file(QString::fromUtf8(qgetenv("QM_SOURCE_DIR")) + QStringLiteral("/tests/data/house.mp3"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray mp3 = file.readAll();
+        QVERIFY(mp3.startsWith("ID3"));
+        AudioPlayback playback;
+        QSignalSpy loaded(&playback, &AudioPlayback::loaded);
+        QSignalSpy failed(&playback, &AudioPlayback::failed);
+        playback.load(mp3, QStringLiteral("mp3"));
+        QTRY_VERIFY_WITH_TIMEOUT(loaded.count() == 1, 10000);
+        QCOMPARE(failed.count(), 0);
+        QVERIFY(playback.isLoaded());
+        if (QMediaDevices::defaultAudioOutput().isNull())
+            QSKIP("no audio output device on this machine");
+        QSignalSpy audible(&playback, &AudioPlayback::audible);
+        QVERIFY(playback.play());
+        QTRY_VERIFY_WITH_TIMEOUT(audible.count() == 1, 5000);
+    }
+
+    void wavHeaders_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("not riff") << QByteArray("ID3 something") << false;
+        QTest::newRow("truncated") << QByteArray("RIFF\x10\x00\x00\x00WAVEfmt ", 16) << false;
+        QTest::newRow("data before fmt") << QByteArray("RIFF\x14\x00\x00\x00WAVEdata\x02\x00\x00\x00\x01\x02", 22)
+                                         << false;
+    }
+
+    void wavHeaders()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(bool, valid);
+        QCOMPARE(AudioPlayback::parseWav(data).has_value(), valid);
+    }
+
+    void synthesizedWavParses()
+    {
+        const QByteArray wav = speech(QStringLiteral("house"));
+        const std::optional<AudioPlayback::Pcm> pcm = AudioPlayback::parseWav(wav);
+        QVERIFY(pcm);
+        QCOMPARE(pcm->format.sampleFormat(), QAudioFormat::Int16);
+        QCOMPARE(pcm->format.channelCount(), 1);
+        QVERIFY(pcm->format.sampleRate() >= 16000);
+        QCOMPARE(pcm->samples.size(), wav.size() - 44);
+    }
+
+    void brokenClipFailsCleanly()
+    {
+        if (QMediaDevices::defaultAudioOutput().isNull())
+            QSKIP("no audio output device on this machine");
+        AudioPlayback playback;
+        QSignalSpy failed(&playback, &AudioPlayback::failed);
+        playback.play(QByteArray("<html>not audio</html>"), QStringLiteral("mp3"));
+        QTRY_VERIFY_WITH_TIMEOUT(failed.count() >= 1, 5000);
+        QVERIFY(!playback.isPlaying());
+    }
+};
+
+QTEST_MAIN(TestAudioPlayback)
+#include "TestAudioPlayback.moc"
