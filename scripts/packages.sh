@@ -17,6 +17,7 @@ QM_RUNTIME_PACKAGES=(
     tesseract-ocr-kor tesseract-ocr-tur tesseract-ocr-ara
     espeak-ng espeak-ng-data
     dict-freedict-eng-spa dict-freedict-spa-eng
+    apertium apertium-eng-spa
     gstreamer1.0-plugins-good gstreamer1.0-plugins-base qt6-gtk-platformtheme
     fonts-noto-core fonts-noto-color-emoji fonts-noto-cjk
 )

@@ -208,11 +208,8 @@ FreeDictDictionary::Entry FreeDictDictionary::parseArticle(const QString& articl
     return entry;
 }
 
-std::optional<FreeDictDictionary::Entry> FreeDictDictionary::lookup(const QString& word) const
+QList<QByteArrayView> FreeDictDictionary::matchingLines(const QString& key) const
 {
-    const QString key = normalizedKey(word.trimmed());
-    if (key.isEmpty())
-        return std::nullopt;
     auto lineAt = [this](qint64 position, qint64* start) {
         while (position > 0 && m_indexData[position - 1] != '\n')
             --position;
@@ -221,10 +218,6 @@ std::optional<FreeDictDictionary::Entry> FreeDictDictionary::lookup(const QStrin
         while (end < m_indexSize && m_indexData[end] != '\n')
             ++end;
         return QByteArrayView(m_indexData + position, end - position);
-    };
-    auto headOf = [](QByteArrayView line) {
-        const auto* tab = static_cast<const char*>(std::memchr(line.data(), '\t', static_cast<size_t>(line.size())));
-        return QString::fromUtf8(line.data(), tab ? tab - line.data() : line.size());
     };
 
     // Bisection to the first line whose key is not below ours.
@@ -238,23 +231,27 @@ std::optional<FreeDictDictionary::Entry> FreeDictDictionary::lookup(const QStrin
         else
             high = start;
     }
-    // Among the lines with the same key, an exact spelling wins over a case-insensitive match.
-    std::optional<QByteArrayView> chosen;
+    QList<QByteArrayView> lines;
     for (qint64 position = low; position < m_indexSize;) {
         qint64 start = 0;
         const QByteArrayView line = lineAt(position, &start);
-        const QString head = headOf(line);
-        if (normalizedKey(head) != key)
+        if (normalizedKey(headOf(line)) != key)
             break;
-        if (!chosen || head == word.trimmed())
-            chosen = line;
-        if (head == word.trimmed())
-            break;
+        lines << line;
         position = start + line.size() + 1;
     }
-    if (!chosen)
-        return std::nullopt;
-    QByteArrayList parts = chosen->toByteArray().split('\t');
+    return lines;
+}
+
+QString FreeDictDictionary::headOf(QByteArrayView line)
+{
+    const auto* tab = static_cast<const char*>(std::memchr(line.data(), '\t', static_cast<size_t>(line.size())));
+    return QString::fromUtf8(line.data(), tab ? tab - line.data() : line.size());
+}
+
+std::optional<FreeDictDictionary::Entry> FreeDictDictionary::entryOf(QByteArrayView line) const
+{
+    QByteArrayList parts = line.toByteArray().split('\t');
     if (parts.size() < 3)
         return std::nullopt;
     const auto offset = decodeNumber(parts[1]);
@@ -267,4 +264,33 @@ std::optional<FreeDictDictionary::Entry> FreeDictDictionary::lookup(const QStrin
         return std::nullopt;
     }
     return parseArticle(QString::fromUtf8(*text));
+}
+
+std::optional<FreeDictDictionary::Entry> FreeDictDictionary::lookup(const QString& word) const
+{
+    const QString key = normalizedKey(word.trimmed());
+    if (key.isEmpty())
+        return std::nullopt;
+    const QList<QByteArrayView> lines = matchingLines(key);
+    if (lines.isEmpty())
+        return std::nullopt;
+    // Among the lines with the same key, an exact spelling wins over a case-insensitive match.
+    for (const QByteArrayView line : lines) {
+        if (headOf(line) == word.trimmed())
+            return entryOf(line);
+    }
+    return entryOf(lines.first());
+}
+
+QList<FreeDictDictionary::Entry> FreeDictDictionary::lookupAll(const QString& word) const
+{
+    QList<Entry> entries;
+    const QString key = normalizedKey(word.trimmed());
+    if (key.isEmpty())
+        return entries;
+    for (const QByteArrayView line : matchingLines(key)) {
+        if (auto entry = entryOf(line))
+            entries << *entry;
+    }
+    return entries;
 }

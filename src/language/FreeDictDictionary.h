@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QFile>
 #include <QHash>
 #include <QString>
@@ -27,6 +28,8 @@ public:
 
     // The article of `word`, matched as dictd matches headwords: case and punctuation aside.
     std::optional<Entry> lookup(const QString& word) const;
+    // Every article filed under `word`'s key, in the index's order.
+    QList<Entry> lookupAll(const QString& word) const;
 
     // The key the index is sorted by: lower case, letters, digits and single inner spaces only.
     static QString normalizedKey(const QString& word);
@@ -36,6 +39,9 @@ private:
     FreeDictDictionary() = default;
     bool load(const QString& basePath);
     std::optional<QByteArray> article(qint64 offset, qint64 length) const;
+    QList<QByteArrayView> matchingLines(const QString& key) const;
+    std::optional<Entry> entryOf(QByteArrayView line) const;
+    static QString headOf(QByteArrayView line);
     std::optional<QByteArray> inflateChunk(int chunk) const;
 
     QFile m_index;

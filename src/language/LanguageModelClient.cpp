@@ -2,6 +2,7 @@
 
 #include "diagnostics/QMLog.h"
 #include "language/CancellationToken.h"
+#include "language/HttpExchange.h"
 #include "preferences/DefaultsStore.h"
 
 #include <QCoroNetworkReply>
@@ -31,60 +32,6 @@ QString errorMessage(const QJsonObject& body)
     if (error.isObject())
         return error.toObject().value(QStringLiteral("message")).toString();
     return error.toString();
-}
-
-// A network exchange with a connect limit and a limit on the whole answer.
-struct Exchange
-{
-    QByteArray body;
-    int status = 0;
-    QString transportError; // empty when an HTTP answer arrived
-};
-
-QCoro::Task<Exchange> exchange(QNetworkAccessManager& network, QNetworkRequest request, std::optional<QByteArray> post,
-                               int connectMs, int totalMs, std::shared_ptr<CancellationToken> cancel)
-{
-    QNetworkReply* reply = post ? network.post(request, *post) : network.get(request);
-    std::unique_ptr<QNetworkReply, void (*)(QNetworkReply*)> owned(reply, [](QNetworkReply* r) { r->deleteLater(); });
-    QString reason;
-    QTimer connectTimer, totalTimer;
-    connectTimer.setSingleShot(true);
-    totalTimer.setSingleShot(true);
-    QObject::connect(&connectTimer, &QTimer::timeout, reply, [&reason, reply] {
-        reason = QStringLiteral("could not connect in time");
-        reply->abort();
-    });
-    QObject::connect(&totalTimer, &QTimer::timeout, reply, [&reason, reply] {
-        reason = QStringLiteral("timed out");
-        reply->abort();
-    });
-    QObject::connect(reply, &QNetworkReply::requestSent, &connectTimer, &QTimer::stop);
-    QObject::connect(reply, &QNetworkReply::metaDataChanged, &connectTimer, &QTimer::stop);
-    if (cancel) {
-        QObject::connect(cancel.get(), &CancellationToken::cancelled, reply, [&reason, reply] {
-            reason = QStringLiteral("cancelled");
-            reply->abort();
-        });
-    }
-    connectTimer.start(connectMs);
-    totalTimer.start(totalMs);
-    if (cancel && cancel->isCancelled()) {
-        reason = QStringLiteral("cancelled");
-        reply->abort();
-    }
-    co_await qCoro(reply).waitForFinished();
-    // The reply outlives this frame until deleteLater runs; a late cancel must not reach `reason`.
-    if (cancel)
-        QObject::disconnect(cancel.get(), nullptr, reply, nullptr);
-    Exchange result;
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (!reason.isEmpty() || status.isNull()) {
-        result.transportError = reason.isEmpty() ? reply->errorString() : reason;
-        co_return result;
-    }
-    result.status = status.toInt();
-    result.body = reply->readAll();
-    co_return result;
 }
 
 } // namespace
@@ -132,8 +79,8 @@ QCoro::Task<LanguageModelClient::Availability> LanguageModelClient::availability
 
     QPointer<LanguageModelClient> self(this);
     QNetworkRequest request(endpoint(QStringLiteral("/models")));
-    const Exchange answer
-        = co_await exchange(m_network, request, std::nullopt, m_connectTimeoutMs, totalTimeoutMs(), nullptr);
+    const HttpExchange answer
+        = co_await HttpExchange::run(m_network, request, std::nullopt, m_connectTimeoutMs, totalTimeoutMs(), nullptr);
     if (!self)
         co_return Availability { false, {}, QStringLiteral("shutting down") };
     Availability result;
@@ -143,14 +90,16 @@ QCoro::Task<LanguageModelClient::Availability> LanguageModelClient::availability
         result.reason = QStringLiteral("model server answered HTTP %1").arg(answer.status);
     } else {
         QStringList models;
-        for (const QJsonValue& entry : QJsonDocument::fromJson(answer.body).object().value(QStringLiteral("data")).toArray())
+        for (const QJsonValue& entry :
+            QJsonDocument::fromJson(answer.body).object().value(QStringLiteral("data")).toArray())
             models << entry.toObject().value(QStringLiteral("id")).toString();
         models.removeAll(QString());
         const QString wanted = configuredModel();
         if (models.isEmpty())
             result.reason = QStringLiteral("the model server lists no models");
         else if (!wanted.isEmpty() && !models.contains(wanted))
-            result.reason = QStringLiteral("model \"%1\" is not served (served: %2)").arg(wanted, models.join(QStringLiteral(", ")));
+            result.reason = QStringLiteral("model \"%1\" is not served (served: %2)")
+                                .arg(wanted, models.join(QStringLiteral(", ")));
         else
             result = { true, wanted.isEmpty() ? models.first() : wanted, {} };
     }
@@ -161,29 +110,31 @@ QCoro::Task<LanguageModelClient::Availability> LanguageModelClient::availability
     co_return result;
 }
 
-QJsonObject LanguageModelClient::requestBody(const QString& model, const QString& instructions, const QString& prompt,
-                                             const ModelSchema& schema)
+QJsonObject LanguageModelClient::requestBody(
+    const QString& model, const QString& instructions, const QString& prompt, const ModelSchema& schema, int maxTokens)
 {
     const QJsonArray messages {
-        QJsonObject { { QStringLiteral("role"), QStringLiteral("system") }, { QStringLiteral("content"), instructions } },
+        QJsonObject {
+            { QStringLiteral("role"), QStringLiteral("system") }, { QStringLiteral("content"), instructions } },
         QJsonObject { { QStringLiteral("role"), QStringLiteral("user") }, { QStringLiteral("content"), prompt } },
     };
-    return { { QStringLiteral("model"), model },
-             { QStringLiteral("messages"), messages },
-             { QStringLiteral("temperature"), 0 },
-             { QStringLiteral("top_k"), 1 },
-             { QStringLiteral("seed"), kSeed },
-             { QStringLiteral("stream"), false },
-             { QStringLiteral("response_format"), schema.responseFormat() } };
+    QJsonObject body { { QStringLiteral("model"), model }, { QStringLiteral("messages"), messages },
+        { QStringLiteral("temperature"), 0 }, { QStringLiteral("top_k"), 1 }, { QStringLiteral("seed"), kSeed },
+        { QStringLiteral("stream"), false }, { QStringLiteral("response_format"), schema.responseFormat() } };
+    if (maxTokens > 0)
+        body.insert(QStringLiteral("max_tokens"), maxTokens);
+    return body;
 }
 
-LanguageModelClient::Result LanguageModelClient::classify(int httpStatus, const QByteArray& body,
-                                                          const ModelSchema& schema)
+LanguageModelClient::Result LanguageModelClient::classify(
+    int httpStatus, const QByteArray& body, const ModelSchema& schema)
 {
     const QJsonObject answer = QJsonDocument::fromJson(body).object();
     if (httpStatus < 200 || httpStatus >= 300) {
         const QString message = errorMessage(answer);
-        const QString description = QStringLiteral("HTTP %1: %2").arg(httpStatus).arg(message.isEmpty() ? QString::fromUtf8(body.left(200)) : message);
+        const QString description = QStringLiteral("HTTP %1: %2")
+                                        .arg(httpStatus)
+                                        .arg(message.isEmpty() ? QString::fromUtf8(body.left(200)) : message);
         if (mentionsContentFilter(message))
             return Error { ErrorKind::GuardrailViolation, description };
         return Error { ErrorKind::OtherGeneration, description };
@@ -207,13 +158,12 @@ LanguageModelClient::Result LanguageModelClient::classify(int httpStatus, const 
         return Error { ErrorKind::OtherGeneration, QStringLiteral("the answer is not a JSON object") };
     if (!schema.validates(content.object()))
         return Error { ErrorKind::OtherGeneration,
-                       QStringLiteral("the answer does not match the %1 schema").arg(schema.typeName) };
+            QStringLiteral("the answer does not match the %1 schema").arg(schema.typeName) };
     return content.object();
 }
 
-QCoro::Task<LanguageModelClient::Result> LanguageModelClient::respond(QString instructions, QString prompt,
-                                                                      ModelSchema schema,
-                                                                      std::shared_ptr<CancellationToken> cancel)
+QCoro::Task<LanguageModelClient::Result> LanguageModelClient::respond(
+    QString instructions, QString prompt, ModelSchema schema, std::shared_ptr<CancellationToken> cancel, int maxTokens)
 {
     QPointer<LanguageModelClient> self(this);
     const Availability available = co_await availability();
@@ -223,10 +173,10 @@ QCoro::Task<LanguageModelClient::Result> LanguageModelClient::respond(QString in
         co_return Error { ErrorKind::Other, available.reason };
     QNetworkRequest request(endpoint(QStringLiteral("/chat/completions")));
     request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
-    const QByteArray body
-        = QJsonDocument(requestBody(available.model, instructions, prompt, schema)).toJson(QJsonDocument::Compact);
-    const Exchange answer
-        = co_await exchange(m_network, request, body, m_connectTimeoutMs, totalTimeoutMs(), std::move(cancel));
+    const QByteArray body = QJsonDocument(requestBody(available.model, instructions, prompt, schema, maxTokens))
+                                .toJson(QJsonDocument::Compact);
+    const HttpExchange answer
+        = co_await HttpExchange::run(m_network, request, body, m_connectTimeoutMs, totalTimeoutMs(), std::move(cancel));
     if (!self)
         co_return Error { ErrorKind::Other, QStringLiteral("shutting down") };
     if (!answer.transportError.isEmpty()) {

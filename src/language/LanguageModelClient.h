@@ -49,13 +49,14 @@ public:
 
     // Asks the server which models it serves; an answer is kept for a short while.
     QCoro::Task<Availability> availability();
-    // One structured answer. `cancel` may be null.
+    // One structured answer. `cancel` may be null. `maxTokens` > 0 bounds the answer's length so
+    // that a model that rambles is cut off (and the answer counts as failed) instead of running on.
     QCoro::Task<Result> respond(QString instructions, QString prompt, ModelSchema schema,
-                                std::shared_ptr<CancellationToken> cancel = nullptr);
+        std::shared_ptr<CancellationToken> cancel = nullptr, int maxTokens = 0);
 
     // The request body, as it is sent.
     static QJsonObject requestBody(const QString& model, const QString& instructions, const QString& prompt,
-                                   const ModelSchema& schema);
+        const ModelSchema& schema, int maxTokens = 0);
     // Sorts an answer (status, body) into a record or one of the four failures.
     static Result classify(int httpStatus, const QByteArray& body, const ModelSchema& schema);
 

@@ -1,6 +1,7 @@
 #include "language/CancellationToken.h"
 #include "language/LanguageModelClient.h"
 #include "preferences/DefaultsStore.h"
+#include "FakeModelServer.h"
 #include "support/LocalHttpServer.h"
 #include "support/TempXdgHome.h"
 #include "support/Waits.h"
@@ -17,59 +18,15 @@ namespace {
 
 ModelSchema translationSchema()
 {
-    return { QStringLiteral("ContextualTranslation"),
-             { { QStringLiteral("translation"), QStringLiteral("The translation of the word in this sentence"),
-                 ModelSchema::FieldType::Text },
-               { QStringLiteral("isIdiom"), QStringLiteral("Whether the word is part of an idiom"),
-                 ModelSchema::FieldType::Boolean },
-               { QStringLiteral("alternatives"), QStringLiteral("Other translations"),
-                 ModelSchema::FieldType::TextList } } };
+    return {
+        QStringLiteral("ContextualTranslation"),
+        { { QStringLiteral("translation"), QStringLiteral("The translation of the word in this sentence"),
+              ModelSchema::FieldType::Text },
+            { QStringLiteral("isIdiom"), QStringLiteral("Whether the word is part of an idiom"),
+                ModelSchema::FieldType::Boolean },
+            { QStringLiteral("alternatives"), QStringLiteral("Other translations"), ModelSchema::FieldType::TextList } }
+    };
 }
-
-QByteArray completion(const QString& content, const QString& finish = QStringLiteral("stop"),
-                      const QJsonValue& refusal = QJsonValue::Null)
-{
-    const QJsonObject message { { "role", "assistant" }, { "content", content }, { "refusal", refusal } };
-    const QJsonObject choice { { "index", 0 }, { "message", message }, { "finish_reason", finish } };
-    return QJsonDocument(QJsonObject { { "id", "chatcmpl-1" }, { "object", "chat.completion" },
-                                       { "choices", QJsonArray { choice } } })
-        .toJson(QJsonDocument::Compact);
-}
-
-const QString kGoodContent = QStringLiteral("{\"translation\":\"дом\",\"isIdiom\":false,\"alternatives\":[\"здание\"]}");
-
-// A fake model server speaking the OpenAI chat wire format.
-struct FakeModelServer
-{
-    LocalHttpServer server;
-    QStringList models { QStringLiteral("qwen2.5-3b-instruct"), QStringLiteral("llama3.2") };
-    LocalHttpServer::Response chat;
-    int modelsStatus = 200;
-
-    FakeModelServer()
-    {
-        server.start();
-        chat.body = completion(kGoodContent);
-        server.route("GET", "/v1/models", [this](const LocalHttpServer::Request&) {
-            QJsonArray data;
-            for (const QString& id : models)
-                data.append(QJsonObject { { "id", id }, { "object", "model" } });
-            LocalHttpServer::Response response;
-            response.status = modelsStatus;
-            response.body = QJsonDocument(QJsonObject { { "object", "list" }, { "data", data } }).toJson();
-            return response;
-        });
-        server.route("POST", "/v1/chat/completions", [this](const LocalHttpServer::Request&) { return chat; });
-    }
-    QJsonObject lastChatBody() const
-    {
-        for (qsizetype i = server.requests().size() - 1; i >= 0; --i) {
-            if (server.requests()[i].method == "POST")
-                return QJsonDocument::fromJson(server.requests()[i].body).object();
-        }
-        return {};
-    }
-};
 
 } // namespace
 
@@ -105,8 +62,8 @@ private Q_SLOTS:
         FakeModelServer fake;
         pointAt(fake.server.url(QStringLiteral("/v1/")));
         LanguageModelClient client(*m_settings);
-        const auto result = Waits::waitFor(client.respond(QStringLiteral("You translate words."),
-                                                          QStringLiteral("Word: house"), translationSchema()));
+        const auto result = Waits::waitFor(
+            client.respond(QStringLiteral("You translate words."), QStringLiteral("Word: house"), translationSchema()));
         QVERIFY(result && std::holds_alternative<QJsonObject>(*result));
         QCOMPARE(std::get<QJsonObject>(*result).value(QStringLiteral("translation")).toString(), QStringLiteral("дом"));
 
@@ -124,13 +81,25 @@ private Q_SLOTS:
         const QJsonObject format = body.value("response_format").toObject();
         QCOMPARE(format.value("type").toString(), QStringLiteral("json_schema"));
         const QJsonObject schema = format.value("json_schema").toObject().value("schema").toObject();
-        QCOMPARE(format.value("json_schema").toObject().value("name").toString(), QStringLiteral("ContextualTranslation"));
+        QCOMPARE(
+            format.value("json_schema").toObject().value("name").toString(), QStringLiteral("ContextualTranslation"));
         const QJsonObject properties = schema.value("properties").toObject();
         QCOMPARE(properties.value("translation").toObject().value("description").toString(),
-                 QStringLiteral("The translation of the word in this sentence"));
+            QStringLiteral("The translation of the word in this sentence"));
         QCOMPARE(properties.value("isIdiom").toObject().value("type").toString(), QStringLiteral("boolean"));
         QCOMPARE(properties.value("alternatives").toObject().value("type").toString(), QStringLiteral("array"));
         QCOMPARE(schema.value("required").toArray().size(), 3);
+    }
+
+    void answerLengthBound()
+    {
+        FakeModelServer fake;
+        pointAt(fake.server.url(QStringLiteral("/v1")));
+        LanguageModelClient client(*m_settings);
+        QVERIFY(Waits::waitFor(client.respond("i", "p", translationSchema())));
+        QVERIFY(!fake.lastChatBody().contains(QStringLiteral("max_tokens")));
+        QVERIFY(Waits::waitFor(client.respond("i", "p", translationSchema(), nullptr, 64)));
+        QCOMPARE(fake.lastChatBody().value(QStringLiteral("max_tokens")).toInt(), 64);
     }
 
     void failuresAreClassified_data()
@@ -139,7 +108,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<LanguageModelClient::ErrorKind>("kind");
         using K = LanguageModelClient::ErrorKind;
-        QTest::newRow("content_filter finish") << 200 << completion(QString(), "content_filter") << K::GuardrailViolation;
+        QTest::newRow("content_filter finish")
+            << 200 << completion(QString(), "content_filter") << K::GuardrailViolation;
         QTest::newRow("http error naming a content filter")
             << 400 << QByteArray("{\"error\":{\"message\":\"The response was filtered by the content filter\"}}")
             << K::GuardrailViolation;
@@ -149,13 +119,16 @@ private Q_SLOTS:
         QTest::newRow("cut off") << 200 << completion(QStringLiteral("{\"translation\":\"до"), "length")
                                  << K::OtherGeneration;
         QTest::newRow("not json") << 200 << completion(QStringLiteral("дом")) << K::OtherGeneration;
-        QTest::newRow("missing field") << 200 << completion(QStringLiteral("{\"translation\":\"дом\",\"isIdiom\":false}"))
+        QTest::newRow("missing field") << 200
+                                       << completion(QStringLiteral("{\"translation\":\"дом\",\"isIdiom\":false}"))
                                        << K::OtherGeneration;
         QTest::newRow("wrong type") << 200
-                                    << completion(QStringLiteral("{\"translation\":\"дом\",\"isIdiom\":\"no\",\"alternatives\":[]}"))
+                                    << completion(QStringLiteral(
+                                           "{\"translation\":\"дом\",\"isIdiom\":\"no\",\"alternatives\":[]}"))
                                     << K::OtherGeneration;
         QTest::newRow("list of numbers") << 200
-                                         << completion(QStringLiteral("{\"translation\":\"дом\",\"isIdiom\":true,\"alternatives\":[1]}"))
+                                         << completion(QStringLiteral(
+                                                "{\"translation\":\"дом\",\"isIdiom\":true,\"alternatives\":[1]}"))
                                          << K::OtherGeneration;
         QTest::newRow("html page") << 200 << QByteArray("<html></html>") << K::OtherGeneration;
     }

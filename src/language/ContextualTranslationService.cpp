@@ -1,0 +1,267 @@
+#include "language/ContextualTranslationService.h"
+
+#include "diagnostics/QMLog.h"
+#include "language/CancellationToken.h"
+#include "language/LanguageCodes.h"
+#include "language/LanguageModelClient.h"
+#include "language/OnDeviceModelQueue.h"
+#include "language/TranslationBackendSet.h"
+#include "preferences/TranslationPreferences.h"
+
+#include <QCoroSignal>
+#include <QCoroTimer>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <chrono>
+
+namespace {
+
+// A pause that a cancellation cuts short.
+QCoro::Task<void> pause(std::shared_ptr<CancellationToken> cancel, int ms)
+{
+    if (cancel && cancel->isCancelled())
+        co_return;
+    if (cancel) {
+        co_await qCoro(cancel.get(), &CancellationToken::cancelled, std::chrono::milliseconds(ms));
+        co_return;
+    }
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.start(ms);
+    co_await timer;
+}
+
+qint64 elapsedMs(const QElapsedTimer& timer)
+{
+    return timer.elapsed();
+}
+
+} // namespace
+
+ContextualTranslationService::ContextualTranslationService(LanguageModelClient& model, OnDeviceModelQueue& queue,
+    TranslationBackendSet& backends, const TranslationPreferences& preferences, TranslationTextRules::VerbTest isVerb)
+    : m_model(model)
+    , m_queue(queue)
+    , m_backends(backends)
+    , m_preferences(preferences)
+    , m_isVerb(std::move(isVerb))
+{
+}
+
+bool ContextualTranslationService::isMonolingual(const LanguageDetection& detection) const
+{
+    if (m_preferences.mode() == TranslationMode::Monolingual)
+        return true;
+    const std::optional<QString> target = m_preferences.targetLanguageCode();
+    if (!detection.language || !target)
+        return false;
+    return LanguageCodes::base(*detection.language) == LanguageCodes::base(*target);
+}
+
+std::optional<std::pair<QString, QString>> ContextualTranslationService::configuration(
+    const LanguageDetection& detection, bool wordPackReady) const
+{
+    const std::optional<QString> target = m_preferences.targetLanguageCode();
+    if (isMonolingual(detection) || !wordPackReady || !detection.language || !target)
+        return std::nullopt;
+    return std::make_pair(*detection.language, *target);
+}
+
+QString ContextualTranslationService::translationUnit(const QString& word, const QString& sentence) const
+{
+    return TranslationTextRules::translationUnit(word, sentence, m_isVerb);
+}
+
+QCoro::Task<ContextualTranslationService::PackCheck> ContextualTranslationService::checkPack(
+    QString word, LanguageDetection detection)
+{
+    PackCheck check;
+    const std::optional<QString> target = m_preferences.targetLanguageCode();
+    if (isMonolingual(detection) || !detection.language || !target)
+        co_return check;
+    check.wordPackReady = co_await m_backends.isPairAvailable(detection.language, target);
+    if (!check.wordPackReady)
+        check.translatedWord = word;
+    co_return check;
+}
+
+ModelSchema ContextualTranslationService::schema()
+{
+    return { QStringLiteral("ContextualTranslation"),
+        { { QStringLiteral("sourceExpression"),
+              QStringLiteral("The full phrasal verb or fixed expression the word is part of in this sentence, if "
+                             "any (e.g. \"going up to\", \"give up\"); otherwise just the word itself"),
+              ModelSchema::FieldType::Text },
+            { QStringLiteral("translation"),
+                QStringLiteral("The correct translation of sourceExpression's meaning as it applies to the word, in "
+                               "the given sentence context"),
+                ModelSchema::FieldType::Text } } };
+}
+
+QString ContextualTranslationService::instructions(const QString& languageName)
+{
+    return QStringLiteral("You translate a single word into ") + languageName
+        + QStringLiteral(
+            ", choosing the meaning that fits its sentence context. First check whether the word is part of a "
+            "phrasal verb or fixed multi-word expression (e.g. \"going up to\" means \"reaching\", \"give up\" "
+            "means \"quit\", \"look after\" means \"take care of\") — if so, translate what that expression "
+            "actually means here, not a rare or literal standalone sense of the single word. Reply with only the "
+            "translated word or short phrase, matching the original word's part of speech and grammatical form — "
+            "not a translation of the whole sentence.");
+}
+
+QString ContextualTranslationService::prompt(const QString& sentence, const QString& word, const QString& baseline)
+{
+    return QStringLiteral("Sentence: ") + sentence + QLatin1Char('\n') + QStringLiteral("Word to translate: ") + word
+        + QLatin1Char('\n') + QStringLiteral("Baseline translation (may be the wrong sense for this context): ")
+        + baseline;
+}
+
+QString ContextualTranslationService::capped(const QString& text)
+{
+    return text.left(kMaxInputCharacters);
+}
+
+QString ContextualTranslationService::cacheKey(
+    const QString& word, const QString& sentence, const QString& targetLanguageCode)
+{
+    return capped(word) + QChar(0) + capped(sentence) + QChar(0) + targetLanguageCode;
+}
+
+std::optional<QString> ContextualTranslationService::cached(const QString& key) const
+{
+    const auto found = m_cache.constFind(key);
+    if (found == m_cache.constEnd())
+        return std::nullopt;
+    return found.value();
+}
+
+QCoro::Task<QString> ContextualTranslationService::refine(QString word, QString sentence, QString baselineTranslation,
+    QString targetLanguageCode, std::shared_ptr<CancellationToken> cancel)
+{
+    QElapsedTimer timer;
+    timer.start();
+    word = capped(word);
+    sentence = capped(sentence);
+    const QString baseline = capped(baselineTranslation);
+    const QString key = cacheKey(word, sentence, targetLanguageCode);
+    const auto finish = [&timer, &word](const QString& result) {
+        qCDebug(lcTranslation).noquote() << QStringLiteral("refine(%1) total: %2ms").arg(word).arg(elapsedMs(timer));
+        return result;
+    };
+
+    if (const std::optional<QString> hit = cached(key))
+        co_return finish(*hit);
+    const LanguageModelClient::Availability available = co_await m_model.availability();
+    if (!available.isAvailable || sentence.isEmpty())
+        co_return finish(baseline);
+
+    const QString instructionsText = instructions(LanguageCodes::englishName(targetLanguageCode));
+    const QString promptText = prompt(sentence, word, baseline);
+    OnDeviceModelQueue::Operation operation
+        = [this, key, instructionsText, promptText, baseline, cancel](
+              std::shared_ptr<CancellationToken> token) -> QCoro::Task<std::optional<QString>> {
+        // The caller's cancellation reaches the request through the queue's token.
+        QMetaObject::Connection forward;
+        if (cancel && token) {
+            if (cancel->isCancelled())
+                token->cancel();
+            forward = QObject::connect(
+                cancel.get(), &CancellationToken::cancelled, token.get(), &CancellationToken::cancel);
+        }
+        const bool cancelled = token && token->isCancelled();
+        const LanguageModelClient::Result answer
+            = co_await m_model.respond(instructionsText, promptText, schema(), token, kRefinementMaxTokens);
+        QObject::disconnect(forward);
+        if (const auto* record = std::get_if<QJsonObject>(&answer)) {
+            const QString translation = record->value(QStringLiteral("translation")).toString().trimmed();
+            const qsizetype words = translation.split(QLatin1Char(' '), Qt::SkipEmptyParts).size();
+            const QString chosen = !translation.isEmpty() && words <= kMaxRefinementWords ? translation : baseline;
+            m_cache.insert(key, chosen);
+            co_return chosen;
+        }
+        const auto& error = std::get<LanguageModelClient::Error>(answer);
+        switch (error.kind) {
+        case LanguageModelClient::ErrorKind::GuardrailViolation:
+            qCDebug(lcTranslation) << "Blocked by safety guardrail, using baseline";
+            m_cache.insert(key, baseline);
+            break;
+        case LanguageModelClient::ErrorKind::Refusal:
+            qCDebug(lcTranslation) << "Model refused to answer, using baseline";
+            m_cache.insert(key, baseline);
+            break;
+        case LanguageModelClient::ErrorKind::OtherGeneration:
+            qCCritical(lcTranslation).noquote() << QStringLiteral("Refinement failed: %1").arg(error.description);
+            break;
+        case LanguageModelClient::ErrorKind::Other:
+            // A superseded refinement is an everyday event, not a failure worth an error line.
+            if (cancelled || (token && token->isCancelled()))
+                qCDebug(lcTranslation).noquote()
+                    << QStringLiteral("Refinement canceled or failed: %1").arg(error.description);
+            else
+                qCCritical(lcTranslation).noquote()
+                    << QStringLiteral("Refinement canceled or failed: %1").arg(error.description);
+            break;
+        }
+        co_return baseline;
+    };
+    const std::optional<QString> refined = co_await m_queue.run(std::move(operation));
+    co_return finish(refined.value_or(baseline));
+}
+
+QCoro::Task<ContextualTranslationService::WordTranslationState> ContextualTranslationService::translateWord(
+    QString word, QString sentence, QString source, QString target, std::shared_ptr<CancellationToken> cancel,
+    Publish publish)
+{
+    WordTranslationState state;
+    const auto show = [&state, &publish] {
+        if (publish)
+            publish(state);
+    };
+    const QString unit = translationUnit(word, sentence);
+    QElapsedTimer timer;
+    timer.start();
+    const TranslationBackend::Result baseline = co_await m_backends.translate(unit, source, target);
+    if (!baseline.ok()) {
+        qCCritical(lcTranslation).noquote() << QStringLiteral("Word translation failed: %1").arg(baseline.error);
+        state.translatedWord = word;
+        state.translationFailed = true;
+        show();
+    } else {
+        qCDebug(lcTranslation).noquote() << QStringLiteral("session.translate(word) took %1ms").arg(elapsedMs(timer));
+        state.translatedWord = *baseline.text;
+        show();
+        QString refined = *baseline.text;
+        const std::optional<QString> targetPreference = m_preferences.targetLanguageCode();
+        if (!sentence.isEmpty() && !TranslationTextRules::looksLikeUILabel(sentence) && targetPreference) {
+            co_await pause(cancel, kRefinementDelayMs);
+            if (!cancel || !cancel->isCancelled()) {
+                state.isRefiningTranslation = true;
+                show();
+                refined = co_await refine(word, sentence, *baseline.text, *targetPreference, cancel);
+                state.translatedWord = refined;
+                state.isRefiningTranslation = false;
+                show();
+            }
+        }
+        qCDebug(lcTranslation).noquote() << QStringLiteral("Translation: \"%1\" → \"%2\"").arg(unit, refined);
+        if (unit.compare(refined, Qt::CaseInsensitive) == 0) {
+            qCDebug(lcTranslation) << "Translation unchanged — treating as a non-translation";
+            state.translatedWord = word;
+            state.translationFailed = true;
+            show();
+        }
+    }
+    if (!sentence.isEmpty()) {
+        const TranslationBackend::Result translated = co_await m_backends.translate(sentence, source, target);
+        if (translated.ok()) {
+            state.translatedSentence = *translated.text;
+            show();
+        } else {
+            qCCritical(lcTranslation).noquote()
+                << QStringLiteral("Sentence translation failed: %1").arg(translated.error);
+        }
+    }
+    co_return state;
+}

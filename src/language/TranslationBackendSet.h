@@ -1,0 +1,47 @@
+#pragma once
+
+#include "language/TranslationBackend.h"
+
+#include <QHash>
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class DefaultsStore;
+class LanguageModelClient;
+
+// The offline translation service: the back-ends in the order they are tried (the user's
+// translation server, the dictionaries for words, Apertium for sentences, the language model),
+// and the answer to "can this pair be translated now".
+class TranslationBackendSet
+{
+public:
+    TranslationBackendSet();
+    ~TranslationBackendSet();
+
+    // The back-ends of this machine, in their order.
+    static std::unique_ptr<TranslationBackendSet> createDefault(
+        const DefaultsStore& settings, LanguageModelClient& model);
+
+    // Appends a back-end; returns it for the caller's convenience.
+    TranslationBackend* add(std::unique_ptr<TranslationBackend> backend);
+    const std::vector<std::unique_ptr<TranslationBackend>>& backends() const { return m_backends; }
+
+    // True exactly when some back-end can translate the pair now. Logs the answer.
+    QCoro::Task<bool> isPackInstalled(QString source, QString target);
+    // isPackInstalled through the availability cache. Only "installed" is remembered: a pair
+    // that is missing now may be installed, or its server started, while the application runs.
+    QCoro::Task<bool> isPairAvailable(std::optional<QString> source, std::optional<QString> target);
+    // "en-es"; a missing code is written "?".
+    static QString availabilityKey(const std::optional<QString>& source, const std::optional<QString>& target);
+    bool isCachedAvailable(const QString& key) const { return m_available.contains(key); }
+
+    // The first back-end that takes the text and the pair and answers wins.
+    QCoro::Task<TranslationBackend::Result> translate(QString text, QString source, QString target);
+
+private:
+    std::vector<std::unique_ptr<TranslationBackend>> m_backends;
+    QHash<QString, bool> m_available;
+};

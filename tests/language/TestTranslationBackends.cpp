@@ -1,0 +1,482 @@
+#include "FakeModelServer.h"
+#include "LogCapture.h"
+#include "language/ApertiumTranslator.h"
+#include "language/FreeDictDictionary.h"
+#include "language/FreeDictTranslator.h"
+#include "language/LanguageModelClient.h"
+#include "language/LibreTranslateClient.h"
+#include "language/ModelTranslator.h"
+#include "language/TranslationBackendSet.h"
+#include "preferences/DefaultsStore.h"
+#include "support/LocalHttpServer.h"
+#include "support/TempXdgHome.h"
+#include "support/Waits.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTcpServer>
+#include <QTest>
+
+namespace {
+
+// A LibreTranslate-compatible server: /languages and /translate as LibreTranslate answers them.
+struct FakeTranslationServer
+{
+    LocalHttpServer server;
+    QByteArray languages = "[{\"code\":\"en\",\"name\":\"English\",\"targets\":[\"es\",\"ja\"]},{\"code\":\"ja\","
+                           "\"name\":\"Japanese\",\"targets\":[\"en\"]}]";
+    LocalHttpServer::Response translation;
+
+    FakeTranslationServer()
+    {
+        server.start();
+        translation.body = "{\"translatedText\":\"こんにちは世界\"}";
+        server.route("GET", "/languages", [this](const LocalHttpServer::Request&) {
+            LocalHttpServer::Response response;
+            response.body = languages;
+            return response;
+        });
+        server.route("POST", "/translate", [this](const LocalHttpServer::Request&) { return translation; });
+    }
+    int count(const QByteArray& path) const
+    {
+        int n = 0;
+        for (const auto& request : server.requests())
+            n += request.path == path ? 1 : 0;
+        return n;
+    }
+    QJsonObject lastTranslateBody() const
+    {
+        for (qsizetype i = server.requests().size() - 1; i >= 0; --i) {
+            if (server.requests()[i].path == "/translate")
+                return QJsonDocument::fromJson(server.requests()[i].body).object();
+        }
+        return {};
+    }
+};
+
+QUrl refusedUrl(const QString& path)
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    const quint16 port = probe.serverPort();
+    probe.close();
+    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path));
+}
+
+} // namespace
+
+class TestTranslationBackends : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TempXdgHome> m_home;
+    std::unique_ptr<DefaultsStore> m_settings;
+    std::unique_ptr<LanguageModelClient> m_model;
+
+    // Every back-end of the machine; the model server refuses connections unless a test points it elsewhere.
+    std::unique_ptr<TranslationBackendSet> machineSet()
+    {
+        return TranslationBackendSet::createDefault(*m_settings, *m_model);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_home = std::make_unique<TempXdgHome>();
+        m_settings = std::make_unique<DefaultsStore>(m_home->defaultsFile());
+        m_settings->setValue(LanguageModelClient::kBaseUrlKey, refusedUrl(QStringLiteral("/v1")).toString());
+        m_model = std::make_unique<LanguageModelClient>(*m_settings);
+    }
+    void cleanup()
+    {
+        m_model.reset();
+        m_settings.reset();
+        m_home.reset();
+    }
+
+    // FreeDict
+
+    void freeDictWords_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("translation");
+        QTest::newRow("en-es") << "en"
+                               << "es"
+                               << "house"
+                               << "casa";
+        QTest::newRow("en-es capitalised") << "en"
+                                           << "es"
+                                           << "House"
+                                           << "casa";
+        QTest::newRow("en-es name") << "en"
+                                    << "es"
+                                    << "New York"
+                                    << "Nueva York";
+        QTest::newRow("es-en") << "es"
+                               << "en"
+                               << "casa"
+                               << "house";
+        QTest::newRow("homographs: the bare word") << "en"
+                                                   << "es"
+                                                   << "bank"
+                                                   << "banco";
+        QTest::newRow("homographs: the verb") << "en"
+                                              << "es"
+                                              << "agree"
+                                              << "convenir";
+        QTest::newRow("es-en first of several senses") << "es"
+                                                       << "en"
+                                                       << "abandonar"
+                                                       << "cede";
+    }
+
+    void freeDictWords()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, target);
+        QFETCH(QString, word);
+        QFETCH(QString, translation);
+        FreeDictTranslator dictionary;
+        QVERIFY(*Waits::waitFor(dictionary.supports(source, target)));
+        const auto result = Waits::waitFor(dictionary.translate(word, source, target));
+        QVERIFY(result);
+        QVERIFY2(result->ok(), qPrintable(result->error));
+        QCOMPARE(*result->text, translation);
+    }
+
+    void freeDictLimits()
+    {
+        FreeDictTranslator dictionary;
+        QVERIFY(!*Waits::waitFor(dictionary.supports(QStringLiteral("en"), QStringLiteral("ja"))));
+        QVERIFY(!*Waits::waitFor(dictionary.supports(QStringLiteral("en"), QStringLiteral("en"))));
+        QVERIFY(dictionary.accepts(QStringLiteral("looked up to")));
+        QVERIFY(!dictionary.accepts(QStringLiteral("She looked up to her sister.")));
+        QVERIFY(!dictionary.accepts(QStringLiteral(" ... ")));
+        const auto missing = Waits::waitFor(
+            dictionary.translate(QStringLiteral("xyzzyq"), QStringLiteral("en"), QStringLiteral("es")));
+        QVERIFY(missing && !missing->ok());
+        QCOMPARE(
+            FreeDictTranslator(QStringLiteral("/nonexistent")).basePath(QStringLiteral("en"), QStringLiteral("es")),
+            QStringLiteral("/nonexistent/freedict-eng-spa"));
+        QVERIFY(!*Waits::waitFor(
+            FreeDictTranslator(QStringLiteral("/nonexistent")).supports(QStringLiteral("en"), QStringLiteral("es"))));
+    }
+
+    void bestEntry()
+    {
+        const FreeDictDictionary::Entry phrase { QStringLiteral("bank"), QStringLiteral("bæŋkəkaunt"), { "cuenta" } };
+        const FreeDictDictionary::Entry bare { QStringLiteral("bank"), QStringLiteral("bæŋk"), { "banco" } };
+        const FreeDictDictionary::Entry capital { QStringLiteral("Bank"), QStringLiteral("b"), { "Banco" } };
+        QCOMPARE(
+            FreeDictTranslator::bestEntry({ phrase, bare }, QStringLiteral("bank"))->senses, QStringList { "banco" });
+        QCOMPARE(FreeDictTranslator::bestEntry({ capital, phrase, bare }, QStringLiteral("bank"))->senses,
+            QStringList { "banco" });
+        QCOMPARE(FreeDictTranslator::bestEntry({ phrase, capital }, QStringLiteral("Bank"))->senses,
+            QStringList { "Banco" });
+        QVERIFY(!FreeDictTranslator::bestEntry({}, QStringLiteral("bank")));
+    }
+
+    void firstEquivalent_data()
+    {
+        QTest::addColumn<QString>("sense");
+        QTest::addColumn<QString>("equivalent");
+        QTest::newRow("list") << "cede, give in, give up"
+                              << "cede";
+        QTest::newRow("semicolon") << "banco; escaño"
+                                   << "banco";
+        QTest::newRow("note first") << "(fam.) chaval, chico"
+                                    << "chaval";
+        QTest::newRow("note after") << "correr (rápido)"
+                                    << "correr";
+        QTest::newRow("only a note") << "(see above)"
+                                     << "";
+        QTest::newRow("phrase") << "Nueva York"
+                                << "Nueva York";
+    }
+
+    void firstEquivalent()
+    {
+        QFETCH(QString, sense);
+        QFETCH(QString, equivalent);
+        QCOMPARE(FreeDictTranslator::firstEquivalent(sense), equivalent);
+    }
+
+    // LibreTranslate-compatible server
+
+    void serverOffWhileUnset()
+    {
+        FakeTranslationServer fake;
+        LibreTranslateClient client(*m_settings);
+        QVERIFY(!client.isConfigured());
+        QVERIFY(!*Waits::waitFor(client.supports(QStringLiteral("en"), QStringLiteral("ja"))));
+        QCOMPARE(fake.server.requests().size(), 0);
+        const auto result
+            = Waits::waitFor(client.translate(QStringLiteral("Hello"), QStringLiteral("en"), QStringLiteral("ja")));
+        QVERIFY(result && !result->ok());
+        QCOMPARE(fake.server.requests().size(), 0);
+    }
+
+    void serverPairs_data()
+    {
+        QTest::addColumn<QByteArray>("languages");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("supported");
+        const QByteArray listed
+            = "[{\"code\":\"en\",\"targets\":[\"es\",\"ja\"]},{\"code\":\"ja\",\"targets\":[\"en\"]}]";
+        const QByteArray old = "[{\"code\":\"en\",\"name\":\"English\"},{\"code\":\"fr\",\"name\":\"French\"}]";
+        QTest::newRow("listed target") << listed << "en"
+                                       << "ja" << true;
+        QTest::newRow("regional code") << listed << "en-GB"
+                                       << "ja" << true;
+        QTest::newRow("reverse listed") << listed << "ja"
+                                        << "en" << true;
+        QTest::newRow("target not listed") << listed << "ja"
+                                           << "es" << false;
+        QTest::newRow("source not listed") << listed << "de"
+                                           << "en" << false;
+        QTest::newRow("same language") << listed << "en"
+                                       << "en" << false;
+        QTest::newRow("server without targets") << old << "fr"
+                                                << "en" << true;
+        QTest::newRow("not json") << QByteArray("<html/>") << "en"
+                                  << "ja" << false;
+    }
+
+    void serverPairs()
+    {
+        QFETCH(QByteArray, languages);
+        QFETCH(QString, source);
+        QFETCH(QString, target);
+        QFETCH(bool, supported);
+        FakeTranslationServer fake;
+        fake.languages = languages;
+        m_settings->setValue(LibreTranslateClient::kUrlKey, fake.server.url(QStringLiteral("/")).toString());
+        LibreTranslateClient client(*m_settings);
+        QCOMPARE(*Waits::waitFor(client.supports(source, target)), supported);
+    }
+
+    void serverTranslates()
+    {
+        FakeTranslationServer fake;
+        m_settings->setValue(LibreTranslateClient::kUrlKey, fake.server.url().toString());
+        m_settings->setValue(LibreTranslateClient::kApiKeyKey, QStringLiteral("secret-key"));
+        LibreTranslateClient client(*m_settings);
+        const auto result = Waits::waitFor(
+            client.translate(QStringLiteral("Hello world"), QStringLiteral("en"), QStringLiteral("ja")));
+        QVERIFY(result);
+        QVERIFY2(result->ok(), qPrintable(result->error));
+        QCOMPARE(*result->text, QStringLiteral("こんにちは世界"));
+        const QJsonObject body = fake.lastTranslateBody();
+        QCOMPARE(body.value("q").toString(), QStringLiteral("Hello world"));
+        QCOMPARE(body.value("source").toString(), QStringLiteral("en"));
+        QCOMPARE(body.value("target").toString(), QStringLiteral("ja"));
+        QCOMPARE(body.value("format").toString(), QStringLiteral("text"));
+        QCOMPARE(body.value("api_key").toString(), QStringLiteral("secret-key"));
+        QCOMPARE(fake.server.requests().last().headers.value("content-type"), QByteArray("application/json"));
+    }
+
+    void serverWithoutKeySendsNone()
+    {
+        FakeTranslationServer fake;
+        m_settings->setValue(LibreTranslateClient::kUrlKey, fake.server.url().toString());
+        LibreTranslateClient client(*m_settings);
+        QVERIFY(Waits::waitFor(client.translate(QStringLiteral("Hello"), QStringLiteral("en"), QStringLiteral("ja")))
+                    ->ok());
+        QVERIFY(!fake.lastTranslateBody().contains(QStringLiteral("api_key")));
+    }
+
+    void serverFailures_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<bool>("hang");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("bad key") << 403 << QByteArray("{\"error\":\"Invalid API key\"}") << false
+                                 << "HTTP 403: Invalid API key";
+        QTest::newRow("server error") << 500 << QByteArray("oops") << false << "HTTP 500";
+        QTest::newRow("no translatedText") << 200 << QByteArray("{\"other\":1}") << false << "no translatedText";
+        QTest::newRow("time-out") << 200 << QByteArray() << true << "timed out";
+    }
+
+    void serverFailures()
+    {
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QFETCH(bool, hang);
+        QFETCH(QString, error);
+        FakeTranslationServer fake;
+        fake.translation.status = status;
+        fake.translation.body = body;
+        fake.translation.hang = hang;
+        m_settings->setValue(LibreTranslateClient::kUrlKey, fake.server.url().toString());
+        LibreTranslateClient client(*m_settings);
+        client.setTimeoutsForTesting(2000, 300);
+        const auto result
+            = Waits::waitFor(client.translate(QStringLiteral("Hello"), QStringLiteral("en"), QStringLiteral("ja")));
+        QVERIFY(result);
+        QVERIFY(!result->ok());
+        QVERIFY2(result->error.contains(error), qPrintable(result->error));
+    }
+
+    void serverRefusingConnections()
+    {
+        m_settings->setValue(LibreTranslateClient::kUrlKey, refusedUrl(QString()).toString());
+        LibreTranslateClient client(*m_settings);
+        QVERIFY(!*Waits::waitFor(client.supports(QStringLiteral("en"), QStringLiteral("ja"))));
+        const auto result
+            = Waits::waitFor(client.translate(QStringLiteral("Hello"), QStringLiteral("en"), QStringLiteral("ja")));
+        QVERIFY(result && !result->ok());
+    }
+
+    // The language model as translator
+
+    void modelTranslates()
+    {
+        FakeModelServer fake;
+        fake.chat.body = completion(QStringLiteral("{\"translation\":\"  こんにちは \"}"));
+        m_settings->setValue(LanguageModelClient::kBaseUrlKey, fake.server.url(QStringLiteral("/v1")).toString());
+        ModelTranslator translator(*m_model);
+        QVERIFY(*Waits::waitFor(translator.supports(QStringLiteral("en"), QStringLiteral("ja"))));
+        const QString longText = QString(3000, QLatin1Char('a'));
+        const auto result = Waits::waitFor(translator.translate(longText, QStringLiteral("en"), QStringLiteral("ja")));
+        QVERIFY(result && result->ok());
+        QCOMPARE(*result->text, QStringLiteral("こんにちは"));
+        const QJsonObject body = fake.lastChatBody();
+        const QJsonArray messages = body.value("messages").toArray();
+        QCOMPARE(messages[0].toObject().value("content").toString(), ModelTranslator::instructions("en", "ja"));
+        QVERIFY(
+            messages[0].toObject().value("content").toString().contains(QStringLiteral("from English into Japanese")));
+        QCOMPARE(messages[1].toObject().value("content").toString().size(), ModelTranslator::kMaxInputCharacters);
+        QCOMPARE(body.value("max_tokens").toInt(), ModelTranslator::maxTokens(longText.left(2000)));
+        QVERIFY(body.value("max_tokens").toInt() > 2000);
+    }
+
+    void modelUnavailable()
+    {
+        ModelTranslator translator(*m_model);
+        QVERIFY(!*Waits::waitFor(translator.supports(QStringLiteral("en"), QStringLiteral("ja"))));
+    }
+
+    // The set
+
+    void packInstalled_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("withServer");
+        QTest::addColumn<bool>("withModel");
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("dictionary and apertium pair") << "en"
+                                                      << "es" << false << false << true;
+        QTest::newRow("reverse pair") << "es"
+                                      << "en" << false << false << true;
+        QTest::newRow("nothing for en-ja") << "en"
+                                           << "ja" << false << false << false;
+        QTest::newRow("server lists en-ja") << "en"
+                                            << "ja" << true << false << true;
+        QTest::newRow("server lacks ja-es") << "ja"
+                                            << "es" << true << false << false;
+        QTest::newRow("model translates ja-es") << "ja"
+                                                << "es" << false << true << true;
+    }
+
+    void packInstalled()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, target);
+        QFETCH(bool, withServer);
+        QFETCH(bool, withModel);
+        QFETCH(bool, installed);
+        FakeTranslationServer server;
+        FakeModelServer model;
+        if (withServer)
+            m_settings->setValue(LibreTranslateClient::kUrlKey, server.server.url().toString());
+        if (withModel)
+            m_settings->setValue(LanguageModelClient::kBaseUrlKey, model.server.url(QStringLiteral("/v1")).toString());
+        auto set = machineSet();
+        LogCapture log;
+        QCOMPARE(*Waits::waitFor(set->isPackInstalled(source, target)), installed);
+        QVERIFY2(log.contains(QStringLiteral("quillmoor.translation: LanguageAvailability(%1→%2): %3")
+                                  .arg(source, target, installed ? "installed" : "unsupported")),
+            qPrintable(log.lines().join('\n')));
+    }
+
+    void onlyAvailablePairsAreRemembered()
+    {
+        FakeTranslationServer server;
+        auto set = machineSet();
+        const std::optional<QString> en = QStringLiteral("en"), ja = QStringLiteral("ja");
+        QCOMPARE(TranslationBackendSet::availabilityKey(en, ja), QStringLiteral("en-ja"));
+        QCOMPARE(TranslationBackendSet::availabilityKey(std::nullopt, ja), QStringLiteral("?-ja"));
+
+        QVERIFY(!*Waits::waitFor(set->isPairAvailable(en, ja)));
+        QVERIFY(!set->isCachedAvailable(QStringLiteral("en-ja")));
+        // The user sets up a server: the next check sees it.
+        m_settings->setValue(LibreTranslateClient::kUrlKey, server.server.url().toString());
+        QVERIFY(*Waits::waitFor(set->isPairAvailable(en, ja)));
+        QVERIFY(set->isCachedAvailable(QStringLiteral("en-ja")));
+        const int listings = server.count("/languages");
+        LogCapture log;
+        QVERIFY(*Waits::waitFor(set->isPairAvailable(en, ja)));
+        QCOMPARE(server.count("/languages"), listings);
+        QVERIFY(!log.contains(QStringLiteral("LanguageAvailability")));
+        QVERIFY(!*Waits::waitFor(set->isPairAvailable(std::nullopt, ja)));
+    }
+
+    void wordsAndSentencesGoToTheirBackends_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("translation");
+        QTest::newRow("word from the dictionary") << "house"
+                                                  << "casa";
+        QTest::newRow("word only apertium knows") << "slowly"
+                                                  << "despacio";
+        QTest::newRow("sentence through apertium") << "I went to the house yesterday."
+                                                   << "Fui a la casa ayer.";
+    }
+
+    void wordsAndSentencesGoToTheirBackends()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, translation);
+        auto set = machineSet();
+        const auto result = Waits::waitFor(set->translate(text, QStringLiteral("en"), QStringLiteral("es")));
+        QVERIFY(result);
+        QVERIFY2(result->ok(), qPrintable(result->error));
+        QCOMPARE(*result->text, translation);
+    }
+
+    void serverComesFirst()
+    {
+        FakeTranslationServer server;
+        server.languages = "[{\"code\":\"en\",\"targets\":[\"es\"]}]";
+        server.translation.body = "{\"translatedText\":\"casa del servidor\"}";
+        m_settings->setValue(LibreTranslateClient::kUrlKey, server.server.url().toString());
+        auto set = machineSet();
+        QCOMPARE(
+            *Waits::waitFor(set->translate(QStringLiteral("house"), QStringLiteral("en"), QStringLiteral("es")))->text,
+            QStringLiteral("casa del servidor"));
+        // A failing server leaves the word to the dictionary.
+        server.translation.status = 500;
+        QCOMPARE(
+            *Waits::waitFor(set->translate(QStringLiteral("house"), QStringLiteral("en"), QStringLiteral("es")))->text,
+            QStringLiteral("casa"));
+    }
+
+    void nothingTranslatesThePair()
+    {
+        auto set = machineSet();
+        const auto result
+            = Waits::waitFor(set->translate(QStringLiteral("house"), QStringLiteral("en"), QStringLiteral("ja")));
+        QVERIFY(result && !result->ok());
+        QVERIFY(!result->error.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTranslationBackends)
+#include "TestTranslationBackends.moc"
