@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
     <context>
+        <name>AccessibilityPrompt</name>
+        <message>
+            <source>Включить</source>
+            <translation>Switch On</translation>
+        </message>
+        <message>
+            <source>Включить её сейчас? Приложения, запущенные раньше, нужно будет перезапустить, чтобы Quillmoor мог читать их текст.</source>
+            <translation>Switch it on now? Applications started earlier will need a restart before Quillmoor can read their text.</translation>
+        </message>
+        <message>
+            <source>Не сейчас</source>
+            <translation>Not Now</translation>
+        </message>
+        <message>
+            <source>Не удалось включить службу специальных возможностей.</source>
+            <translation>Couldn't switch the accessibility service on.</translation>
+        </message>
+        <message>
+            <source>Чтобы читать слово под указателем, Quillmoor нужна служба специальных возможностей (AT-SPI), а она выключена.</source>
+            <translation>To read the word under the pointer, Quillmoor needs the accessibility service (AT-SPI), and it is switched off.</translation>
+        </message>
+    </context>
+    <context>
         <name>AnkiAddAction</name>
         <message>
             <source>Не удалось сохранить карточку в Quillmoor.</source>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="ru_RU">
     <context>
+        <name>AccessibilityPrompt</name>
+        <message>
+            <source>Включить</source>
+            <translation>Activar</translation>
+        </message>
+        <message>
+            <source>Включить её сейчас? Приложения, запущенные раньше, нужно будет перезапустить, чтобы Quillmoor мог читать их текст.</source>
+            <translation>¿Activarlo ahora? Las aplicaciones abiertas antes tendrán que reiniciarse para que Quillmoor pueda leer su texto.</translation>
+        </message>
+        <message>
+            <source>Не сейчас</source>
+            <translation>Ahora no</translation>
+        </message>
+        <message>
+            <source>Не удалось включить службу специальных возможностей.</source>
+            <translation>No se pudo activar el servicio de accesibilidad.</translation>
+        </message>
+        <message>
+            <source>Чтобы читать слово под указателем, Quillmoor нужна служба специальных возможностей (AT-SPI), а она выключена.</source>
+            <translation>Para leer la palabra bajo el puntero, Quillmoor necesita el servicio de accesibilidad (AT-SPI), que está desactivado.</translation>
+        </message>
+    </context>
+    <context>
         <name>AnkiAddAction</name>
         <message>
             <source>Не удалось сохранить карточку в Quillmoor.</source>

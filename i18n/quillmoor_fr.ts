@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="ru_RU">
     <context>
+        <name>AccessibilityPrompt</name>
+        <message>
+            <source>Включить</source>
+            <translation>Activer</translation>
+        </message>
+        <message>
+            <source>Включить её сейчас? Приложения, запущенные раньше, нужно будет перезапустить, чтобы Quillmoor мог читать их текст.</source>
+            <translation>L’activer maintenant ? Les applications lancées auparavant devront être redémarrées pour que Quillmoor puisse lire leur texte.</translation>
+        </message>
+        <message>
+            <source>Не сейчас</source>
+            <translation>Plus tard</translation>
+        </message>
+        <message>
+            <source>Не удалось включить службу специальных возможностей.</source>
+            <translation>Impossible d’activer le service d’accessibilité.</translation>
+        </message>
+        <message>
+            <source>Чтобы читать слово под указателем, Quillmoor нужна служба специальных возможностей (AT-SPI), а она выключена.</source>
+            <translation>Pour lire le mot sous le pointeur, Quillmoor a besoin du service d’accessibilité (AT-SPI), qui est désactivé.</translation>
+        </message>
+    </context>
+    <context>
         <name>AnkiAddAction</name>
         <message>
             <source>Не удалось сохранить карточку в Quillmoor.</source>

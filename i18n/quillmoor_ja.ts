@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="ru_RU">
     <context>
+        <name>AccessibilityPrompt</name>
+        <message>
+            <source>Включить</source>
+            <translation>オンにする</translation>
+        </message>
+        <message>
+            <source>Включить её сейчас? Приложения, запущенные раньше, нужно будет перезапустить, чтобы Quillmoor мог читать их текст.</source>
+            <translation>今すぐオンにしますか？すでに起動しているアプリは、Quillmoor がテキストを読み取れるように再起動が必要です。</translation>
+        </message>
+        <message>
+            <source>Не сейчас</source>
+            <translation>後で</translation>
+        </message>
+        <message>
+            <source>Не удалось включить службу специальных возможностей.</source>
+            <translation>アクセシビリティ サービスをオンにできませんでした。</translation>
+        </message>
+        <message>
+            <source>Чтобы читать слово под указателем, Quillmoor нужна служба специальных возможностей (AT-SPI), а она выключена.</source>
+            <translation>ポインターの下の単語を読み取るには、Quillmoor にアクセシビリティ サービス（AT-SPI）が必要ですが、現在オフになっています。</translation>
+        </message>
+    </context>
+    <context>
         <name>AnkiAddAction</name>
         <message>
             <source>Не удалось сохранить карточку в Quillmoor.</source>

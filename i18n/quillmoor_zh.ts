@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="ru_RU">
     <context>
+        <name>AccessibilityPrompt</name>
+        <message>
+            <source>Включить</source>
+            <translation>开启</translation>
+        </message>
+        <message>
+            <source>Включить её сейчас? Приложения, запущенные раньше, нужно будет перезапустить, чтобы Quillmoor мог читать их текст.</source>
+            <translation>现在开启吗？之前已启动的应用程序需要重新启动，Quillmoor 才能读取其中的文字。</translation>
+        </message>
+        <message>
+            <source>Не сейчас</source>
+            <translation>以后再说</translation>
+        </message>
+        <message>
+            <source>Не удалось включить службу специальных возможностей.</source>
+            <translation>无法开启辅助功能服务。</translation>
+        </message>
+        <message>
+            <source>Чтобы читать слово под указателем, Quillmoor нужна служба специальных возможностей (AT-SPI), а она выключена.</source>
+            <translation>Quillmoor 需要辅助功能服务（AT-SPI）才能读取指针下的单词，但该服务目前已关闭。</translation>
+        </message>
+    </context>
+    <context>
         <name>AnkiAddAction</name>
         <message>
             <source>Не удалось сохранить карточку в Quillmoor.</source>

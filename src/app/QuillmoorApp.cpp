@@ -1,5 +1,6 @@
 #include "app/QuillmoorApp.h"
 
+#include "app/AccessibilityPrompt.h"
 #include "app/AppDelegate.h"
 #include "app/InterfaceTranslator.h"
 #include "app/SessionCheck.h"
@@ -31,6 +32,7 @@ QuillmoorApp::QuillmoorApp(Paths paths, QObject* parent)
     m_feedback = std::make_unique<FeedbackService>(MailComposer::createDefault(), m_diagnostics.get(),
                                                    [](const QUrl& url) { return QDesktopServices::openUrl(url); });
     m_trust = AccessibilityTrust::createDefault();
+    m_trust->setPrompter([this] { AccessibilityPrompt::show(*m_trust); });
     m_delegate = std::make_unique<AppDelegate>(*m_preferences, *m_feedback, m_trust.get());
     m_tray = std::make_unique<TrayIconController>(*m_delegate);
     connect(m_tray.get(), &TrayIconController::quitRequested, qApp, &QCoreApplication::quit);

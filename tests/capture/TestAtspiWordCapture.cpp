@@ -102,6 +102,36 @@ private Q_SLOTS:
         close(window);
     }
 
+    void wordsOfAQtWindow()
+    {
+        Window window;
+        window.process = std::make_unique<QProcess>();
+        window.process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        const QJsonObject spec { { "x", 60 }, { "y", 500 },
+            { "text", "Learning by immersion works. Every evening she read the news aloud." },
+            { "words", QJsonArray { "immersion", "evening", "news" } } };
+        window.process->start(QStringLiteral(QM_QT_TEXT_WINDOW),
+            { QString::fromUtf8(QJsonDocument(spec).toJson(QJsonDocument::Compact)) });
+        QVERIFY(window.process->waitForStarted(5000));
+        QVERIFY(window.process->waitForReadyRead(15000));
+        const QJsonArray points
+            = QJsonDocument::fromJson(window.process->readLine()).object().value(QStringLiteral("points")).toArray();
+        QCOMPARE(points.size(), 3);
+        QTest::qWait(300);
+        AtspiDesktop desktop;
+        AccessibilityWordCapture capture(desktop);
+        const QStringList words { "immersion", "evening", "news" };
+        const QStringList sentences { "Learning by immersion works.", "Every evening she read the news aloud.",
+            "Every evening she read the news aloud." };
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            const QPointF point(points[i].toArray().at(0).toDouble(), points[i].toArray().at(1).toDouble());
+            const auto result = capture.captureWordAt(point);
+            QVERIFY2(result, qPrintable(words[i]));
+            QCOMPARE(result->word, words[i]);
+            QCOMPARE(result->sentence, sentences[i]);
+        }
+    }
+
     void theWindowOnTopWins()
     {
         Window below = open(spec(300, 400, { QStringLiteral("Below window text here.") },

@@ -16,23 +16,54 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("en second of three") << "The sun rose. The birds sang loudly. Then it rained." << "birds"
+        QTest::newRow("en second of three") << "The sun rose. The birds sang loudly. Then it rained."
+                                            << "birds"
                                             << "The birds sang loudly.";
-        QTest::newRow("en case-insensitive") << "It was late. Birds were asleep." << "birds" << "Birds were asleep.";
-        QTest::newRow("en missing word") << "One. Two." << "three" << "One. Two.";
-        QTest::newRow("en empty word") << "One. Two." << "" << "One. Two.";
-        QTest::newRow("empty text") << "" << "word" << "";
-        QTest::newRow("en at start") << "Hello there. Bye now." << "Hello" << "Hello there.";
-        QTest::newRow("en at end") << "Hello there. Bye now" << "now" << "Bye now";
-        QTest::newRow("en newline") << "First line\n\nSecond line here." << "Second" << "Second line here.";
-        QTest::newRow("en quotes") << "He said \"Stop!\" She ran away." << "ran" << "She ran away.";
-        QTest::newRow("en abbreviation") << "Mr. Smith went home. He slept." << "Smith" << "Mr. Smith went home.";
-        QTest::newRow("en question") << "Is it cold? Yes it is." << "cold" << "Is it cold?";
-        QTest::newRow("ru") << "Мама мыла раму. Папа читал газету." << "газету" << "Папа читал газету.";
-        QTest::newRow("ru case") << "Я дома. Кошка спит!" << "кошка" << "Кошка спит!";
-        QTest::newRow("es") << "¿Dónde está? Está en la casa." << "casa" << "Está en la casa.";
-        QTest::newRow("fr") << "Il pleut. « Viens ici », dit-elle." << "Viens" << "« Viens ici », dit-elle.";
-        QTest::newRow("de") << "Das ist gut. Wir gehen nach Hause." << "Hause" << "Wir gehen nach Hause.";
+        QTest::newRow("en case-insensitive") << "It was late. Birds were asleep."
+                                             << "birds"
+                                             << "Birds were asleep.";
+        QTest::newRow("en missing word") << "One. Two."
+                                         << "three"
+                                         << "One. Two.";
+        QTest::newRow("en empty word") << "One. Two."
+                                       << ""
+                                       << "One. Two.";
+        QTest::newRow("empty text") << ""
+                                    << "word"
+                                    << "";
+        QTest::newRow("en at start") << "Hello there. Bye now."
+                                     << "Hello"
+                                     << "Hello there.";
+        QTest::newRow("en at end") << "Hello there. Bye now"
+                                   << "now"
+                                   << "Bye now";
+        QTest::newRow("en newline") << "First line\n\nSecond line here."
+                                    << "Second"
+                                    << "Second line here.";
+        QTest::newRow("en quotes") << "He said \"Stop!\" She ran away."
+                                   << "ran"
+                                   << "She ran away.";
+        QTest::newRow("en abbreviation") << "Mr. Smith went home. He slept."
+                                         << "Smith"
+                                         << "Mr. Smith went home.";
+        QTest::newRow("en question") << "Is it cold? Yes it is."
+                                     << "cold"
+                                     << "Is it cold?";
+        QTest::newRow("ru") << "Мама мыла раму. Папа читал газету."
+                            << "газету"
+                            << "Папа читал газету.";
+        QTest::newRow("ru case") << "Я дома. Кошка спит!"
+                                 << "кошка"
+                                 << "Кошка спит!";
+        QTest::newRow("es") << "¿Dónde está? Está en la casa."
+                            << "casa"
+                            << "Está en la casa.";
+        QTest::newRow("fr") << "Il pleut. « Viens ici », dit-elle."
+                            << "Viens"
+                            << "« Viens ici », dit-elle.";
+        QTest::newRow("de") << "Das ist gut. Wir gehen nach Hause."
+                            << "Hause"
+                            << "Wir gehen nach Hause.";
         QTest::newRow("zh") << QString::fromUtf8("今天很好。我们去公园吧！") << QString::fromUtf8("公园")
                             << QString::fromUtf8("我们去公园吧！");
         QTest::newRow("ja") << QString::fromUtf8("雨が降った。私はご飯を食べました。") << QString::fromUtf8("食べ")
@@ -138,12 +169,12 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("tokens");
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("expected");
-        QTest::newRow("まし た 。") << QStringList{"食べ", "まし", "た", "。"} << 0 << 2;
-        QTest::newRow("capped at three") << QStringList{"食べ", "て", "しまい", "まし", "た"} << 0 << 3;
-        QTest::newRow("none") << QStringList{"猫", "が"} << 0 << 0;
-        QTest::newRow("at end") << QStringList{"猫"} << 0 << 0;
-        QTest::newRow("out of range") << QStringList{"猫"} << 5 << 0;
-        QTest::newRow("from middle") << QStringList{"私", "は", "行き", "ます"} << 2 << 1;
+        QTest::newRow("まし た 。") << QStringList { "食べ", "まし", "た", "。" } << 0 << 2;
+        QTest::newRow("capped at three") << QStringList { "食べ", "て", "しまい", "まし", "た" } << 0 << 3;
+        QTest::newRow("none") << QStringList { "猫", "が" } << 0 << 0;
+        QTest::newRow("at end") << QStringList { "猫" } << 0 << 0;
+        QTest::newRow("out of range") << QStringList { "猫" } << 5 << 0;
+        QTest::newRow("from middle") << QStringList { "私", "は", "行き", "ます" } << 2 << 1;
     }
     void continuationCount()
     {
@@ -157,14 +188,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("word");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("書きました") << "書きました" << QStringList{"書きました", "書きる", "書く", "書きます"};
-        QTest::newRow("読んで") << "読んで" << QStringList{"読んで", "読む", "読ぬ", "読ぶ"};
-        QTest::newRow("行って") << "行って" << QStringList{"行って", "行く", "行う", "行つ", "行る"};
-        QTest::newRow("高くない") << "高くない" << QStringList{"高くない", "高くる", "高い"};
-        QTest::newRow("書かない") << "書かない" << QStringList{"書かない", "書かる", "書く"};
-        QTest::newRow("泳いだ") << "泳いだ" << QStringList{"泳いだ", "泳ぐ"};
-        QTest::newRow("plain") << "猫" << QStringList{"猫"};
-        QTest::newRow("empty") << "" << QStringList{};
+        QTest::newRow("書きました") << "書きました" << QStringList { "書きました", "書きる", "書く", "書きます" };
+        QTest::newRow("読んで") << "読んで" << QStringList { "読んで", "読む", "読ぬ", "読ぶ" };
+        QTest::newRow("行って") << "行って" << QStringList { "行って", "行く", "行う", "行つ", "行る" };
+        QTest::newRow("高くない") << "高くない" << QStringList { "高くない", "高くる", "高い" };
+        QTest::newRow("書かない") << "書かない" << QStringList { "書かない", "書かる", "書く" };
+        QTest::newRow("泳いだ") << "泳いだ" << QStringList { "泳いだ", "泳ぐ" };
+        QTest::newRow("plain") << "猫" << QStringList { "猫" };
+        QTest::newRow("empty") << "" << QStringList {};
     }
     void dictionaryFormCandidates()
     {
@@ -177,15 +208,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("en") << "Hello, world! It's fine." << QStringList{"Hello", "world", "It's", "fine"};
-        QTest::newRow("ru") << QString::fromUtf8("Мама мыла раму.") << QStringList{"Мама", "мыла", "раму"};
-        QTest::newRow("es") << QString::fromUtf8("¿Dónde está?") << QStringList{"Dónde", "está"};
-        QTest::newRow("fr") << QString::fromUtf8("« L'été », dit-il.") << QStringList{"L'été", "dit", "il"};
-        QTest::newRow("de") << QString::fromUtf8("Grüße aus Köln.") << QStringList{"Grüße", "aus", "Köln"};
-        QTest::newRow("ko") << QString::fromUtf8("저는 학생입니다.") << QStringList{"저는", "학생입니다"};
-        QTest::newRow("ar") << QString::fromUtf8("كان الجو جميلا.") << QStringList{"كان", "الجو", "جميلا"};
-        QTest::newRow("combining mark") << QString::fromUtf8("cafe\u0301 noir") << QStringList{"cafe\u0301", "noir"};
-        QTest::newRow("emoji skipped") << QString::fromUtf8("\U0001F600 hi") << QStringList{"hi"};
+        QTest::newRow("en") << "Hello, world! It's fine." << QStringList { "Hello", "world", "It's", "fine" };
+        QTest::newRow("ru") << QString::fromUtf8("Мама мыла раму.") << QStringList { "Мама", "мыла", "раму" };
+        QTest::newRow("es") << QString::fromUtf8("¿Dónde está?") << QStringList { "Dónde", "está" };
+        QTest::newRow("fr") << QString::fromUtf8("« L'été », dit-il.") << QStringList { "L'été", "dit", "il" };
+        QTest::newRow("de") << QString::fromUtf8("Grüße aus Köln.") << QStringList { "Grüße", "aus", "Köln" };
+        QTest::newRow("ko") << QString::fromUtf8("저는 학생입니다.") << QStringList { "저는", "학생입니다" };
+        QTest::newRow("ar") << QString::fromUtf8("كان الجو جميلا.") << QStringList { "كان", "الجو", "جميلا" };
+        QTest::newRow("combining mark") << QString::fromUtf8("cafe\u0301 noir") << QStringList { "cafe\u0301", "noir" };
+        QTest::newRow("emoji skipped") << QString::fromUtf8("\U0001F600 hi") << QStringList { "hi" };
     }
     void words()
     {
@@ -206,14 +237,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
         QTest::newRow("ja conjugated polite past") << QString::fromUtf8("私はご飯を食べました。") << "食"
                                                    << "食べました";
-        QTest::newRow("ja ending pointed") << QString::fromUtf8("私はご飯を食べました。") << "た" << "食べました";
-        QTest::newRow("ja negative") << QString::fromUtf8("彼は来ない。") << "来" << "来ない";
-        QTest::newRow("zh dictionary segmentation") << QString::fromUtf8("我们去公园吧") << "园" << "公园";
-        QTest::newRow("ja te-iru") << QString::fromUtf8("本を読んでいます。") << "読" << "読んでいます";
+        QTest::newRow("ja ending pointed") << QString::fromUtf8("私はご飯を食べました。") << "た"
+                                           << "食べました";
+        QTest::newRow("ja negative") << QString::fromUtf8("彼は来ない。") << "来"
+                                     << "来ない";
+        QTest::newRow("zh dictionary segmentation") << QString::fromUtf8("我们去公园吧") << "园"
+                                                    << "公园";
+        QTest::newRow("ja te-iru") << QString::fromUtf8("本を読んでいます。") << "読"
+                                   << "読んでいます";
         QTest::newRow("ja te-shimau") << QString::fromUtf8("全部食べてしまいました。") << "食"
                                       << "食べてしまいました";
-        QTest::newRow("ja particle de not merged") << QString::fromUtf8("学校で勉強する。") << "校" << "学校";
-        QTest::newRow("ja particle alone") << QString::fromUtf8("私はご飯を食べました。") << "を" << "を";
+        QTest::newRow("ja particle de not merged") << QString::fromUtf8("学校で勉強する。") << "校"
+                                                   << "学校";
+        QTest::newRow("ja particle alone") << QString::fromUtf8("私はご飯を食べました。") << "を"
+                                           << "を";
     }
     void cjkWordAt()
     {
@@ -240,7 +277,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("word");
         QTest::addColumn<int>("codePoint");
         QTest::addColumn<int>("grapheme");
-        QTest::newRow("plain") << "one word" << "word" << 4 << 4;
+        QTest::newRow("plain") << "one word"
+                               << "word" << 4 << 4;
         QTest::newRow("emoji before") << QString::fromUtf8("\U0001F600 word") << "word" << 2 << 2;
         QTest::newRow("combining before") << QString::fromUtf8("e\u0301 word") << "word" << 3 << 2;
         QTest::newRow("both before") << QString::fromUtf8("\U0001F600e\u0301 word") << "word" << 4 << 3;

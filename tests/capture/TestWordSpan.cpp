@@ -19,15 +19,15 @@ private Q_SLOTS:
         QTest::newRow("space nearer right") << "ab  cd" << 3 << "cd" << 4;
         QTest::newRow("hyphenated") << "a well-known fact" << 3 << "well-known" << 2;
         QTest::newRow("elision") << "pour l'amour" << 9 << "l'amour" << 5;
-        QTest::newRow("combining mark counts as one character") << QString::fromUtf8("le the\u0301 noir") << 4
-                                                                << QString::fromUtf8("the\u0301") << 3;
+        QTest::newRow("combining mark counts as one character")
+            << QString::fromUtf8("le the\u0301 noir") << 4 << QString::fromUtf8("the\u0301") << 3;
         QTest::newRow("emoji before word") << QString::fromUtf8("\U0001F600 word") << 3 << "word" << 2;
         QTest::newRow("index clamped") << "end" << 10 << "end" << 0;
         QTest::newRow("russian") << QString::fromUtf8("Мама мыла раму") << 6 << QString::fromUtf8("мыла") << 5;
-        QTest::newRow("ja polite past from first character") << QString::fromUtf8("私はご飯を食べました。") << 5
-                                                             << QString::fromUtf8("食べました") << 5;
-        QTest::newRow("zh han run across punctuation") << QString::fromUtf8("我们、公园") << 0
-                                                       << QString::fromUtf8("我们、公园") << 0;
+        QTest::newRow("ja polite past from first character")
+            << QString::fromUtf8("私はご飯を食べました。") << 5 << QString::fromUtf8("食べました") << 5;
+        QTest::newRow("zh han run across punctuation")
+            << QString::fromUtf8("我们、公园") << 0 << QString::fromUtf8("我们、公园") << 0;
         QTest::newRow("ko") << QString::fromUtf8("저는 학생입니다") << 4 << QString::fromUtf8("학생입니다") << 3;
         QTest::newRow("no letters keeps the index") << "..." << 1 << "." << 1;
     }

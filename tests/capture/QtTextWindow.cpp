@@ -1,0 +1,45 @@
+// A Qt window with known text for the accessibility capture tests, in its own process (Quillmoor
+// never reads its own windows). Prints one JSON line once shown: the screen point at the centre
+// of each requested word, from the text layout.
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2)
+        return 2;
+    const QJsonObject spec = QJsonDocument::fromJson(QByteArray(argv[1])).object();
+    QTextEdit edit;
+    edit.setWindowFlag(Qt::FramelessWindowHint);
+    edit.setReadOnly(spec.value(QStringLiteral("readOnly")).toBool(true));
+    edit.setPlainText(spec.value(QStringLiteral("text")).toString());
+    edit.setGeometry(spec.value(QStringLiteral("x")).toInt(), spec.value(QStringLiteral("y")).toInt(), 640, 160);
+    edit.show();
+    QTimer::singleShot(400, &edit, [&] {
+        QJsonArray points;
+        const QString text = edit.toPlainText();
+        for (const QJsonValue& word : spec.value(QStringLiteral("words")).toArray()) {
+            const qsizetype start = text.indexOf(word.toString());
+            QTextCursor cursor(edit.document());
+            cursor.setPosition(int(start + word.toString().size() / 2));
+            const QRect before = edit.cursorRect(cursor);
+            cursor.movePosition(QTextCursor::NextCharacter);
+            const QRect after = edit.cursorRect(cursor);
+            const QPoint centre((before.left() + after.left()) / 2, before.center().y());
+            const QPoint global = edit.viewport()->mapToGlobal(centre);
+            points.append(QJsonArray { global.x(), global.y() });
+        }
+        std::printf(
+            "%s\n", QJsonDocument(QJsonObject { { "points", points } }).toJson(QJsonDocument::Compact).constData());
+        std::fflush(stdout);
+    });
+    return app.exec();
+}

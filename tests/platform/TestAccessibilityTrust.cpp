@@ -1,0 +1,116 @@
+#include "app/AccessibilityPrompt.h"
+#include "platform/AccessibilityTrust.h"
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusInterface>
+#include <QDBusReply>
+#include <QDBusVariant>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+std::optional<bool> busEnabled()
+{
+    QDBusInterface properties(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QDBusConnection::sessionBus());
+    const QDBusReply<QDBusVariant> reply
+        = properties.call(QStringLiteral("Get"), QStringLiteral("org.a11y.Status"), QStringLiteral("IsEnabled"));
+    if (!reply.isValid())
+        return std::nullopt;
+    return reply.value().variant().toBool();
+}
+
+void setBusEnabled(bool on)
+{
+    QDBusInterface properties(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QDBusConnection::sessionBus());
+    properties.call(QStringLiteral("Set"), QStringLiteral("org.a11y.Status"), QStringLiteral("IsEnabled"),
+        QVariant::fromValue(QDBusVariant(on)));
+}
+
+class CountingTrust : public AccessibilityTrust
+{
+public:
+    bool succeeds = true;
+    int enables = 0;
+    bool isTrusted(bool) override { return false; }
+    bool enable() override
+    {
+        ++enables;
+        return succeeds;
+    }
+};
+
+QMessageBox* topLevelBox(const QString& name)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == name && widget->isVisible())
+            return qobject_cast<QMessageBox*>(widget);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+// The accessibility switch on the test desktop's own bus; whatever a test changes is put back.
+class TestAccessibilityTrust : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::optional<bool> m_original;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // GNOME's switch goes to a throw-away settings backend, never the machine's.
+        qputenv("GSETTINGS_BACKEND", "memory");
+        m_original = busEnabled();
+        if (!m_original)
+            QSKIP("needs the accessibility bus of the test desktop (scripts/test)");
+    }
+    void cleanupTestCase()
+    {
+        if (m_original)
+            setBusEnabled(*m_original);
+    }
+
+    void offThenSwitchedOn()
+    {
+        auto trust = AccessibilityTrust::createDefault();
+        int prompts = 0;
+        trust->setPrompter([&] { ++prompts; });
+        setBusEnabled(false);
+        QVERIFY(!trust->isTrusted(false));
+        QCOMPARE(prompts, 0);
+        QVERIFY(!trust->isTrusted(true));
+        QCOMPARE(prompts, 1);
+        QVERIFY(trust->enable());
+        QCOMPARE(busEnabled(), std::optional<bool>(true));
+        QVERIFY(trust->isTrusted(true));
+        QCOMPARE(prompts, 1); // no question once it is on
+    }
+
+    void promptSwitchesOnOnlyWhenAsked()
+    {
+        CountingTrust trust;
+        QMessageBox* box = AccessibilityPrompt::show(trust);
+        QVERIFY(box->isVisible());
+        QVERIFY(box->text().contains(QStringLiteral("AT-SPI")));
+        box->findChild<QPushButton*>(QStringLiteral("notNow"))->click();
+        QCOMPARE(trust.enables, 0);
+
+        trust.succeeds = false;
+        box = AccessibilityPrompt::show(trust);
+        box->findChild<QPushButton*>(QStringLiteral("enableAccessibility"))->click();
+        QCOMPARE(trust.enables, 1);
+        QTRY_VERIFY(topLevelBox(QStringLiteral("accessibilityFailure")));
+        topLevelBox(QStringLiteral("accessibilityFailure"))->close();
+    }
+};
+
+QTEST_MAIN(TestAccessibilityTrust)
+#include "TestAccessibilityTrust.moc"
