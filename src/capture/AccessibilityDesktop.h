@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QPointF>
+#include <QRectF>
 
 #include <memory>
+#include <optional>
 
 class AccessibleNode;
 
@@ -19,4 +21,6 @@ public:
     virtual std::shared_ptr<AccessibleNode> elementAt(QPointF point) = 0;
     // Physical pixels per logical point at the point (2 on a doubled screen).
     virtual double pixelRatioAt(QPointF point) const = 0;
+    // The screen holding the point, in physical pixels; nullopt without any screen.
+    virtual std::optional<QRectF> screenAt(QPointF point) const = 0;
 };

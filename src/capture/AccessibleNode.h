@@ -37,4 +37,13 @@ public:
     virtual std::optional<qsizetype> offsetAtPoint(QPointF point) const = 0;
     // Rectangle of the code points [start, end).
     virtual std::optional<QRectF> boundsForRange(qsizetype start, qsizetype end) const = 0;
+
+    struct Selection
+    {
+        QString text;
+        qsizetype start = 0; // code points
+        qsizetype end = 0;
+    };
+    // The first selected range of the element's text, if any.
+    virtual std::optional<Selection> selection() const = 0;
 };

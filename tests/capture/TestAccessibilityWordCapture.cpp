@@ -69,6 +69,7 @@ public:
         return up.lock();
     }
     std::optional<QRectF> frame() const override { return box; }
+    std::optional<Selection> selection() const override { return std::nullopt; }
     std::optional<qsizetype> offsetAtPoint(QPointF point) const override
     {
         touch();
@@ -95,6 +96,7 @@ public:
     QPointF pointer() const override { return {}; }
     std::shared_ptr<AccessibleNode> elementAt(QPointF) override { return hit; }
     double pixelRatioAt(QPointF) const override { return ratio; }
+    std::optional<QRectF> screenAt(QPointF) const override { return QRectF(0, 0, 1920, 1080); }
 };
 
 // The point over the middle of the code point at `index` of a node's text.

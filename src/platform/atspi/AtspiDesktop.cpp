@@ -127,6 +127,21 @@ double AtspiDesktop::pixelRatioAt(QPointF point) const
     return QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->devicePixelRatio() : 1;
 }
 
+std::optional<QRectF> AtspiDesktop::screenAt(QPointF point) const
+{
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()) || QGuiApplication::screens().isEmpty())
+        return std::nullopt;
+    QScreen* fallback = QGuiApplication::primaryScreen();
+    for (QScreen* screen : QGuiApplication::screens()) {
+        const QRect geometry = screen->geometry();
+        const QRectF physical(geometry.topLeft(), QSizeF(geometry.size()) * screen->devicePixelRatio());
+        if (physical.contains(point))
+            return physical;
+    }
+    const QRect geometry = fallback->geometry();
+    return QRectF(geometry.topLeft(), QSizeF(geometry.size()) * fallback->devicePixelRatio());
+}
+
 std::optional<AtspiDesktop::TopWindow> AtspiDesktop::topWindowAt(QPoint point) const
 {
     if (!m_display)

@@ -28,6 +28,7 @@ public:
     QPointF pointer() const override;
     std::shared_ptr<AccessibleNode> elementAt(QPointF point) override;
     double pixelRatioAt(QPointF point) const override;
+    std::optional<QRectF> screenAt(QPointF point) const override;
 
     struct TopWindow
     {

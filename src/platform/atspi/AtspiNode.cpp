@@ -171,3 +171,27 @@ std::optional<QRectF> AtspiNode::boundsForRange(qsizetype start, qsizetype end) 
     g_object_unref(text);
     return error.failed() ? std::nullopt : rect;
 }
+
+std::optional<AccessibleNode::Selection> AtspiNode::selection() const
+{
+    AtspiText* text = atspi_accessible_get_text_iface(m_accessible);
+    if (!text)
+        return std::nullopt;
+    std::optional<Selection> result;
+    Error countError;
+    if (atspi_text_get_n_selections(text, countError.out()) > 0) {
+        Error rangeError;
+        if (AtspiRange* range = atspi_text_get_selection(text, 0, rangeError.out())) {
+            if (range->end_offset > range->start_offset) {
+                Error textError;
+                const QString selected
+                    = takeString(atspi_text_get_text(text, range->start_offset, range->end_offset, textError.out()));
+                if (!textError.failed())
+                    result = Selection { selected, range->start_offset, range->end_offset };
+            }
+            g_free(range);
+        }
+    }
+    g_object_unref(text);
+    return result;
+}

@@ -26,6 +26,7 @@ public:
     std::optional<QRectF> frame() const override;
     std::optional<qsizetype> offsetAtPoint(QPointF point) const override;
     std::optional<QRectF> boundsForRange(qsizetype start, qsizetype end) const override;
+    std::optional<Selection> selection() const override;
 
     static constexpr int kMaxChildren = 500;
 
