@@ -57,6 +57,37 @@
         </message>
     </context>
     <context>
+        <name>HotkeyActions</name>
+        <message>
+            <source>Быстрый поиск</source>
+            <translation>Quick lookup</translation>
+        </message>
+        <message>
+            <source>Наведение на слово</source>
+            <translation>Hover over a word</translation>
+        </message>
+        <message>
+            <source>Перевод выделения</source>
+            <translation>Translate selection</translation>
+        </message>
+        <message>
+            <source>Проверка и объяснение грамматики выделения</source>
+            <translation>Checks and explains the grammar of the selection</translation>
+        </message>
+        <message>
+            <source>Работает при любой длине выделения</source>
+            <translation>Works with a selection of any length</translation>
+        </message>
+        <message>
+            <source>Разбор грамматики</source>
+            <translation>Grammar analysis</translation>
+        </message>
+        <message>
+            <source>Удерживать над словом</source>
+            <translation>Hold over a word</translation>
+        </message>
+    </context>
+    <context>
         <name>LanguageDetector</name>
         <message>
             <source>По всей видимости, это %1 язык</source>

@@ -57,6 +57,37 @@
         </message>
     </context>
     <context>
+        <name>HotkeyActions</name>
+        <message>
+            <source>Быстрый поиск</source>
+            <translation>Búsqueda rápida</translation>
+        </message>
+        <message>
+            <source>Наведение на слово</source>
+            <translation>Pasar sobre una palabra</translation>
+        </message>
+        <message>
+            <source>Перевод выделения</source>
+            <translation>Traducir la selección</translation>
+        </message>
+        <message>
+            <source>Проверка и объяснение грамматики выделения</source>
+            <translation>Revisa y explica la gramática de la selección</translation>
+        </message>
+        <message>
+            <source>Работает при любой длине выделения</source>
+            <translation>Funciona con selecciones de cualquier longitud</translation>
+        </message>
+        <message>
+            <source>Разбор грамматики</source>
+            <translation>Análisis gramatical</translation>
+        </message>
+        <message>
+            <source>Удерживать над словом</source>
+            <translation>Mantener sobre una palabra</translation>
+        </message>
+    </context>
+    <context>
         <name>LanguageDetector</name>
         <message>
             <source>По всей видимости, это %1 язык</source>

@@ -57,6 +57,37 @@
         </message>
     </context>
     <context>
+        <name>HotkeyActions</name>
+        <message>
+            <source>Быстрый поиск</source>
+            <translation>Recherche rapide</translation>
+        </message>
+        <message>
+            <source>Наведение на слово</source>
+            <translation>Survol d’un mot</translation>
+        </message>
+        <message>
+            <source>Перевод выделения</source>
+            <translation>Traduire la sélection</translation>
+        </message>
+        <message>
+            <source>Проверка и объяснение грамматики выделения</source>
+            <translation>Vérifie et explique la grammaire de la sélection</translation>
+        </message>
+        <message>
+            <source>Работает при любой длине выделения</source>
+            <translation>Fonctionne avec une sélection de toute longueur</translation>
+        </message>
+        <message>
+            <source>Разбор грамматики</source>
+            <translation>Analyse grammaticale</translation>
+        </message>
+        <message>
+            <source>Удерживать над словом</source>
+            <translation>Maintenir au-dessus d’un mot</translation>
+        </message>
+    </context>
+    <context>
         <name>LanguageDetector</name>
         <message>
             <source>По всей видимости, это %1 язык</source>

@@ -240,24 +240,25 @@ QCoro::Task<void> CaptureCoordinator::runGrammarAnalysis(Flow flow)
 
 QCoro::Task<std::optional<QString>> CaptureCoordinator::selectedText()
 {
-    if (!m_collaborators.selection) {
+    std::optional<QString> text;
+    if (m_collaborators.selection)
+        text = co_await m_collaborators.selection->captureSelectedText();
+    else
         qCDebug(lcCapture) << "Selection capture is not part of this build";
-        co_return std::nullopt;
-    }
-    auto text = co_await m_collaborators.selection->captureSelectedText();
     if (text && text->trimmed().isEmpty())
-        co_return std::nullopt;
+        text.reset();
     co_return text;
 }
 
 QCoro::Task<std::optional<OCRCaptureService::CaptureResult>> CaptureCoordinator::recognize(
     PhysicalPoint at, std::function<void()> onScreenshot)
 {
-    if (!m_collaborators.ocr) {
+    std::optional<OCRCaptureService::CaptureResult> result;
+    if (m_collaborators.ocr)
+        result = co_await m_collaborators.ocr->captureWord(at, std::move(onScreenshot));
+    else
         qCDebug(lcCapture) << "Screenshot text recognition is not part of this build";
-        co_return std::nullopt;
-    }
-    co_return co_await m_collaborators.ocr->captureWord(at, std::move(onScreenshot));
+    co_return result;
 }
 
 void CaptureCoordinator::showLookup(const QString& word, const QString& sentence, LogicalPoint near, bool isSelection)

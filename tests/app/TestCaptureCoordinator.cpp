@@ -99,6 +99,7 @@ private Q_SLOTS:
     void twoQuickWordTriggersShowOnlySecond();
 
     void selectionShown();
+    void selectionAndGrammarTwice();
     void selectionFallsBackToRecognitionAtOnce();
     void selectionNothingFoundShowsAndHidesNothing();
     void selectionRecognitionTooLate();
@@ -469,6 +470,19 @@ void TestCaptureCoordinator::selectionShown()
     QCOMPARE(log.messages(kCapture),
         (QStringList { QStringLiteral("Selected text: a whole selected paragraph"),
             QStringLiteral("performSelectionCapture total: 0ms") }));
+}
+
+void TestCaptureCoordinator::selectionAndGrammarTwice()
+{
+    Rig rig;
+    rig.selection.next = QStringLiteral("text");
+    rig.coordinator.fire(QStringLiteral("selection"));
+    rig.coordinator.fire(QStringLiteral("grammarAnalysis"));
+    rig.coordinator.fire(QStringLiteral("selection"));
+    settle();
+    QCOMPARE(rig.journal,
+        (QStringList { QStringLiteral("overlay.show text||selection"), QStringLiteral("overlay.hide"),
+            QStringLiteral("grammar.show text"), QStringLiteral("overlay.show text||selection") }));
 }
 
 void TestCaptureCoordinator::selectionFallsBackToRecognitionAtOnce()

@@ -37,7 +37,8 @@ public:
         request->onScreenshotCaptured = std::move(onScreenshotCaptured);
         m_requests.push_back(request);
         co_await request->call.wait();
-        co_return request->result;
+        // A copy: QCoro moves from a non-const lvalue given to co_return.
+        co_return std::optional<CaptureResult>(request->result);
     }
 
     int count() const { return int(m_requests.size()); }

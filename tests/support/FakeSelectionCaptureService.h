@@ -20,8 +20,9 @@ public:
     QCoro::Task<std::optional<QString>> captureSelectedText() override
     {
         ++calls;
+        // A copy: QCoro moves from a non-const lvalue given to co_return.
         if (!holdAnswers)
-            co_return next;
+            co_return std::optional<QString>(next);
         auto request = std::make_shared<Request>();
         m_pending.push_back(request);
         co_await request->call.wait();
