@@ -88,6 +88,25 @@
         </message>
     </context>
     <context>
+        <name>HotkeyRecorderView</name>
+        <message>
+            <source>Нажмите клавиши…</source>
+            <translation>Press keys…</translation>
+        </message>
+        <message>
+            <source>Эта комбинация уже занята другим действием</source>
+            <translation>This combination is already used by another action</translation>
+        </message>
+        <message>
+            <source>Эту клавишу нельзя назначить без модификатора (Ctrl, Alt, Shift, Super) — иначе она будет срабатывать при обычном наборе текста.</source>
+            <translation>This key cannot be assigned without a modifier (Ctrl, Alt, Shift, Super) — otherwise it would fire during ordinary typing.</translation>
+        </message>
+        <message>
+            <source>⏎ подтвердить · ⎋ отмена</source>
+            <translation>⏎ confirm · ⎋ cancel</translation>
+        </message>
+    </context>
+    <context>
         <name>LanguageDetector</name>
         <message>
             <source>По всей видимости, это %1 язык</source>

@@ -88,6 +88,25 @@
         </message>
     </context>
     <context>
+        <name>HotkeyRecorderView</name>
+        <message>
+            <source>Нажмите клавиши…</source>
+            <translation>Pulse las teclas…</translation>
+        </message>
+        <message>
+            <source>Эта комбинация уже занята другим действием</source>
+            <translation>Esta combinación ya la usa otra acción</translation>
+        </message>
+        <message>
+            <source>Эту клавишу нельзя назначить без модификатора (Ctrl, Alt, Shift, Super) — иначе она будет срабатывать при обычном наборе текста.</source>
+            <translation>Esta tecla no se puede asignar sin un modificador (Ctrl, Alt, Shift, Super): de lo contrario se activaría al escribir normalmente.</translation>
+        </message>
+        <message>
+            <source>⏎ подтвердить · ⎋ отмена</source>
+            <translation>⏎ confirmar · ⎋ cancelar</translation>
+        </message>
+    </context>
+    <context>
         <name>LanguageDetector</name>
         <message>
             <source>По всей видимости, это %1 язык</source>

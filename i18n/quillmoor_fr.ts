@@ -88,6 +88,25 @@
         </message>
     </context>
     <context>
+        <name>HotkeyRecorderView</name>
+        <message>
+            <source>Нажмите клавиши…</source>
+            <translation>Appuyez sur les touches…</translation>
+        </message>
+        <message>
+            <source>Эта комбинация уже занята другим действием</source>
+            <translation>Cette combinaison est déjà utilisée par une autre action</translation>
+        </message>
+        <message>
+            <source>Эту клавишу нельзя назначить без модификатора (Ctrl, Alt, Shift, Super) — иначе она будет срабатывать при обычном наборе текста.</source>
+            <translation>Cette touche ne peut pas être attribuée sans modificateur (Ctrl, Alt, Shift, Super) — sinon elle se déclencherait pendant la saisie ordinaire.</translation>
+        </message>
+        <message>
+            <source>⏎ подтвердить · ⎋ отмена</source>
+            <translation>⏎ confirmer · ⎋ annuler</translation>
+        </message>
+    </context>
+    <context>
         <name>LanguageDetector</name>
         <message>
             <source>По всей видимости, это %1 язык</source>
