@@ -37,6 +37,7 @@ QuillmoorApp::QuillmoorApp(Paths paths, QObject* parent)
                                                    [](const QUrl& url) { return QDesktopServices::openUrl(url); });
     m_trust = AccessibilityTrust::createDefault();
     m_hotkeyManager = std::make_unique<HotkeyManager>(m_preferences->store());
+    HotkeyManager::installShared(m_hotkeyManager.get());
     m_captureEnvironment = std::make_unique<DesktopCaptureEnvironment>();
     // The capture services and floating panels join here as their backends are built; until
     // then a trigger is matched and logged, and its flow finds nothing.
@@ -60,6 +61,7 @@ QuillmoorApp::~QuillmoorApp()
     m_delegate.reset();
     m_hotkeyInstaller.reset();
     m_coordinator.reset();
+    HotkeyManager::uninstallShared(m_hotkeyManager.get());
     DiagnosticsService::uninstallShared(m_diagnostics.get());
 }
 

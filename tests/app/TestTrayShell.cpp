@@ -265,6 +265,7 @@ private Q_SLOTS:
             (QStringList { QStringLiteral("word"), QStringLiteral("selection"), QStringLiteral("quickLookup"),
                 QStringLiteral("grammarAnalysis") }));
         QVERIFY(app.hotkeyInstaller().isInstalled());
+        QCOMPARE(HotkeyManager::shared(), &app.hotkeyManager());
         // No capture service or panel is built yet: the flows run, find nothing and survive.
         app.delegate().fire(QStringLiteral("word"));
         app.delegate().fire(QStringLiteral("selection"));
