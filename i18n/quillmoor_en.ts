@@ -91,6 +91,56 @@
         </message>
     </context>
     <context>
+        <name>HotkeyActions</name>
+        <message>
+            <source>Быстрый поиск</source>
+            <translation>Quick lookup</translation>
+        </message>
+        <message>
+            <source>Наведение на слово</source>
+            <translation>Hover over a word</translation>
+        </message>
+        <message>
+            <source>Перевод выделения</source>
+            <translation>Translate selection</translation>
+        </message>
+        <message>
+            <source>Проверка и объяснение грамматики выделения</source>
+            <translation>Checks and explains the grammar of the selection</translation>
+        </message>
+        <message>
+            <source>Работает при любой длине выделения</source>
+            <translation>Works with a selection of any length</translation>
+        </message>
+        <message>
+            <source>Разбор грамматики</source>
+            <translation>Grammar analysis</translation>
+        </message>
+        <message>
+            <source>Удерживать над словом</source>
+            <translation>Hold over a word</translation>
+        </message>
+    </context>
+    <context>
+        <name>HotkeyRecorderView</name>
+        <message>
+            <source>Нажмите клавиши…</source>
+            <translation>Press keys…</translation>
+        </message>
+        <message>
+            <source>Эта комбинация уже занята другим действием</source>
+            <translation>This combination is already used by another action</translation>
+        </message>
+        <message>
+            <source>Эту клавишу нельзя назначить без модификатора (Ctrl, Alt, Shift, Super) — иначе она будет срабатывать при обычном наборе текста.</source>
+            <translation>This key cannot be assigned without a modifier (Ctrl, Alt, Shift, Super) — otherwise it would fire during ordinary typing.</translation>
+        </message>
+        <message>
+            <source>⏎ подтвердить · ⎋ отмена</source>
+            <translation>⏎ confirm · ⎋ cancel</translation>
+        </message>
+    </context>
+    <context>
         <name>LanguageDetector</name>
         <message>
             <source>По всей видимости, это %1 язык</source>

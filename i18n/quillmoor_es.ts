@@ -91,6 +91,56 @@
         </message>
     </context>
     <context>
+        <name>HotkeyActions</name>
+        <message>
+            <source>Быстрый поиск</source>
+            <translation>Búsqueda rápida</translation>
+        </message>
+        <message>
+            <source>Наведение на слово</source>
+            <translation>Pasar sobre una palabra</translation>
+        </message>
+        <message>
+            <source>Перевод выделения</source>
+            <translation>Traducir la selección</translation>
+        </message>
+        <message>
+            <source>Проверка и объяснение грамматики выделения</source>
+            <translation>Revisa y explica la gramática de la selección</translation>
+        </message>
+        <message>
+            <source>Работает при любой длине выделения</source>
+            <translation>Funciona con selecciones de cualquier longitud</translation>
+        </message>
+        <message>
+            <source>Разбор грамматики</source>
+            <translation>Análisis gramatical</translation>
+        </message>
+        <message>
+            <source>Удерживать над словом</source>
+            <translation>Mantener sobre una palabra</translation>
+        </message>
+    </context>
+    <context>
+        <name>HotkeyRecorderView</name>
+        <message>
+            <source>Нажмите клавиши…</source>
+            <translation>Pulse las teclas…</translation>
+        </message>
+        <message>
+            <source>Эта комбинация уже занята другим действием</source>
+            <translation>Esta combinación ya la usa otra acción</translation>
+        </message>
+        <message>
+            <source>Эту клавишу нельзя назначить без модификатора (Ctrl, Alt, Shift, Super) — иначе она будет срабатывать при обычном наборе текста.</source>
+            <translation>Esta tecla no se puede asignar sin un modificador (Ctrl, Alt, Shift, Super): de lo contrario se activaría al escribir normalmente.</translation>
+        </message>
+        <message>
+            <source>⏎ подтвердить · ⎋ отмена</source>
+            <translation>⏎ confirmar · ⎋ cancelar</translation>
+        </message>
+    </context>
+    <context>
         <name>LanguageDetector</name>
         <message>
             <source>По всей видимости, это %1 язык</source>

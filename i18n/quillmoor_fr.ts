@@ -91,6 +91,56 @@
         </message>
     </context>
     <context>
+        <name>HotkeyActions</name>
+        <message>
+            <source>Быстрый поиск</source>
+            <translation>Recherche rapide</translation>
+        </message>
+        <message>
+            <source>Наведение на слово</source>
+            <translation>Survol d’un mot</translation>
+        </message>
+        <message>
+            <source>Перевод выделения</source>
+            <translation>Traduire la sélection</translation>
+        </message>
+        <message>
+            <source>Проверка и объяснение грамматики выделения</source>
+            <translation>Vérifie et explique la grammaire de la sélection</translation>
+        </message>
+        <message>
+            <source>Работает при любой длине выделения</source>
+            <translation>Fonctionne avec une sélection de toute longueur</translation>
+        </message>
+        <message>
+            <source>Разбор грамматики</source>
+            <translation>Analyse grammaticale</translation>
+        </message>
+        <message>
+            <source>Удерживать над словом</source>
+            <translation>Maintenir au-dessus d’un mot</translation>
+        </message>
+    </context>
+    <context>
+        <name>HotkeyRecorderView</name>
+        <message>
+            <source>Нажмите клавиши…</source>
+            <translation>Appuyez sur les touches…</translation>
+        </message>
+        <message>
+            <source>Эта комбинация уже занята другим действием</source>
+            <translation>Cette combinaison est déjà utilisée par une autre action</translation>
+        </message>
+        <message>
+            <source>Эту клавишу нельзя назначить без модификатора (Ctrl, Alt, Shift, Super) — иначе она будет срабатывать при обычном наборе текста.</source>
+            <translation>Cette touche ne peut pas être attribuée sans modificateur (Ctrl, Alt, Shift, Super) — sinon elle se déclencherait pendant la saisie ordinaire.</translation>
+        </message>
+        <message>
+            <source>⏎ подтвердить · ⎋ отмена</source>
+            <translation>⏎ confirmer · ⎋ annuler</translation>
+        </message>
+    </context>
+    <context>
         <name>LanguageDetector</name>
         <message>
             <source>По всей видимости, это %1 язык</source>

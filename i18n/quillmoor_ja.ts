@@ -91,6 +91,56 @@
         </message>
     </context>
     <context>
+        <name>HotkeyActions</name>
+        <message>
+            <source>Быстрый поиск</source>
+            <translation>クイック検索</translation>
+        </message>
+        <message>
+            <source>Наведение на слово</source>
+            <translation>単語にホバー</translation>
+        </message>
+        <message>
+            <source>Перевод выделения</source>
+            <translation>選択範囲を翻訳</translation>
+        </message>
+        <message>
+            <source>Проверка и объяснение грамматики выделения</source>
+            <translation>選択範囲の文法をチェックして説明します</translation>
+        </message>
+        <message>
+            <source>Работает при любой длине выделения</source>
+            <translation>どの長さの選択範囲でも使えます</translation>
+        </message>
+        <message>
+            <source>Разбор грамматики</source>
+            <translation>文法解析</translation>
+        </message>
+        <message>
+            <source>Удерживать над словом</source>
+            <translation>単語の上で押し続ける</translation>
+        </message>
+    </context>
+    <context>
+        <name>HotkeyRecorderView</name>
+        <message>
+            <source>Нажмите клавиши…</source>
+            <translation>キーを押してください…</translation>
+        </message>
+        <message>
+            <source>Эта комбинация уже занята другим действием</source>
+            <translation>この組み合わせは既に別の操作に使われています</translation>
+        </message>
+        <message>
+            <source>Эту клавишу нельзя назначить без модификатора (Ctrl, Alt, Shift, Super) — иначе она будет срабатывать при обычном наборе текста.</source>
+            <translation>このキーは修飾キー（Ctrl、Alt、Shift、Super）なしでは割り当てられません。そうしないと通常の入力中に反応してしまいます。</translation>
+        </message>
+        <message>
+            <source>⏎ подтвердить · ⎋ отмена</source>
+            <translation>⏎ 確定 · ⎋ キャンセル</translation>
+        </message>
+    </context>
+    <context>
         <name>LanguageDetector</name>
         <message>
             <source>По всей видимости, это %1 язык</source>

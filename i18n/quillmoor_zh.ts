@@ -91,6 +91,56 @@
         </message>
     </context>
     <context>
+        <name>HotkeyActions</name>
+        <message>
+            <source>Быстрый поиск</source>
+            <translation>快速查询</translation>
+        </message>
+        <message>
+            <source>Наведение на слово</source>
+            <translation>悬停取词</translation>
+        </message>
+        <message>
+            <source>Перевод выделения</source>
+            <translation>翻译所选内容</translation>
+        </message>
+        <message>
+            <source>Проверка и объяснение грамматики выделения</source>
+            <translation>检查并讲解所选内容的语法</translation>
+        </message>
+        <message>
+            <source>Работает при любой длине выделения</source>
+            <translation>适用于任意长度的选区</translation>
+        </message>
+        <message>
+            <source>Разбор грамматики</source>
+            <translation>语法分析</translation>
+        </message>
+        <message>
+            <source>Удерживать над словом</source>
+            <translation>在单词上按住</translation>
+        </message>
+    </context>
+    <context>
+        <name>HotkeyRecorderView</name>
+        <message>
+            <source>Нажмите клавиши…</source>
+            <translation>请按键…</translation>
+        </message>
+        <message>
+            <source>Эта комбинация уже занята другим действием</source>
+            <translation>此组合已被其他操作占用</translation>
+        </message>
+        <message>
+            <source>Эту клавишу нельзя назначить без модификатора (Ctrl, Alt, Shift, Super) — иначе она будет срабатывать при обычном наборе текста.</source>
+            <translation>此键不能在没有修饰键（Ctrl、Alt、Shift、Super）的情况下分配，否则在正常打字时会被触发。</translation>
+        </message>
+        <message>
+            <source>⏎ подтвердить · ⎋ отмена</source>
+            <translation>⏎ 确认 · ⎋ 取消</translation>
+        </message>
+    </context>
+    <context>
         <name>LanguageDetector</name>
         <message>
             <source>По всей видимости, это %1 язык</source>

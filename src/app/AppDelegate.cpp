@@ -1,5 +1,6 @@
 #include "app/AppDelegate.h"
 
+#include "app/CaptureCoordinator.h"
 #include "app/GrammarWindowController.h"
 #include "app/LanguageSettingsWindowController.h"
 #include "app/OnboardingWindowController.h"
@@ -155,4 +156,15 @@ void AppDelegate::showQuickLookup()
 void AppDelegate::composeFeedback()
 {
     m_feedback.composeFeedbackEmail();
+}
+
+void AppDelegate::fire(const QString& actionID)
+{
+    if (m_coordinator)
+        m_coordinator->fire(actionID);
+}
+
+qint64 AppDelegate::captureGeneration() const
+{
+    return m_coordinator ? m_coordinator->captureGeneration() : 0;
 }

@@ -10,6 +10,7 @@
 #include <memory>
 
 class AccessibilityTrust;
+class CaptureCoordinator;
 class FeedbackService;
 class GrammarWindowController;
 class LanguageSettingsWindowController;
@@ -40,7 +41,12 @@ public:
     void closeSectionWindows(AppSection except);
     void showSection(AppSection section) override;
 
-    qint64 captureGeneration() const { return m_captureGeneration; }
+    // The capture flows that fired triggers run; absent until the application installs them.
+    void setCaptureCoordinator(CaptureCoordinator* coordinator) { m_coordinator = coordinator; }
+    CaptureCoordinator* captureCoordinator() const { return m_coordinator; }
+    // Runs the flow of a trigger action ("word", "selection", "quickLookup", "grammarAnalysis").
+    void fire(const QString& actionID);
+    qint64 captureGeneration() const;
 
     ReviewWindowController* reviewWindowController() const { return m_review.get(); }
     GrammarWindowController* grammarWindowController() const { return m_grammar.get(); }
@@ -63,5 +69,5 @@ private:
     std::unique_ptr<OnboardingWindowController> m_onboarding;
     std::unique_ptr<ReviewWindowController> m_review;
     std::unique_ptr<GrammarWindowController> m_grammar;
-    qint64 m_captureGeneration = 0;
+    CaptureCoordinator* m_coordinator = nullptr;
 };

@@ -2,13 +2,18 @@
 
 #include "app/AccessibilityPrompt.h"
 #include "app/AppDelegate.h"
+#include "app/CaptureCoordinator.h"
+#include "app/DesktopCaptureEnvironment.h"
+#include "app/GlobalHotkeyInstaller.h"
 #include "app/InterfaceTranslator.h"
 #include "app/SessionCheck.h"
 #include "app/TrayIconController.h"
 #include "diagnostics/QMLog.h"
 #include "diagnostics/DiagnosticsService.h"
 #include "diagnostics/FeedbackService.h"
+#include "hotkeys/HotkeyManager.h"
 #include "platform/AccessibilityTrust.h"
+#include "platform/GlobalKeyMonitor.h"
 #include "platform/MailComposer.h"
 #include "preferences/Preferences.h"
 
@@ -33,7 +38,20 @@ QuillmoorApp::QuillmoorApp(Paths paths, QObject* parent)
                                                    [](const QUrl& url) { return QDesktopServices::openUrl(url); });
     m_trust = AccessibilityTrust::createDefault();
     m_trust->setPrompter([this] { AccessibilityPrompt::show(*m_trust); });
-    m_delegate = std::make_unique<AppDelegate>(*m_preferences, *m_feedback, m_trust.get());
+    m_hotkeyManager = std::make_unique<HotkeyManager>(m_preferences->store());
+    HotkeyManager::installShared(m_hotkeyManager.get());
+    m_captureEnvironment = std::make_unique<DesktopCaptureEnvironment>();
+    // The capture services and floating panels join here as their backends are built; until
+    // then a trigger is matched and logged, and its flow finds nothing.
+    m_coordinator = std::make_unique<CaptureCoordinator>(CaptureCoordinator::Collaborators {}, *m_captureEnvironment);
+    m_hotkeyInstaller = std::make_unique<GlobalHotkeyInstaller>(*m_hotkeyManager, *m_coordinator, [] {
+        // A Wayland session shows its notice instead; an X client there would see only other X clients.
+        return SessionCheck::isWaylandSession() ? nullptr : GlobalKeyMonitor::createX11();
+    });
+    LaunchServices services;
+    services.hotkeys = m_hotkeyInstaller.get();
+    m_delegate = std::make_unique<AppDelegate>(*m_preferences, *m_feedback, m_trust.get(), services);
+    m_delegate->setCaptureCoordinator(m_coordinator.get());
     m_tray = std::make_unique<TrayIconController>(*m_delegate);
     connect(m_tray.get(), &TrayIconController::quitRequested, qApp, &QCoreApplication::quit);
     connect(qApp, &QCoreApplication::aboutToQuit, m_delegate.get(), &AppDelegate::applicationWillTerminate);
@@ -43,6 +61,9 @@ QuillmoorApp::~QuillmoorApp()
 {
     m_tray.reset();
     m_delegate.reset();
+    m_hotkeyInstaller.reset();
+    m_coordinator.reset();
+    HotkeyManager::uninstallShared(m_hotkeyManager.get());
     DiagnosticsService::uninstallShared(m_diagnostics.get());
 }
 

@@ -6,13 +6,18 @@
 
 class AccessibilityTrust;
 class AppDelegate;
+class CaptureCoordinator;
+class CaptureEnvironment;
 class DiagnosticsService;
 class FeedbackService;
+class GlobalHotkeyInstaller;
+class HotkeyManager;
 class InterfaceTranslator;
 class Preferences;
 class TrayIconController;
 
-// The application's object graph: preferences, diagnostics, translator, delegate and tray.
+// The application's object graph: preferences, diagnostics, translator, the trigger and capture
+// chain, delegate and tray.
 class QuillmoorApp : public QObject
 {
     Q_OBJECT
@@ -35,6 +40,9 @@ public:
     TrayIconController& tray() const { return *m_tray; }
     InterfaceTranslator& translator() const { return *m_translator; }
     DiagnosticsService& diagnostics() const { return *m_diagnostics; }
+    HotkeyManager& hotkeyManager() const { return *m_hotkeyManager; }
+    CaptureCoordinator& captureCoordinator() const { return *m_coordinator; }
+    GlobalHotkeyInstaller& hotkeyInstaller() const { return *m_hotkeyInstaller; }
 
 private:
     std::unique_ptr<Preferences> m_preferences;
@@ -42,6 +50,10 @@ private:
     std::unique_ptr<InterfaceTranslator> m_translator;
     std::unique_ptr<FeedbackService> m_feedback;
     std::unique_ptr<AccessibilityTrust> m_trust;
+    std::unique_ptr<HotkeyManager> m_hotkeyManager;
+    std::unique_ptr<CaptureEnvironment> m_captureEnvironment;
+    std::unique_ptr<CaptureCoordinator> m_coordinator;
+    std::unique_ptr<GlobalHotkeyInstaller> m_hotkeyInstaller;
     std::unique_ptr<AppDelegate> m_delegate;
     std::unique_ptr<TrayIconController> m_tray;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hotkeys/HotkeyCombo.h"
+#include "preferences/SharedInstance.h"
 
 #include <QHash>
 #include <QObject>
@@ -12,7 +13,8 @@ class DefaultsStore;
 
 // The registered trigger actions and their combinations. Registration reads the stored
 // combination ("hotkey.<id>", ".keyCode", ".keyLabel") and never writes; only setCombo does.
-class HotkeyManager : public QObject
+// The application installs its one manager as shared() for the windows that record combinations.
+class HotkeyManager : public QObject, public SharedInstance<HotkeyManager>
 {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
 #include "app/AppDelegate.h"
 #include "app/AppSectionNavBar.h"
+#include "app/GlobalHotkeyInstaller.h"
 #include "app/GrammarWindowController.h"
 #include "app/InterfaceTranslator.h"
 #include "app/LanguageSettingsWindowController.h"
@@ -8,6 +9,7 @@
 #include "app/ReviewWindowController.h"
 #include "app/SectionWindow.h"
 #include "app/TrayIconController.h"
+#include "hotkeys/HotkeyManager.h"
 #include "preferences/Preferences.h"
 #include "support/TempXdgHome.h"
 #include "support/Waits.h"
@@ -253,6 +255,25 @@ private Q_SLOTS:
         QVERIFY(window->height() <= 640);
         QCOMPARE(window->maximumWidth(), 408);
         QCOMPARE(window->minimumSize(), QSize(408, 320));
+    }
+
+    void launchRegistersAndInstallsTriggers()
+    {
+        QuillmoorApp& app = makeApp(true);
+        app.start();
+        QCOMPARE(app.hotkeyManager().actionIDs(),
+            (QStringList { QStringLiteral("word"), QStringLiteral("selection"), QStringLiteral("quickLookup"),
+                QStringLiteral("grammarAnalysis") }));
+        QVERIFY(app.hotkeyInstaller().isInstalled());
+        QCOMPARE(HotkeyManager::shared(), &app.hotkeyManager());
+        // No capture service or panel is built yet: the flows run, find nothing and survive.
+        app.delegate().fire(QStringLiteral("word"));
+        app.delegate().fire(QStringLiteral("selection"));
+        app.delegate().fire(QStringLiteral("quickLookup"));
+        app.delegate().fire(QStringLiteral("grammarAnalysis"));
+        QCOMPARE(app.delegate().captureGeneration(), 3);
+        app.delegate().applicationWillTerminate();
+        QVERIFY(!app.hotkeyInstaller().isInstalled());
     }
 };
 

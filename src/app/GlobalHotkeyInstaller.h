@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/LaunchServices.h"
+
+#include <functional>
+#include <memory>
+
+class CaptureCoordinator;
+class GlobalKeyMonitor;
+class HotkeyManager;
+class HotkeyMatcher;
+
+// Registers the trigger actions and feeds the desktop-wide key events to the matcher, whose
+// fired actions go to the capture coordinator. The raw key events already include keys typed
+// into this application's own windows, so they are the only source: one press, one fire.
+class GlobalHotkeyInstaller final : public HotkeyInstaller
+{
+public:
+    using MonitorFactory = std::function<std::unique_ptr<GlobalKeyMonitor>()>;
+
+    // The factory may give nullptr (no X display, a Wayland session): triggers then stay off.
+    GlobalHotkeyInstaller(HotkeyManager& manager, CaptureCoordinator& coordinator, MonitorFactory monitorFactory);
+    ~GlobalHotkeyInstaller() override;
+
+    void registerActions() override;
+    void installMonitors() override;
+    void removeMonitors() override;
+
+    bool isInstalled() const { return m_monitor != nullptr; }
+    // Null until the monitors are installed.
+    const HotkeyMatcher* matcher() const { return m_matcher.get(); }
+    GlobalKeyMonitor* monitor() const { return m_monitor.get(); }
+
+private:
+    HotkeyManager& m_manager;
+    CaptureCoordinator& m_coordinator;
+    MonitorFactory m_monitorFactory;
+    std::unique_ptr<GlobalKeyMonitor> m_monitor;
+    std::unique_ptr<HotkeyMatcher> m_matcher;
+};

@@ -1,0 +1,51 @@
+#include "hotkeys/HotkeyActions.h"
+
+#include "hotkeys/HotkeyCombo.h"
+#include "hotkeys/HotkeyManager.h"
+
+#include <QCoreApplication>
+
+namespace HotkeyActions {
+
+namespace {
+
+struct Action
+{
+    const char* id;
+    const char* title;
+    const char* subtitle;
+    quint32 modifiers;
+};
+
+const Action kActions[] = {
+    { kWord, QT_TRANSLATE_NOOP("HotkeyActions", "Наведение на слово"),
+        QT_TRANSLATE_NOOP("HotkeyActions", "Удерживать над словом"), HotkeyCombo::Alt },
+    { kSelection, QT_TRANSLATE_NOOP("HotkeyActions", "Перевод выделения"),
+        QT_TRANSLATE_NOOP("HotkeyActions", "Работает при любой длине выделения"),
+        HotkeyCombo::Control | HotkeyCombo::Alt },
+    { kQuickLookup, QT_TRANSLATE_NOOP("HotkeyActions", "Быстрый поиск"), nullptr,
+        HotkeyCombo::Super | HotkeyCombo::Shift },
+    { kGrammarAnalysis, QT_TRANSLATE_NOOP("HotkeyActions", "Разбор грамматики"),
+        QT_TRANSLATE_NOOP("HotkeyActions", "Проверка и объяснение грамматики выделения"),
+        HotkeyCombo::Control | HotkeyCombo::Alt | HotkeyCombo::Shift },
+};
+
+} // namespace
+
+void registerDefaults(HotkeyManager& manager)
+{
+    for (const Action& action : kActions) {
+        HotkeyCombo combo;
+        combo.modifiers = action.modifiers;
+        const std::optional<QString> subtitle
+            = action.subtitle ? std::optional(QString::fromUtf8(action.subtitle)) : std::nullopt;
+        manager.registerAction(QString::fromLatin1(action.id), QString::fromUtf8(action.title), subtitle, combo);
+    }
+}
+
+QString translated(const QString& key)
+{
+    return QCoreApplication::translate(kTranslationContext, key.toUtf8().constData());
+}
+
+} // namespace HotkeyActions

@@ -1,0 +1,287 @@
+#include "app/CaptureCoordinator.h"
+#include "app/GlobalHotkeyInstaller.h"
+#include "hotkeys/HotkeyActions.h"
+#include "hotkeys/HotkeyFormatter.h"
+#include "hotkeys/HotkeyManager.h"
+#include "platform/GlobalKeyMonitor.h"
+#include "preferences/DefaultsStore.h"
+#include "support/CapturedLog.h"
+#include "support/FakeCaptureEnvironment.h"
+#include "support/FakeCaptureOverlayPanel.h"
+#include "support/FakeGrammarAnalysisPanel.h"
+#include "support/FakeOCRCaptureService.h"
+#include "support/FakeQuickLookupPanel.h"
+#include "support/FakeSelectionCaptureService.h"
+#include "support/FakeWordCaptureService.h"
+#include "support/TempXdgHome.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+// Xlib's event names clash with QEvent's.
+#undef KeyPress
+#undef KeyRelease
+
+#include <memory>
+
+namespace {
+
+// X keycodes of the test server's keyboard map.
+constexpr int kAltL = 64;
+constexpr int kControlL = 37;
+constexpr int kShiftL = 50;
+constexpr int kSuperL = 133;
+constexpr int kF9 = 75; // in no combination
+
+// The installer with fake capture services and panels, over a real X key monitor.
+struct Rig
+{
+    TempXdgHome home;
+    DefaultsStore store { home.defaultsFile() };
+    HotkeyManager manager { store };
+    QStringList journal;
+    FakeCaptureEnvironment environment;
+    FakeWordCaptureService word;
+    FakeSelectionCaptureService selection;
+    FakeOCRCaptureService ocr;
+    FakeCaptureOverlayPanel overlay { &journal };
+    FakeQuickLookupPanel quickLookup { &journal };
+    FakeGrammarAnalysisPanel grammar { &journal };
+    CaptureCoordinator coordinator {
+        CaptureCoordinator::Collaborators { &word, &selection, &ocr, &overlay, &quickLookup, &grammar }, environment
+    };
+    GlobalHotkeyInstaller installer { manager, coordinator, [] { return GlobalKeyMonitor::createX11(); } };
+
+    Rig()
+    {
+        WordCaptureService::CaptureResult result;
+        result.word = QStringLiteral("cat");
+        result.sentence = QStringLiteral("The cat sat.");
+        word.next = result;
+        selection.next = QStringLiteral("selected words");
+    }
+};
+
+} // namespace
+
+// Drives the keyboard from a second X connection, as another client would.
+class TestGlobalHotkeyInstaller : public QObject
+{
+    Q_OBJECT
+
+private:
+    Display* m_driver = nullptr;
+
+    void send(int keycode, bool down)
+    {
+        XTestFakeKeyEvent(m_driver, unsigned(keycode), down ? True : False, CurrentTime);
+        XFlush(m_driver);
+    }
+
+    // Plays a script (positive: press, negative: release), one event at a time: each step
+    // waits until the installer's own monitor has passed the event on to the matcher, so the
+    // keyboard state the matcher reads is the state after that event.
+    bool play(GlobalHotkeyInstaller& installer, const QList<int>& script)
+    {
+        int seen = 0;
+        auto connection
+            = connect(installer.monitor(), &GlobalKeyMonitor::keyEvent, this, [&](const GlobalKeyEvent&) { ++seen; });
+        bool ok = true;
+        for (int step : script) {
+            const int before = seen;
+            send(std::abs(step), step > 0);
+            ok = ok && QTest::qWaitFor([&] { return seen > before; }, 5000);
+        }
+        disconnect(connection);
+        return ok;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))
+            QSKIP("needs an X display");
+        m_driver = XOpenDisplay(nullptr);
+        QVERIFY(m_driver);
+        int event = 0, error = 0, major = 0, minor = 0;
+        QVERIFY(XTestQueryExtension(m_driver, &event, &error, &major, &minor));
+    }
+    void cleanupTestCase()
+    {
+        if (m_driver)
+            XCloseDisplay(m_driver);
+    }
+
+    void registersLinuxDefaultsInOrder()
+    {
+        Rig rig;
+        rig.installer.registerActions();
+        QCOMPARE(rig.manager.actionIDs(),
+            (QStringList { QStringLiteral("word"), QStringLiteral("selection"), QStringLiteral("quickLookup"),
+                QStringLiteral("grammarAnalysis") }));
+        QStringList labels;
+        for (const QString& id : rig.manager.actionIDs()) {
+            QVERIFY(!rig.manager.combo(id).hasKey());
+            labels << HotkeyFormatter::label(rig.manager.combo(id));
+        }
+        QCOMPARE(labels,
+            (QStringList { QStringLiteral("Alt"), QStringLiteral("Ctrl+Alt"), QStringLiteral("Shift+Super"),
+                QStringLiteral("Ctrl+Alt+Shift") }));
+        QCOMPARE(rig.manager.combo(QStringLiteral("grammarAnalysis")).modifiers, 0xE0000u);
+        QCOMPARE(rig.manager.combo(QStringLiteral("quickLookup")).modifiers, 0x120000u);
+        QCOMPARE(rig.manager.title(QStringLiteral("word")), QStringLiteral("Наведение на слово"));
+        QCOMPARE(rig.manager.subtitle(QStringLiteral("word")), std::optional(QStringLiteral("Удерживать над словом")));
+        QCOMPARE(rig.manager.subtitle(QStringLiteral("quickLookup")), std::nullopt);
+        // Registration writes nothing: the defaults are never stored.
+        QVERIFY(!rig.manager.storedCombo(QStringLiteral("word")));
+    }
+
+    void triggersReachTheFlows_data()
+    {
+        QTest::addColumn<QList<int>>("script");
+        QTest::addColumn<QStringList>("journal");
+        QTest::addColumn<int>("wordCalls");
+        const QString wordShown = QStringLiteral("overlay.show cat|The cat sat.|word");
+        const QString selectionShown = QStringLiteral("overlay.show selected words||selection");
+        // Releasing the trigger hides the lookup panel (the pointer is not over it).
+        const QString hide = QStringLiteral("overlay.hide");
+        // Every modifier change that completes no trigger, with neither "word" nor "selection"
+        // held, hides the lookup panel (the pointer is not over it).
+        QTest::newRow("alt: word, release hides")
+            << QList<int> { kAltL, -kAltL } << QStringList { wordShown, hide } << 1;
+        QTest::newRow("ctrl alt: selection") << QList<int> { kControlL, kAltL, -kAltL, -kControlL }
+                                             << QStringList { hide, selectionShown, hide, hide } << 0;
+        QTest::newRow("super shift: quick lookup")
+            << QList<int> { kSuperL, kShiftL, -kShiftL, -kSuperL }
+            << QStringList { hide, hide, QStringLiteral("quickLookup.show"), hide, hide } << 0;
+        QTest::newRow("alt with shift: no exact match")
+            << QList<int> { kAltL, kShiftL, -kShiftL, -kAltL } << QStringList { wordShown, hide, wordShown, hide } << 2;
+    }
+    void triggersReachTheFlows()
+    {
+        QFETCH(QList<int>, script);
+        QFETCH(QStringList, journal);
+        QFETCH(int, wordCalls);
+        Rig rig;
+        rig.installer.registerActions();
+        rig.installer.installMonitors();
+        QVERIFY(rig.installer.isInstalled());
+        QVERIFY(play(rig.installer, script));
+        QCOMPARE(rig.journal, journal);
+        QCOMPARE(rig.word.calls, wordCalls);
+    }
+
+    void grammarTriggerWithShiftLast()
+    {
+        Rig rig;
+        rig.installer.registerActions();
+        rig.installer.installMonitors();
+        QVERIFY(play(rig.installer, { kControlL, kAltL, kShiftL, -kShiftL, -kAltL, -kControlL }));
+        // Ctrl+Alt shows the selection, adding Shift analyses it, releasing Shift selects again.
+        QCOMPARE(rig.grammar.shown.size(), 1);
+        QCOMPARE(rig.grammar.shown[0].sentence, QStringLiteral("selected words"));
+        QCOMPARE(rig.coordinator.captureGeneration(), 3);
+    }
+
+    void releaseKeepsHoveredPanel()
+    {
+        Rig rig;
+        rig.overlay.hovering = true;
+        rig.installer.registerActions();
+        rig.installer.installMonitors();
+        QVERIFY(play(rig.installer, { kAltL, -kAltL }));
+        QCOMPARE(rig.overlay.shown.size(), 1);
+        QCOMPARE(rig.overlay.hideCount, 0);
+    }
+
+    void onePressInOwnWindowFiresOnce()
+    {
+        Rig rig;
+        rig.installer.registerActions();
+        rig.installer.installMonitors();
+        QLineEdit field;
+        field.setObjectName(QStringLiteral("ownField"));
+        field.show();
+        field.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&field));
+        field.setFocus();
+        int altPressesSeenByQt = 0;
+        struct Counter : QObject
+        {
+            int* count;
+            explicit Counter(int* c)
+                : count(c)
+            {
+            }
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Alt)
+                    ++*count;
+                return false;
+            }
+        } counter(&altPressesSeenByQt);
+        field.installEventFilter(&counter);
+
+        QVERIFY(play(rig.installer, { kAltL, -kAltL }));
+        QTRY_COMPARE_WITH_TIMEOUT(altPressesSeenByQt, 1, 5000);
+        QCOMPARE(rig.word.calls, 1);
+        QCOMPARE(rig.overlay.shown.size(), 1);
+    }
+
+    void recordingSilencesTriggers()
+    {
+        Rig rig;
+        rig.installer.registerActions();
+        rig.installer.installMonitors();
+        rig.manager.beginRecording();
+        QVERIFY(play(rig.installer, { kAltL, -kAltL, kControlL, kAltL, -kAltL, -kControlL }));
+        QVERIFY(rig.journal.isEmpty());
+        QCOMPARE(rig.coordinator.captureGeneration(), 0);
+        rig.manager.endRecording();
+        QVERIFY(play(rig.installer, { kAltL, -kAltL }));
+        QCOMPARE(rig.word.calls, 1);
+    }
+
+    void removedMonitorsFireNothing()
+    {
+        Rig rig;
+        rig.installer.registerActions();
+        rig.installer.installMonitors();
+        rig.installer.removeMonitors();
+        QVERIFY(!rig.installer.isInstalled());
+        send(kAltL, true);
+        send(kAltL, false);
+        // A second monitor of the test sees the keys; the removed one must not fire.
+        auto probe = GlobalKeyMonitor::createX11();
+        QVERIFY(probe && probe->start());
+        bool sawEnd = false;
+        connect(probe.get(), &GlobalKeyMonitor::keyEvent, this, [&](const GlobalKeyEvent& e) {
+            sawEnd = sawEnd || (e.nativeKeycode == kF9 && e.type == GlobalKeyEvent::Type::KeyUp);
+        });
+        send(kF9, true);
+        send(kF9, false);
+        QVERIFY(QTest::qWaitFor([&] { return sawEnd; }, 5000));
+        QCoreApplication::processEvents();
+        QCOMPARE(rig.word.calls, 0);
+    }
+
+    void withoutDisplayTriggersStayOff()
+    {
+        CapturedLog log;
+        Rig rig;
+        GlobalHotkeyInstaller installer(
+            rig.manager, rig.coordinator, [] { return std::unique_ptr<GlobalKeyMonitor>(); });
+        installer.registerActions();
+        installer.installMonitors();
+        QVERIFY(!installer.isInstalled());
+        installer.removeMonitors();
+        QCOMPARE(log.messages(QStringLiteral("quillmoor.app")).last(),
+            QStringLiteral("Global triggers are unavailable: no X11 display with XInput 2"));
+    }
+};
+
+QTEST_MAIN(TestGlobalHotkeyInstaller)
+#include "TestGlobalHotkeyInstaller.moc"
