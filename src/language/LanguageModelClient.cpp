@@ -75,7 +75,7 @@ QCoro::Task<LanguageModelClient::Availability> LanguageModelClient::availability
     const QDateTime now = QDateTime::currentDateTimeUtc();
     const int keep = m_cached.isAvailable ? kAvailableCacheSeconds : kUnavailableCacheSeconds;
     if (m_checkedAt.isValid() && m_checkedAt.secsTo(now) < keep)
-        co_return m_cached;
+        co_return Availability(m_cached); // a copy: the task would move from the member
 
     QPointer<LanguageModelClient> self(this);
     QNetworkRequest request(endpoint(QStringLiteral("/models")));
