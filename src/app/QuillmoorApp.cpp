@@ -1,6 +1,10 @@
 #include "app/QuillmoorApp.h"
 
 #include "app/AccessibilityPrompt.h"
+#include "capture/AccessibilityWordCapture.h"
+#include "capture/DesktopSelectionCapture.h"
+#include "platform/PrimarySelection.h"
+#include "platform/atspi/AtspiDesktop.h"
 #include "app/AppDelegate.h"
 #include "app/CaptureCoordinator.h"
 #include "app/DesktopCaptureEnvironment.h"
@@ -35,15 +39,24 @@ QuillmoorApp::QuillmoorApp(Paths paths, QObject* parent)
     DiagnosticsService::installShared(m_diagnostics.get());
     m_translator = std::make_unique<InterfaceTranslator>(m_preferences->interfaceLanguage());
     m_feedback = std::make_unique<FeedbackService>(MailComposer::createDefault(), m_diagnostics.get(),
-                                                   [](const QUrl& url) { return QDesktopServices::openUrl(url); });
+        [](const QUrl& url) { return QDesktopServices::openUrl(url); });
     m_trust = AccessibilityTrust::createDefault();
     m_trust->setPrompter([this] { AccessibilityPrompt::show(*m_trust); });
     m_hotkeyManager = std::make_unique<HotkeyManager>(m_preferences->store());
     HotkeyManager::installShared(m_hotkeyManager.get());
     m_captureEnvironment = std::make_unique<DesktopCaptureEnvironment>();
-    // The capture services and floating panels join here as their backends are built; until
-    // then a trigger is matched and logged, and its flow finds nothing.
-    m_coordinator = std::make_unique<CaptureCoordinator>(CaptureCoordinator::Collaborators {}, *m_captureEnvironment);
+    CaptureCoordinator::Collaborators collaborators;
+    if (!SessionCheck::isWaylandSession() && !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        m_accessibilityDesktop = std::make_unique<AtspiDesktop>();
+        m_wordCapture = std::make_unique<AccessibilityWordCapture>(*m_accessibilityDesktop);
+        m_primarySelection = PrimarySelection::createX11();
+        m_selectionCapture = std::make_unique<DesktopSelectionCapture>(*m_accessibilityDesktop, *m_primarySelection);
+        collaborators.word = m_wordCapture.get();
+        collaborators.selection = m_selectionCapture.get();
+    }
+    // The screenshot recognition and the floating panels join here as they are built; until then
+    // a flow that needs them finds nothing.
+    m_coordinator = std::make_unique<CaptureCoordinator>(collaborators, *m_captureEnvironment);
     m_hotkeyInstaller = std::make_unique<GlobalHotkeyInstaller>(*m_hotkeyManager, *m_coordinator, [] {
         // A Wayland session shows its notice instead; an X client there would see only other X clients.
         return SessionCheck::isWaylandSession() ? nullptr : GlobalKeyMonitor::createX11();
@@ -73,8 +86,8 @@ void QuillmoorApp::start()
     m_tray->show();
     if (SessionCheck::isWaylandSession()) {
         qCCritical(lcApp) << "Wayland session: global triggers and screen capture are unavailable";
-        auto* notice = new QMessageBox(QMessageBox::Information, QStringLiteral("Quillmoor"),
-                                       SessionCheck::waylandNotice(), QMessageBox::Ok);
+        auto* notice = new QMessageBox(
+            QMessageBox::Information, QStringLiteral("Quillmoor"), SessionCheck::waylandNotice(), QMessageBox::Ok);
         notice->setAttribute(Qt::WA_DeleteOnClose);
         notice->setObjectName(QStringLiteral("waylandNotice"));
         notice->show();

@@ -4,7 +4,11 @@
 
 #include <memory>
 
+class AccessibilityDesktop;
 class AccessibilityTrust;
+class PrimarySelection;
+class SelectionCaptureService;
+class WordCaptureService;
 class AppDelegate;
 class CaptureCoordinator;
 class CaptureEnvironment;
@@ -24,7 +28,7 @@ class QuillmoorApp : public QObject
 public:
     struct Paths
     {
-        QString defaults;    // the defaults store file
+        QString defaults; // the defaults store file
         QString diagnostics; // diagnostics.log
     };
 
@@ -52,6 +56,10 @@ private:
     std::unique_ptr<AccessibilityTrust> m_trust;
     std::unique_ptr<HotkeyManager> m_hotkeyManager;
     std::unique_ptr<CaptureEnvironment> m_captureEnvironment;
+    std::unique_ptr<AccessibilityDesktop> m_accessibilityDesktop;
+    std::unique_ptr<WordCaptureService> m_wordCapture;
+    std::unique_ptr<PrimarySelection> m_primarySelection;
+    std::unique_ptr<SelectionCaptureService> m_selectionCapture;
     std::unique_ptr<CaptureCoordinator> m_coordinator;
     std::unique_ptr<GlobalHotkeyInstaller> m_hotkeyInstaller;
     std::unique_ptr<AppDelegate> m_delegate;

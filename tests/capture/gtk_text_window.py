@@ -28,6 +28,18 @@ window.add(box)
 window.show_all()
 
 
+def select():
+    # After the window has settled: a selectable label selects all of itself on focus.
+    line, start, end = spec["select"]
+    labels[line].grab_focus()
+    labels[line].select_region(start, end)
+    return False
+
+
+if "select" in spec:
+    GLib.timeout_add(150, select)
+
+
 def report():
     origin = window.get_window().get_origin()
     ox, oy = origin[1], origin[2]
