@@ -10,6 +10,7 @@ QM_BUILD_PACKAGES=(
 )
 # What the application uses at run time.
 QM_RUNTIME_PACKAGES=(
+    wordnet-base
     qt6-qpa-plugins qt6-translations-l10n
     at-spi2-core dbus dbus-x11 xdg-utils
     tesseract-ocr tesseract-ocr-eng tesseract-ocr-rus tesseract-ocr-spa tesseract-ocr-fra
