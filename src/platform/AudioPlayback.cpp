@@ -8,18 +8,19 @@
 #include <QAudioSink>
 #include <QMediaDevices>
 #include <QUrl>
-#include <QtEndian>
 
 namespace {
 
+// Little-endian fields of the RIFF header; callers check the bounds first.
 quint32 le32(const QByteArray& data, qsizetype at)
 {
-    return qFromLittleEndian<quint32>(data.constData() + at);
+    return quint32(uchar(data.at(at))) | quint32(uchar(data.at(at + 1))) << 8 | quint32(uchar(data.at(at + 2))) << 16
+        | quint32(uchar(data.at(at + 3))) << 24;
 }
 
 quint16 le16(const QByteArray& data, qsizetype at)
 {
-    return qFromLittleEndian<quint16>(data.constData() + at);
+    return quint16(uchar(data.at(at)) | uchar(data.at(at + 1)) << 8);
 }
 
 std::optional<QAudioFormat::SampleFormat> sampleFormat(quint16 encoding, quint16 bits)
