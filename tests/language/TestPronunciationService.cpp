@@ -56,7 +56,8 @@ LocalHttpServer::Response reply(int status, const QByteArray& body, const QByteA
     return response;
 }
 
-const QByteArray kMp3 = QByteArray("ID3\x04\x00\x00\x00\x00\x00\x00 frames", 20);
+const char kMp3Bytes[] = "ID3\x04\x00\x00\x00\x00\x00\x00 frames";
+const QByteArray kMp3(kMp3Bytes, sizeof(kMp3Bytes) - 1);
 const QByteArray kUnknownWord = R"({"title":"No Definitions Found","message":"Sorry pal"})";
 
 } // namespace
