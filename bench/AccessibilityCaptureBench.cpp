@@ -31,12 +31,12 @@ int main(int argc, char* argv[])
         for (const QString& word : lines[line].split(QLatin1Char(' ')))
             words.append(QJsonArray { line, word.left(word.size() - (word.endsWith(QLatin1Char('.')) ? 1 : 0)), 0 });
     }
-    const QJsonObject spec { { "x", 50 }, { "y", 50 }, { "lines", QJsonArray::fromStringList(lines) },
+    const QJsonObject setup { { "x", 50 }, { "y", 50 }, { "lines", QJsonArray::fromStringList(lines) },
         { "words", words } };
     QProcess window;
     window.start(QStringLiteral("/usr/bin/python3"),
         { QString::fromLocal8Bit(argv[1]) + QStringLiteral("/tests/capture/gtk_text_window.py"),
-            QString::fromUtf8(QJsonDocument(spec).toJson(QJsonDocument::Compact)) });
+            QString::fromUtf8(QJsonDocument(setup).toJson(QJsonDocument::Compact)) });
     if (!window.waitForStarted() || !window.waitForReadyRead(15000)) {
         std::fprintf(stderr, "the test window did not start\n");
         return 1;

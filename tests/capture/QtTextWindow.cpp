@@ -16,17 +16,17 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     if (argc != 2)
         return 2;
-    const QJsonObject spec = QJsonDocument::fromJson(QByteArray(argv[1])).object();
+    const QJsonObject setup = QJsonDocument::fromJson(QByteArray(argv[1])).object();
     QTextEdit edit;
     edit.setWindowFlag(Qt::FramelessWindowHint);
-    edit.setReadOnly(spec.value(QStringLiteral("readOnly")).toBool(true));
-    edit.setPlainText(spec.value(QStringLiteral("text")).toString());
-    edit.setGeometry(spec.value(QStringLiteral("x")).toInt(), spec.value(QStringLiteral("y")).toInt(), 640, 160);
+    edit.setReadOnly(setup.value(QStringLiteral("readOnly")).toBool(true));
+    edit.setPlainText(setup.value(QStringLiteral("text")).toString());
+    edit.setGeometry(setup.value(QStringLiteral("x")).toInt(), setup.value(QStringLiteral("y")).toInt(), 640, 160);
     edit.show();
     QTimer::singleShot(400, &edit, [&] {
         QJsonArray points;
         const QString text = edit.toPlainText();
-        for (const QJsonValue& word : spec.value(QStringLiteral("words")).toArray()) {
+        for (const QJsonValue& word : setup.value(QStringLiteral("words")).toArray()) {
             const qsizetype start = text.indexOf(word.toString());
             QTextCursor cursor(edit.document());
             cursor.setPosition(int(start + word.toString().size() / 2));

@@ -32,14 +32,14 @@ private:
         return QString::fromUtf8(qgetenv("QM_SOURCE_DIR")) + QStringLiteral("/tests/capture/gtk_text_window.py");
     }
 
-    Window open(const QJsonObject& spec)
+    Window open(const QJsonObject& setup)
     {
         Window window;
         window.process = std::make_unique<QProcess>();
         window.process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         // Debian's interpreter, which has the GTK bindings (another python3 may come first in PATH).
         window.process->start(QStringLiteral("/usr/bin/python3"),
-            { script(), QString::fromUtf8(QJsonDocument(spec).toJson(QJsonDocument::Compact)) });
+            { script(), QString::fromUtf8(QJsonDocument(setup).toJson(QJsonDocument::Compact)) });
         if (!window.process->waitForStarted(5000) || !window.process->waitForReadyRead(15000))
             return window;
         const QJsonObject report = QJsonDocument::fromJson(window.process->readLine()).object();
@@ -58,7 +58,7 @@ private:
         }
     }
 
-    static QJsonObject spec(int x, int y, const QStringList& lines, const QJsonArray& words)
+    static QJsonObject setup(int x, int y, const QStringList& lines, const QJsonArray& words)
     {
         return { { "x", x }, { "y", y }, { "lines", QJsonArray::fromStringList(lines) }, { "words", words } };
     }
@@ -76,7 +76,7 @@ private Q_SLOTS:
             QStringLiteral("Мы пили чай вечером у окна."), QStringLiteral("我们今天学习中文。") };
         QJsonArray words { QJsonArray { 0, "brown", 0 }, QJsonArray { 0, "the", 0 }, QJsonArray { 1, "чай", 0 },
             QJsonArray { 2, "学习", 0 } };
-        Window window = open(spec(40, 60, lines, words));
+        Window window = open(setup(40, 60, lines, words));
         QCOMPARE(window.points.size(), 4);
         AtspiDesktop desktop;
         QVERIFY(desktop.isValid());
@@ -112,11 +112,11 @@ private Q_SLOTS:
         Window window;
         window.process = std::make_unique<QProcess>();
         window.process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        const QJsonObject spec { { "x", 60 }, { "y", 500 },
+        const QJsonObject setup { { "x", 60 }, { "y", 500 },
             { "text", "Learning by immersion works. Every evening she read the news aloud." },
             { "words", QJsonArray { "immersion", "evening", "news" } } };
         window.process->start(QStringLiteral(QM_QT_TEXT_WINDOW),
-            { QString::fromUtf8(QJsonDocument(spec).toJson(QJsonDocument::Compact)) });
+            { QString::fromUtf8(QJsonDocument(setup).toJson(QJsonDocument::Compact)) });
         QVERIFY(window.process->waitForStarted(5000));
         QVERIFY(window.process->waitForReadyRead(15000));
         const QJsonArray points
@@ -140,10 +140,10 @@ private Q_SLOTS:
 
     void theWindowOnTopWins()
     {
-        Window below = open(spec(300, 400, { QStringLiteral("Below window text here.") },
+        Window below = open(setup(300, 400, { QStringLiteral("Below window text here.") },
             QJsonArray { QJsonValue(QJsonArray { 0, "window", 0 }) }));
         QCOMPARE(below.points.size(), 1);
-        Window above = open(spec(300, 400, { QStringLiteral("Upper layer words shown.") },
+        Window above = open(setup(300, 400, { QStringLiteral("Upper layer words shown.") },
             QJsonArray { QJsonValue(QJsonArray { 0, "layer", 0 }) }));
         QCOMPARE(above.points.size(), 1);
         AtspiDesktop desktop;

@@ -152,7 +152,7 @@ private Q_SLOTS:
     {
         if (qgetenv("DBUS_SESSION_BUS_ADDRESS").isEmpty())
             QSKIP("needs the test desktop (scripts/test)");
-        const QJsonObject spec { { "x", 200 }, { "y", 300 }, { "selectable", true },
+        const QJsonObject setup { { "x", 200 }, { "y", 300 }, { "selectable", true },
             { "lines", QJsonArray { "Selected words are looked up as a whole." } },
             { "words", QJsonArray { QJsonValue(QJsonArray { 0, "words", 0 }) } },
             { "select", QJsonArray { 0, 9, 25 } } };
@@ -160,7 +160,7 @@ private Q_SLOTS:
         window.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         window.start(QStringLiteral("/usr/bin/python3"),
             { QString::fromUtf8(qgetenv("QM_SOURCE_DIR")) + QStringLiteral("/tests/capture/gtk_text_window.py"),
-                QString::fromUtf8(QJsonDocument(spec).toJson(QJsonDocument::Compact)) });
+                QString::fromUtf8(QJsonDocument(setup).toJson(QJsonDocument::Compact)) });
         QVERIFY(window.waitForStarted(5000));
         QVERIFY(window.waitForReadyRead(15000));
         const QJsonArray point = QJsonDocument::fromJson(window.readLine())

@@ -10,18 +10,18 @@ import gi
 gi.require_version("Gtk", "3.0")
 from gi.repository import GLib, Gtk  # noqa: E402
 
-spec = json.loads(sys.argv[1])  # {"x": .., "y": .., "title": .., "lines": [..], "words": [[line, word, nth], ..]}
+setup = json.loads(sys.argv[1])  # {"x": .., "y": .., "title": .., "lines": [..], "words": [[line, word, nth], ..]}
 
-window = Gtk.Window(title=spec.get("title", "quillmoor-test"))
+window = Gtk.Window(title=setup.get("title", "quillmoor-test"))
 window.set_decorated(False)
-window.move(spec["x"], spec["y"])
+window.move(setup["x"], setup["y"])
 box = Gtk.Box(orientation=Gtk.Orientation.VERTICAL, spacing=8)
 box.set_border_width(12)
 labels = []
-for line in spec["lines"]:
+for line in setup["lines"]:
     label = Gtk.Label(label=line)
     label.set_xalign(0)
-    label.set_selectable(spec.get("selectable", False))
+    label.set_selectable(setup.get("selectable", False))
     box.pack_start(label, False, False, 0)
     labels.append(label)
 window.add(box)
@@ -30,13 +30,13 @@ window.show_all()
 
 def select():
     # After the window has settled: a selectable label selects all of itself on focus.
-    line, start, end = spec["select"]
+    line, start, end = setup["select"]
     labels[line].grab_focus()
     labels[line].select_region(start, end)
     return False
 
 
-if "select" in spec:
+if "select" in setup:
     GLib.timeout_add(150, select)
 
 
@@ -44,7 +44,7 @@ def report():
     origin = window.get_window().get_origin()
     ox, oy = origin[1], origin[2]
     points = []
-    for line_index, word, nth in spec["words"]:
+    for line_index, word, nth in setup["words"]:
         label = labels[line_index]
         text = label.get_text()
         start = -1
