@@ -179,20 +179,11 @@ std::optional<GrammarCard> GrammarCardStore::recordReview(qint64 cardId, FSRSRat
     const QDateTime now = m_clock();
     GrammarCard updated = *current;
     FSRSEngine::applyRating(updated, rating, now);
-
-    CardDatabase::Transaction transaction(m_database.db());
-    QSqlQuery update(m_database.db());
-    update.prepare(QStringLiteral("UPDATE grammar_card SET stability = ?, difficulty = ?, due_date = ?,"
-                                  " last_review_date = ?, reps = ?, lapses = ? WHERE id = ?"));
-    bindAll(update,
-        { updated.stability, updated.difficulty, toMs(updated.dueDate), toMs(*updated.lastReviewDate), updated.reps,
-            updated.lapses, cardId });
-    const ReviewLogTable log(m_database.db(), kLogTable);
-    if (!transaction.isActive() || !run(update, "rating a grammar card") || !log.append(now, rating, durationSeconds)
-        || !transaction.commit()) {
-        qCCritical(lcReview) << "Card store: the rating of grammar card" << cardId << "was not saved";
+    // The card and its log change together or not at all.
+    if (!ReviewLogTable(m_database.db(), kLogTable)
+             .commitRating(QStringLiteral("grammar_card"), ReviewLogTable::RatedSchedule::of(updated), now, rating,
+                 durationSeconds))
         return std::nullopt;
-    }
     return updated;
 }
 

@@ -1,6 +1,9 @@
 #include "store/ReviewLogTable.h"
 
+#include "store/CardDatabase.h"
 #include "store/StoreSql.h"
+
+#include "diagnostics/QMLog.h"
 
 #include <QSqlQuery>
 
@@ -49,4 +52,23 @@ int ReviewLogTable::currentStreak(const QDate& today) const
         cursor = cursor.addDays(-1);
     }
     return streak;
+}
+
+bool ReviewLogTable::commitRating(const QString& cardTable, const RatedSchedule& schedule, const QDateTime& date,
+    FSRSRating rating, double durationSeconds) const
+{
+    CardDatabase::Transaction transaction(m_db);
+    QSqlQuery update(m_db);
+    update.prepare(QStringLiteral("UPDATE %1 SET stability = ?, difficulty = ?, due_date = ?, last_review_date = ?,"
+                                  " reps = ?, lapses = ? WHERE id = ?")
+                       .arg(cardTable));
+    StoreSql::bindAll(update,
+        { schedule.stability, schedule.difficulty, StoreSql::toMs(schedule.dueDate),
+            StoreSql::toMs(schedule.lastReviewDate), schedule.reps, schedule.lapses, schedule.cardId });
+    if (!transaction.isActive() || !StoreSql::run(update, "rating a card") || !append(date, rating, durationSeconds)
+        || !transaction.commit()) {
+        qCCritical(lcReview) << "Card store: the rating of" << cardTable << schedule.cardId << "was not saved";
+        return false;
+    }
+    return true;
 }

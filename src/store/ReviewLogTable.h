@@ -21,6 +21,27 @@ public:
     // indexed LIMIT 1 query each, day bounds in local time.
     int currentStreak(const QDate& today) const;
 
+    // The schedule a rating gave a card, as stored in its table.
+    struct RatedSchedule
+    {
+        qint64 cardId = 0;
+        double stability = 0;
+        double difficulty = 0;
+        QDateTime dueDate;
+        QDateTime lastReviewDate;
+        int reps = 0;
+        int lapses = 0;
+
+        template <typename Card> static RatedSchedule of(const Card& card)
+        {
+            return { card.id, card.stability, card.difficulty, card.dueDate, card.lastReviewDate.value_or(QDateTime()),
+                card.reps, card.lapses };
+        }
+    };
+    // The card's new schedule and this log's entry, in one transaction: both or neither.
+    bool commitRating(const QString& cardTable, const RatedSchedule& schedule, const QDateTime& date, FSRSRating rating,
+        double durationSeconds) const;
+
 private:
     QSqlDatabase& m_db;
     QString m_table;

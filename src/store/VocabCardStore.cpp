@@ -176,21 +176,11 @@ std::optional<VocabCard> VocabCardStore::recordReview(qint64 cardId, FSRSRating 
     const QDateTime now = m_clock();
     VocabCard updated = *current;
     FSRSEngine::applyRating(updated, rating, now);
-
     // The card and its log change together or not at all.
-    CardDatabase::Transaction transaction(m_database.db());
-    QSqlQuery update(m_database.db());
-    update.prepare(QStringLiteral("UPDATE vocab_card SET stability = ?, difficulty = ?, due_date = ?,"
-                                  " last_review_date = ?, reps = ?, lapses = ? WHERE id = ?"));
-    bindAll(update,
-        { updated.stability, updated.difficulty, toMs(updated.dueDate), toMs(*updated.lastReviewDate), updated.reps,
-            updated.lapses, cardId });
-    const ReviewLogTable log(m_database.db(), kLogTable);
-    if (!transaction.isActive() || !run(update, "rating a card") || !log.append(now, rating, durationSeconds)
-        || !transaction.commit()) {
-        qCCritical(lcReview) << "Card store: the rating of card" << cardId << "was not saved";
+    if (!ReviewLogTable(m_database.db(), kLogTable)
+             .commitRating(QStringLiteral("vocab_card"), ReviewLogTable::RatedSchedule::of(updated), now, rating,
+                 durationSeconds))
         return std::nullopt;
-    }
     return updated;
 }
 
