@@ -66,6 +66,37 @@
         </message>
     </context>
     <context>
+        <name>CaptureOverlayView</name>
+        <message>
+            <source>Добавить в Anki и Quillmoor</source>
+            <translation>Add to Anki and Quillmoor</translation>
+        </message>
+        <message>
+            <source>Добавлено в Anki и Quillmoor</source>
+            <translation>Added to Anki and Quillmoor</translation>
+        </message>
+        <message>
+            <source>Добавляем…</source>
+            <translation>Adding…</translation>
+        </message>
+        <message>
+            <source>Значение недоступно</source>
+            <translation>Meaning unavailable</translation>
+        </message>
+        <message>
+            <source>Не удалось — повторить</source>
+            <translation>Failed — try again</translation>
+        </message>
+        <message>
+            <source>Перевод недоступен</source>
+            <translation>Translation unavailable</translation>
+        </message>
+        <message>
+            <source>Уточняем перевод…</source>
+            <translation>Refining the translation…</translation>
+        </message>
+    </context>
+    <context>
         <name>CardDatabase</name>
         <message>
             <source>Не удалось создать локальное хранилище карточек: </source>
@@ -145,6 +176,13 @@
         <message>
             <source>По всей видимости, это %1 язык</source>
             <translation>This appears to be %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>QuickLookupView</name>
+        <message>
+            <source>Слово или предложение…</source>
+            <translation>Word or sentence…</translation>
         </message>
     </context>
     <context>

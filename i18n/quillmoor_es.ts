@@ -66,6 +66,37 @@
         </message>
     </context>
     <context>
+        <name>CaptureOverlayView</name>
+        <message>
+            <source>Добавить в Anki и Quillmoor</source>
+            <translation>Añadir a Anki y Quillmoor</translation>
+        </message>
+        <message>
+            <source>Добавлено в Anki и Quillmoor</source>
+            <translation>Añadido a Anki y Quillmoor</translation>
+        </message>
+        <message>
+            <source>Добавляем…</source>
+            <translation>Añadiendo…</translation>
+        </message>
+        <message>
+            <source>Значение недоступно</source>
+            <translation>Significado no disponible</translation>
+        </message>
+        <message>
+            <source>Не удалось — повторить</source>
+            <translation>Error: volver a intentarlo</translation>
+        </message>
+        <message>
+            <source>Перевод недоступен</source>
+            <translation>Traducción no disponible</translation>
+        </message>
+        <message>
+            <source>Уточняем перевод…</source>
+            <translation>Afinando la traducción…</translation>
+        </message>
+    </context>
+    <context>
         <name>CardDatabase</name>
         <message>
             <source>Не удалось создать локальное хранилище карточек: </source>
@@ -145,6 +176,13 @@
         <message>
             <source>По всей видимости, это %1 язык</source>
             <translation>Parece que el idioma es %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>QuickLookupView</name>
+        <message>
+            <source>Слово или предложение…</source>
+            <translation>Palabra o frase…</translation>
         </message>
     </context>
     <context>

@@ -66,6 +66,37 @@
         </message>
     </context>
     <context>
+        <name>CaptureOverlayView</name>
+        <message>
+            <source>Добавить в Anki и Quillmoor</source>
+            <translation>Ajouter à Anki et Quillmoor</translation>
+        </message>
+        <message>
+            <source>Добавлено в Anki и Quillmoor</source>
+            <translation>Ajouté à Anki et Quillmoor</translation>
+        </message>
+        <message>
+            <source>Добавляем…</source>
+            <translation>Ajout en cours…</translation>
+        </message>
+        <message>
+            <source>Значение недоступно</source>
+            <translation>Définition indisponible</translation>
+        </message>
+        <message>
+            <source>Не удалось — повторить</source>
+            <translation>Échec — réessayer</translation>
+        </message>
+        <message>
+            <source>Перевод недоступен</source>
+            <translation>Traduction indisponible</translation>
+        </message>
+        <message>
+            <source>Уточняем перевод…</source>
+            <translation>Affinage de la traduction…</translation>
+        </message>
+    </context>
+    <context>
         <name>CardDatabase</name>
         <message>
             <source>Не удалось создать локальное хранилище карточек: </source>
@@ -145,6 +176,13 @@
         <message>
             <source>По всей видимости, это %1 язык</source>
             <translation>La langue semble être : %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>QuickLookupView</name>
+        <message>
+            <source>Слово или предложение…</source>
+            <translation>Mot ou phrase…</translation>
         </message>
     </context>
     <context>

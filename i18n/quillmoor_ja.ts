@@ -66,6 +66,37 @@
         </message>
     </context>
     <context>
+        <name>CaptureOverlayView</name>
+        <message>
+            <source>Добавить в Anki и Quillmoor</source>
+            <translation>Anki と Quillmoor に追加</translation>
+        </message>
+        <message>
+            <source>Добавлено в Anki и Quillmoor</source>
+            <translation>Anki と Quillmoor に追加しました</translation>
+        </message>
+        <message>
+            <source>Добавляем…</source>
+            <translation>追加しています…</translation>
+        </message>
+        <message>
+            <source>Значение недоступно</source>
+            <translation>意味を取得できません</translation>
+        </message>
+        <message>
+            <source>Не удалось — повторить</source>
+            <translation>失敗しました — 再試行</translation>
+        </message>
+        <message>
+            <source>Перевод недоступен</source>
+            <translation>翻訳できません</translation>
+        </message>
+        <message>
+            <source>Уточняем перевод…</source>
+            <translation>翻訳を調整しています…</translation>
+        </message>
+    </context>
+    <context>
         <name>CardDatabase</name>
         <message>
             <source>Не удалось создать локальное хранилище карточек: </source>
@@ -145,6 +176,13 @@
         <message>
             <source>По всей видимости, это %1 язык</source>
             <translation>これは%1のようです</translation>
+        </message>
+    </context>
+    <context>
+        <name>QuickLookupView</name>
+        <message>
+            <source>Слово или предложение…</source>
+            <translation>単語または文…</translation>
         </message>
     </context>
     <context>

@@ -66,6 +66,37 @@
         </message>
     </context>
     <context>
+        <name>CaptureOverlayView</name>
+        <message>
+            <source>Добавить в Anki и Quillmoor</source>
+            <translation>添加到 Anki 和 Quillmoor</translation>
+        </message>
+        <message>
+            <source>Добавлено в Anki и Quillmoor</source>
+            <translation>已添加到 Anki 和 Quillmoor</translation>
+        </message>
+        <message>
+            <source>Добавляем…</source>
+            <translation>正在添加…</translation>
+        </message>
+        <message>
+            <source>Значение недоступно</source>
+            <translation>无法获取释义</translation>
+        </message>
+        <message>
+            <source>Не удалось — повторить</source>
+            <translation>失败——重试</translation>
+        </message>
+        <message>
+            <source>Перевод недоступен</source>
+            <translation>无法翻译</translation>
+        </message>
+        <message>
+            <source>Уточняем перевод…</source>
+            <translation>正在优化译文…</translation>
+        </message>
+    </context>
+    <context>
         <name>CardDatabase</name>
         <message>
             <source>Не удалось создать локальное хранилище карточек: </source>
@@ -145,6 +176,13 @@
         <message>
             <source>По всей видимости, это %1 язык</source>
             <translation>这似乎是%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>QuickLookupView</name>
+        <message>
+            <source>Слово или предложение…</source>
+            <translation>单词或句子…</translation>
         </message>
     </context>
     <context>

@@ -55,6 +55,9 @@ void GlobalHotkeyInstaller::installMonitors()
             coordinator->hideLookupPanelUnlessHovered();
     };
     m_matcher = std::make_unique<HotkeyMatcher>(m_manager, std::move(hooks));
+    // Connected ahead of the router, so a fired action already sees its own key event's time.
+    QObject::connect(source, &GlobalKeyMonitor::keyEvent, source,
+        [this](const GlobalKeyEvent& event) { m_lastKeyEventTime = event.serverTime; });
     HotkeyEventRouter::attach(*source, *m_matcher);
     m_monitor = std::move(monitor);
     qCDebug(lcApp) << "Global triggers installed";

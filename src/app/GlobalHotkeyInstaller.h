@@ -2,6 +2,8 @@
 
 #include "app/LaunchServices.h"
 
+#include <QtGlobal>
+
 #include <functional>
 #include <memory>
 
@@ -30,6 +32,9 @@ public:
     // Null until the monitors are installed.
     const HotkeyMatcher* matcher() const { return m_matcher.get(); }
     GlobalKeyMonitor* monitor() const { return m_monitor.get(); }
+    // The X server time of the latest key event seen anywhere (0 before the first): a panel
+    // opened by a trigger asks for the keyboard in that event's name.
+    quint64 lastKeyEventTime() const { return m_lastKeyEventTime; }
 
 private:
     HotkeyManager& m_manager;
@@ -37,4 +42,5 @@ private:
     MonitorFactory m_monitorFactory;
     std::unique_ptr<GlobalKeyMonitor> m_monitor;
     std::unique_ptr<HotkeyMatcher> m_matcher;
+    quint64 m_lastKeyEventTime = 0;
 };

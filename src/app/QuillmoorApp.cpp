@@ -10,6 +10,11 @@
 #include "app/DesktopCaptureEnvironment.h"
 #include "app/GlobalHotkeyInstaller.h"
 #include "app/InterfaceTranslator.h"
+#include "app/LookupServiceStack.h"
+#include "hotkeys/HotkeyMatcher.h"
+#include "panels/CaptureOverlayWindow.h"
+#include "panels/QuickLookupWindow.h"
+#include "platform/DesktopWindowManager.h"
 #include "app/SessionCheck.h"
 #include "app/TrayIconController.h"
 #include "diagnostics/QMLog.h"
@@ -45,8 +50,12 @@ QuillmoorApp::QuillmoorApp(Paths paths, QObject* parent)
     m_hotkeyManager = std::make_unique<HotkeyManager>(m_preferences->store());
     HotkeyManager::installShared(m_hotkeyManager.get());
     m_captureEnvironment = std::make_unique<DesktopCaptureEnvironment>();
+    m_lookupServices = std::make_unique<LookupServiceStack>(*m_preferences);
     CaptureCoordinator::Collaborators collaborators;
     if (!SessionCheck::isWaylandSession() && !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        createPanels();
+        collaborators.overlay = m_overlay.get();
+        collaborators.quickLookup = m_quickLookup.get();
         m_accessibilityDesktop = std::make_unique<AtspiDesktop>();
         m_wordCapture = std::make_unique<AccessibilityWordCapture>(*m_accessibilityDesktop);
         m_primarySelection = PrimarySelection::createX11();
@@ -54,8 +63,8 @@ QuillmoorApp::QuillmoorApp(Paths paths, QObject* parent)
         collaborators.word = m_wordCapture.get();
         collaborators.selection = m_selectionCapture.get();
     }
-    // The screenshot recognition and the floating panels join here as they are built; until then
-    // a flow that needs them finds nothing.
+    // The screenshot recognition joins here once it is built; until then the flows that need it
+    // find nothing.
     m_coordinator = std::make_unique<CaptureCoordinator>(collaborators, *m_captureEnvironment);
     m_hotkeyInstaller = std::make_unique<GlobalHotkeyInstaller>(*m_hotkeyManager, *m_coordinator, [] {
         // A Wayland session shows its notice instead; an X client there would see only other X clients.
@@ -70,12 +79,38 @@ QuillmoorApp::QuillmoorApp(Paths paths, QObject* parent)
     connect(qApp, &QCoreApplication::aboutToQuit, m_delegate.get(), &AppDelegate::applicationWillTerminate);
 }
 
+void QuillmoorApp::createPanels()
+{
+    m_windowManager = DesktopWindowManager::createDefault();
+    // The installer's monitor and matcher come later, at launch: look them up when asked.
+    TriggerProbe triggers;
+    triggers.combo = [this](const char* id) -> std::optional<HotkeyCombo> {
+        const QString name = QString::fromLatin1(id);
+        if (!m_hotkeyManager->isRegistered(name))
+            return std::nullopt;
+        return m_hotkeyManager->combo(name);
+    };
+    triggers.currentModifiers = [this]() -> quint32 {
+        const GlobalKeyMonitor* monitor = m_hotkeyInstaller ? m_hotkeyInstaller->monitor() : nullptr;
+        return monitor ? monitor->currentModifiers() : 0;
+    };
+    triggers.isKeyDown = [this](quint16 code) {
+        const HotkeyMatcher* matcher = m_hotkeyInstaller ? m_hotkeyInstaller->matcher() : nullptr;
+        return matcher && matcher->heldKeys().isDown(code);
+    };
+    m_overlay = std::make_unique<CaptureOverlayWindow>(m_lookupServices->services(), *m_windowManager, triggers);
+    m_quickLookup = std::make_unique<QuickLookupWindow>(m_lookupServices->services(), *m_windowManager,
+        [this]() -> quint64 { return m_hotkeyInstaller ? m_hotkeyInstaller->lastKeyEventTime() : 0; });
+}
+
 QuillmoorApp::~QuillmoorApp()
 {
     m_tray.reset();
     m_delegate.reset();
     m_hotkeyInstaller.reset();
     m_coordinator.reset();
+    m_quickLookup.reset();
+    m_overlay.reset();
     HotkeyManager::uninstallShared(m_hotkeyManager.get());
     DiagnosticsService::uninstallShared(m_diagnostics.get());
 }

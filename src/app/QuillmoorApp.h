@@ -10,6 +10,10 @@ class PrimarySelection;
 class SelectionCaptureService;
 class WordCaptureService;
 class AppDelegate;
+class CaptureOverlayWindow;
+class DesktopWindowManager;
+class LookupServiceStack;
+class QuickLookupWindow;
 class CaptureCoordinator;
 class CaptureEnvironment;
 class DiagnosticsService;
@@ -47,8 +51,13 @@ public:
     HotkeyManager& hotkeyManager() const { return *m_hotkeyManager; }
     CaptureCoordinator& captureCoordinator() const { return *m_coordinator; }
     GlobalHotkeyInstaller& hotkeyInstaller() const { return *m_hotkeyInstaller; }
+    // Null where no X11 session runs.
+    CaptureOverlayWindow* overlayPanel() const { return m_overlay.get(); }
+    QuickLookupWindow* quickLookupPanel() const { return m_quickLookup.get(); }
 
 private:
+    void createPanels();
+
     std::unique_ptr<Preferences> m_preferences;
     std::unique_ptr<DiagnosticsService> m_diagnostics;
     std::unique_ptr<InterfaceTranslator> m_translator;
@@ -60,6 +69,10 @@ private:
     std::unique_ptr<WordCaptureService> m_wordCapture;
     std::unique_ptr<PrimarySelection> m_primarySelection;
     std::unique_ptr<SelectionCaptureService> m_selectionCapture;
+    std::unique_ptr<LookupServiceStack> m_lookupServices;
+    std::unique_ptr<DesktopWindowManager> m_windowManager;
+    std::unique_ptr<CaptureOverlayWindow> m_overlay;
+    std::unique_ptr<QuickLookupWindow> m_quickLookup;
     std::unique_ptr<CaptureCoordinator> m_coordinator;
     std::unique_ptr<GlobalHotkeyInstaller> m_hotkeyInstaller;
     std::unique_ptr<AppDelegate> m_delegate;

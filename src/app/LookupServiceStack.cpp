@@ -1,0 +1,56 @@
+#include "app/LookupServiceStack.h"
+
+#include "anki/AnkiConnectService.h"
+#include "language/ContextualTranslationService.h"
+#include "language/GeneratedImageService.h"
+#include "language/ImageRelevanceService.h"
+#include "language/ImageService.h"
+#include "language/LanguageDetector.h"
+#include "language/LanguageModelClient.h"
+#include "language/MeaningService.h"
+#include "language/OnDeviceModelQueue.h"
+#include "language/PronunciationService.h"
+#include "language/TranslationBackendSet.h"
+#include "language/WordNetVerbTagger.h"
+#include "platform/LanguageRecognizer.h"
+#include "platform/espeak/EspeakSpeechSynthesizer.h"
+#include "preferences/Preferences.h"
+#include "store/VocabCardStore.h"
+
+LookupServiceStack::LookupServiceStack(Preferences& preferences)
+{
+    DefaultsStore& settings = preferences.store();
+    m_model = std::make_unique<LanguageModelClient>(settings);
+    m_queue = std::make_unique<OnDeviceModelQueue>();
+    m_backends = TranslationBackendSet::createDefault(settings, *m_model);
+    m_translation
+        = std::make_unique<ContextualTranslationService>(*m_model, *m_queue, *m_backends, preferences.translation(),
+            [this](const QString& word, const QString& sentence) { return isVerb(word, sentence); });
+    m_recognizer = LanguageRecognizer::createDefault();
+    m_detector = std::make_unique<LanguageDetector>(*m_recognizer);
+    m_speech = std::make_unique<EspeakSpeechSynthesizer>();
+    m_pronunciation = std::make_unique<PronunciationService>(settings, *m_speech);
+    m_meaning = std::make_unique<MeaningService>(*m_model);
+    m_anki = std::make_unique<AnkiConnectService>(AnkiConnectService::endpointFromSettings(settings));
+    m_relevance = std::make_unique<ImageRelevanceService>(*m_model);
+    m_encyclopedia = std::make_unique<ImageService>(settings, *m_relevance);
+    m_generator = std::make_unique<GeneratedImageService>(settings);
+    m_services = std::make_unique<LookupServices>(
+        LookupServices { preferences, *m_detector, *m_translation, *m_backends, *m_pronunciation, *m_meaning, *m_anki,
+            *m_encyclopedia, *m_generator, [] { return VocabCardStore::shared(); } });
+    ContextualTranslationService::installShared(m_translation.get());
+    MeaningService::installShared(m_meaning.get());
+}
+
+LookupServiceStack::~LookupServiceStack()
+{
+    MeaningService::uninstallShared(m_meaning.get());
+    ContextualTranslationService::uninstallShared(m_translation.get());
+}
+
+bool LookupServiceStack::isVerb(const QString& word, const QString& sentence)
+{
+    if (!m_verbs)
+        m_verbs = std::make_unique<WordNetVerbTagger>();
+    return m_verbs->isVerb(word, sentence);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "panels/LookupServices.h"
+
+#include <memory>
+
+class EspeakSpeechSynthesizer;
+class ImageRelevanceService;
+class LanguageModelClient;
+class LanguageRecognizer;
+class OnDeviceModelQueue;
+class WordNetVerbTagger;
+
+// Owns the language services, Anki and the picture sources that the lookup cards use, and
+// installs the shared ones for as long as it lives.
+class LookupServiceStack
+{
+public:
+    explicit LookupServiceStack(Preferences& preferences);
+    ~LookupServiceStack();
+
+    LookupServices& services() { return *m_services; }
+
+private:
+    // The verb lexicon is read on the first translation, not at launch.
+    bool isVerb(const QString& word, const QString& sentence);
+
+    std::unique_ptr<LanguageModelClient> m_model;
+    std::unique_ptr<OnDeviceModelQueue> m_queue;
+    std::unique_ptr<TranslationBackendSet> m_backends;
+    std::unique_ptr<WordNetVerbTagger> m_verbs;
+    std::unique_ptr<ContextualTranslationService> m_translation;
+    std::unique_ptr<LanguageRecognizer> m_recognizer;
+    std::unique_ptr<LanguageDetector> m_detector;
+    std::unique_ptr<EspeakSpeechSynthesizer> m_speech;
+    std::unique_ptr<PronunciationService> m_pronunciation;
+    std::unique_ptr<MeaningService> m_meaning;
+    std::unique_ptr<AnkiConnectService> m_anki;
+    std::unique_ptr<ImageRelevanceService> m_relevance;
+    std::unique_ptr<ImageService> m_encyclopedia;
+    std::unique_ptr<GeneratedImageService> m_generator;
+    std::unique_ptr<LookupServices> m_services;
+};

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "panels/CaptureOverlayPanel.h"
+#include "panels/LookupServices.h"
+#include "panels/TriggerProbe.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+#include "panels/CaptureOverlayView.h"
+class DesktopWindowManager;
+
+// The floating lookup card next to the pointer: a frameless tool window that never takes the
+// keyboard, re-placed inside the pointer's screen whenever its content grows.
+class CaptureOverlayWindow : public QObject, public CaptureOverlayPanel
+{
+    Q_OBJECT
+public:
+    CaptureOverlayWindow(
+        LookupServices& services, DesktopWindowManager& windows, TriggerProbe triggers, QObject* parent = nullptr);
+    ~CaptureOverlayWindow() override;
+
+    void show(const QString& word, const QString& sentence, LogicalPoint near, bool isSelection) override;
+    void hide() override;
+    bool isHovering() const override { return m_isHovering; }
+
+    QWidget& window() const { return *m_window; }
+    CaptureOverlayView* view() const { return m_view; }
+    LogicalPoint anchorPoint() const { return m_anchor; }
+
+Q_SIGNALS:
+    // The card was placed (or re-placed) on screen.
+    void placed();
+
+private:
+    void refitAndPlace();
+    void hoverChanged(bool hovering);
+
+    LookupServices& m_services;
+    DesktopWindowManager& m_windows;
+    TriggerProbe m_triggers;
+    std::unique_ptr<QWidget> m_window;
+    QPointer<CaptureOverlayView> m_view;
+    LogicalPoint m_anchor;
+    bool m_isHovering = false;
+    std::optional<QString> m_lastShownWord;
+    std::optional<QString> m_lastShownSentence;
+    bool m_lastShownIsSelection = false;
+};

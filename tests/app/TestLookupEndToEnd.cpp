@@ -1,0 +1,174 @@
+#include "anki/AnkiConnectService.h"
+#include "app/QuillmoorApp.h"
+#include "language/GeneratedImageService.h"
+#include "language/ImageService.h"
+#include "language/LanguageModelClient.h"
+#include "language/PronunciationService.h"
+#include "panels/CaptureOverlayWindow.h"
+#include "preferences/Preferences.h"
+#include "store/CardStores.h"
+#include "store/VocabCardStore.h"
+#include "support/LocalHttpServer.h"
+#include "support/TempXdgHome.h"
+
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+// X.h's status macros collide with ordinary names.
+#undef Success
+
+namespace {
+
+LocalHttpServer::Response reply(int status, const QByteArray& body)
+{
+    LocalHttpServer::Response response;
+    response.status = status;
+    response.body = body;
+    return response;
+}
+
+} // namespace
+
+// The application's main job on a real desktop: a GTK window shows a sentence, the learner holds
+// Alt over a word, the card shows the word and its offline translation, and the add button
+// stores one card and sends one note to Anki.
+class TestLookupEndToEnd : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TempXdgHome> m_home;
+    LocalHttpServer m_anki;
+    LocalHttpServer m_web; // the language model, dictionary and encyclopedia: all unavailable
+    Display* m_driver = nullptr;
+    QProcess m_window;
+
+    void key(KeySym symbol, bool down)
+    {
+        XTestFakeKeyEvent(m_driver, XKeysymToKeycode(m_driver, symbol), down ? True : False, CurrentTime);
+        XFlush(m_driver);
+    }
+
+    QPointF openWindow(const QString& sentence, const QString& word)
+    {
+        const QJsonObject setup { { "x", 60 }, { "y", 80 }, { "lines", QJsonArray { sentence } },
+            { "words", QJsonArray { QJsonValue(QJsonArray { 0, word, 0 }) } } };
+        m_window.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_window.start(QStringLiteral("/usr/bin/python3"),
+            { QString::fromUtf8(qgetenv("QM_SOURCE_DIR")) + QStringLiteral("/tests/capture/gtk_text_window.py"),
+                QString::fromUtf8(QJsonDocument(setup).toJson(QJsonDocument::Compact)) });
+        if (!m_window.waitForStarted(5000) || !m_window.waitForReadyRead(15000))
+            return {};
+        const QJsonArray point = QJsonDocument::fromJson(m_window.readLine())
+                                     .object()
+                                     .value(QStringLiteral("points"))
+                                     .toArray()
+                                     .at(0)
+                                     .toArray();
+        QTest::qWait(300); // the toolkit's accessibility bridge registers the window
+        return { point.at(0).toDouble(), point.at(1).toDouble() };
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (qEnvironmentVariableIsEmpty("DISPLAY") || qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+            QSKIP("needs the test desktop (scripts/test)");
+        m_driver = XOpenDisplay(nullptr);
+        QVERIFY(m_driver);
+        QVERIFY(m_anki.start());
+        QVERIFY(m_web.start());
+        m_anki.route("POST", "/", [](const LocalHttpServer::Request& request) {
+            const QJsonObject body = QJsonDocument::fromJson(request.body).object();
+            const QString action = body.value("action").toString();
+            QJsonValue result = QJsonValue::Null;
+            if (action == QLatin1String("addNote"))
+                result = double(1'700'000'000'123);
+            else if (action == QLatin1String("storeMediaFile"))
+                result = body.value("params").toObject().value("filename");
+            return reply(200,
+                QJsonDocument(QJsonObject { { "result", result }, { "error", QJsonValue::Null } })
+                    .toJson(QJsonDocument::Compact));
+        });
+        m_web.route("GET", "*", [](const auto&) { return reply(404, "{}"); });
+        m_web.route("POST", "*", [](const auto&) { return reply(503, "{}"); });
+    }
+
+    void cleanupTestCase()
+    {
+        if (m_window.state() != QProcess::NotRunning) {
+            m_window.kill();
+            m_window.waitForFinished(3000);
+        }
+        if (m_driver)
+            XCloseDisplay(m_driver);
+    }
+
+    void holdAltOverAWordAndAddIt()
+    {
+        m_home = std::make_unique<TempXdgHome>();
+        {
+            Preferences seed(m_home->defaultsFile());
+            seed.onboarding().setHasCompletedOnboarding(true);
+            seed.translation().setStudyLanguageCode(QStringLiteral("en"));
+            seed.translation().setTargetLanguageCode(QStringLiteral("es"));
+            seed.store().setValue(AnkiConnectService::kUrlKey, m_anki.url().toString());
+            seed.store().setValue(LanguageModelClient::kBaseUrlKey, m_web.url(QStringLiteral("/v1")).toString());
+            seed.store().setValue(PronunciationService::kBaseUrlKey, m_web.url().toString());
+            seed.store().setValue(ImageService::kBaseUrlKey, m_web.url().toString());
+            seed.store().setValue(GeneratedImageService::kUrlKey, m_web.url(QStringLiteral("/images")).toString());
+        }
+        QuillmoorApp app(QuillmoorApp::Paths { m_home->defaultsFile(), m_home->diagnosticsFile() });
+        QString error;
+        const QString database = m_home->dataHome() + QStringLiteral("/quillmoor/cards.sqlite");
+        const auto stores = CardStores::open(database, &error);
+        QVERIFY2(stores, qPrintable(error));
+        app.start();
+        QVERIFY(app.overlayPanel());
+
+        const QPointF at = openWindow(QStringLiteral("The house is on the hill."), QStringLiteral("house"));
+        QVERIFY(!at.isNull());
+        XTestFakeMotionEvent(m_driver, -1, int(at.x()), int(at.y()), CurrentTime);
+        XFlush(m_driver);
+        QTest::qWait(100);
+
+        QWidget& panel = app.overlayPanel()->window();
+        // A loaded machine may answer the first accessibility queries late: hold again.
+        for (int attempt = 0; attempt < 4 && !panel.isVisible(); ++attempt) {
+            key(XK_Alt_L, true);
+            (void)QTest::qWaitFor([&] { return panel.isVisible(); }, 2000);
+            key(XK_Alt_L, false);
+            QTest::qWait(200);
+        }
+        QVERIFY(panel.isVisible());
+        CaptureOverlayView* card = app.overlayPanel()->view();
+        QCOMPARE(card->word(), QStringLiteral("house"));
+        QCOMPARE(card->sentence(), QStringLiteral("The house is on the hill."));
+        QTRY_COMPARE_WITH_TIMEOUT(card->translatedWord(), std::optional<QString>(QStringLiteral("casa")), 15000);
+        QVERIFY(!card->translationFailed());
+        QVERIFY(panel.geometry().contains(at.toPoint() + QPoint(20, 20)));
+
+        auto* add = card->findChild<QPushButton*>(QStringLiteral("add"));
+        QTRY_VERIFY_WITH_TIMEOUT(add->isEnabled(), 15000);
+        QTest::mouseClick(add, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(card->ankiState().kind, AnkiAddState::Kind::Success, 10000);
+        const QList<VocabCard> cards = stores->vocabulary().allCards();
+        QCOMPARE(cards.size(), 1);
+        QCOMPARE(cards.first().word, QStringLiteral("house"));
+        QCOMPARE(cards.first().translatedWord, QStringLiteral("casa"));
+        int notes = 0;
+        for (const LocalHttpServer::Request& request : m_anki.requests())
+            notes += QJsonDocument::fromJson(request.body).object().value("action").toString() == "addNote";
+        QCOMPARE(notes, 1);
+    }
+};
+
+QTEST_MAIN(TestLookupEndToEnd)
+#include "TestLookupEndToEnd.moc"

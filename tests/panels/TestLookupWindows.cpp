@@ -1,0 +1,228 @@
+#include "panels/CaptureOverlayWindow.h"
+#include "panels/QuickLookupWindow.h"
+#include "platform/DesktopWindowManager.h"
+#include "preferences/Preferences.h"
+#include "support/LookupRig.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QLineEdit>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+const QString kSentence = QStringLiteral("The house is on the hill.");
+
+} // namespace
+
+// The two floating panels as real windows on the test desktop's X server.
+class TestLookupWindows : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<LookupRig> m_rig;
+    std::unique_ptr<DesktopWindowManager> m_windows;
+    bool m_triggerHeld = false;
+
+    std::unique_ptr<CaptureOverlayWindow> overlay()
+    {
+        TriggerProbe probe;
+        probe.combo = [](const char* id) -> std::optional<HotkeyCombo> {
+            HotkeyCombo combo;
+            combo.modifiers = qstrcmp(id, "word") == 0 ? HotkeyCombo::Alt : HotkeyCombo::Control | HotkeyCombo::Alt;
+            return combo;
+        };
+        probe.currentModifiers = [this] { return m_triggerHeld ? quint32(HotkeyCombo::Alt) : 0u; };
+        return std::make_unique<CaptureOverlayWindow>(m_rig->services(), *m_windows, probe);
+    }
+
+    static QRect available() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+
+    // A window of another kind that has the keyboard, as the learner's editor would.
+    struct Editor
+    {
+        QWidget window;
+        QLineEdit* field = new QLineEdit(&window);
+    };
+
+    static std::unique_ptr<Editor> focusedEditor()
+    {
+        auto editor = std::make_unique<Editor>();
+        editor->window.setGeometry(40, 40, 300, 80);
+        editor->window.show();
+        editor->window.activateWindow();
+        editor->field->setFocus();
+        return editor;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs the test desktop's X server (scripts/test)");
+    }
+
+    void init()
+    {
+        m_rig = std::make_unique<LookupRig>();
+        m_rig->useEnglishToSpanish();
+        m_rig->backend().answers.insert(QStringLiteral("house"), QStringLiteral("casa"));
+        m_windows = DesktopWindowManager::createDefault();
+        m_triggerHeld = false;
+    }
+
+    void cleanup()
+    {
+        m_windows.reset();
+        m_rig.reset();
+    }
+
+    void placedInsideTheScreen_data()
+    {
+        QTest::addColumn<QPoint>("anchor");
+        const QRect area = available();
+        QTest::newRow("top-left") << area.topLeft();
+        QTest::newRow("top-right") << area.topRight();
+        QTest::newRow("bottom-left") << area.bottomLeft();
+        QTest::newRow("bottom-right") << area.bottomRight();
+        QTest::newRow("middle") << area.center();
+    }
+
+    void placedInsideTheScreen()
+    {
+        QFETCH(QPoint, anchor);
+        const auto panel = overlay();
+        panel->show(QStringLiteral("house"), kSentence, LogicalPoint::fromQPointF(anchor), false);
+        QVERIFY(QTest::qWaitForWindowExposed(&panel->window()));
+        QTRY_VERIFY(panel->view()->translatedWord().has_value());
+        QTRY_VERIFY(available().contains(panel->window().geometry()));
+        QCOMPARE(panel->window().width(), panel->view()->fittingSize().width());
+        QCOMPARE(panel->window().height(), panel->view()->fittingSize().height());
+        if (anchor == available().center())
+            QCOMPARE(panel->window().pos(), anchor + QPoint(16, 16));
+    }
+
+    void aLongSelectionWrapsInsideTheScreen()
+    {
+        const auto panel = overlay();
+        QString selection;
+        for (int i = 0; i < 60; ++i)
+            selection += QStringLiteral("Sentences from a whole page of selected text. ");
+        panel->show(selection, selection, LogicalPoint::fromQPointF(available().center()), true);
+        QVERIFY(QTest::qWaitForWindowExposed(&panel->window()));
+        QVERIFY(panel->window().width() <= CaptureOverlayView::kMaxWidth);
+        QVERIFY(available().contains(panel->window().geometry()));
+        // Cut to fit: the add button is on the screen.
+        const auto* add = panel->window().findChild<QWidget*>(QStringLiteral("add"));
+        QVERIFY(available().contains(QRect(add->mapToGlobal(QPoint(0, 0)), add->size())));
+    }
+
+    void neverTakesTheKeyboard()
+    {
+        const auto editor = focusedEditor();
+        QVERIFY(QTest::qWaitForWindowActive(&editor->window));
+        const auto panel = overlay();
+        panel->show(QStringLiteral("house"), kSentence, LogicalPoint::fromQPointF(QPointF(400, 300)), false);
+        QVERIFY(QTest::qWaitForWindowExposed(&panel->window()));
+        QTRY_VERIFY(panel->view()->translatedWord().has_value());
+        QTest::qWait(100);
+        QCOMPARE(QApplication::activeWindow(), &editor->window);
+        QCOMPARE(QApplication::focusWidget(), editor->field);
+        QVERIFY(panel->window().windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+        QVERIFY(panel->window().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(panel->window().testAttribute(Qt::WA_ShowWithoutActivating));
+    }
+
+    void sameCaptureKeepsTheCard()
+    {
+        const auto panel = overlay();
+        panel->show(QStringLiteral("house"), kSentence, LogicalPoint { 100, 100 }, false);
+        QTRY_VERIFY(panel->view()->translatedWord().has_value());
+        QPointer<CaptureOverlayView> first = panel->view();
+        panel->show(QStringLiteral("house"), kSentence, LogicalPoint { 300, 200 }, false);
+        QCOMPARE(panel->view(), first.data());
+        QCOMPARE(panel->window().pos(), QPoint(316, 216));
+        panel->show(QStringLiteral("house"), kSentence, LogicalPoint { 300, 200 }, true); // now as a selection
+        QVERIFY(!first); // replaced
+        QVERIFY(panel->view()->isSelection());
+    }
+
+    void newestCaptureWins()
+    {
+        m_rig->backend().answers.insert(QStringLiteral("slow"), QStringLiteral("lento"));
+        m_rig->backend().delaysMs.insert(QStringLiteral("slow"), 400);
+        m_rig->backend().answers.insert(QStringLiteral("fast"), QStringLiteral("rápido"));
+        const auto panel = overlay();
+        panel->show(QStringLiteral("slow"), QString(), LogicalPoint { 100, 100 }, false);
+        QTest::qWait(50);
+        panel->show(QStringLiteral("fast"), QString(), LogicalPoint { 100, 100 }, false);
+        QTRY_COMPARE(panel->view()->translatedWord(), std::optional<QString>(QStringLiteral("rápido")));
+        QTest::qWait(600); // the slow translation comes back into a card that is gone
+        QCOMPARE(panel->view()->word(), QStringLiteral("fast"));
+        QCOMPARE(panel->view()->translatedWord(), std::optional<QString>(QStringLiteral("rápido")));
+        QCOMPARE(panel->window().findChildren<CaptureOverlayView*>().size(), 1);
+    }
+
+    void leavingTheCardHidesItUnlessATriggerIsHeld()
+    {
+        const auto panel = overlay();
+        panel->show(QStringLiteral("house"), kSentence, LogicalPoint { 200, 200 }, false);
+        QVERIFY(QTest::qWaitForWindowExposed(&panel->window()));
+        QTRY_VERIFY(panel->view()->translatedWord().has_value());
+        QTest::qWait(100);
+        const QRect card = panel->window().geometry();
+
+        QCursor::setPos(card.center());
+        QTRY_VERIFY(panel->isHovering());
+        m_triggerHeld = true;
+        QCursor::setPos(card.bottomRight() + QPoint(60, 60));
+        QTRY_VERIFY(!panel->isHovering());
+        QTest::qWait(100);
+        QVERIFY(panel->window().isVisible());
+
+        QCursor::setPos(card.center());
+        QTRY_VERIFY(panel->isHovering());
+        m_triggerHeld = false;
+        QCursor::setPos(card.bottomRight() + QPoint(60, 60));
+        QTRY_VERIFY(!panel->window().isVisible());
+    }
+
+    void quickLookupTakesTheKeyboard()
+    {
+        const auto editor = focusedEditor();
+        QVERIFY(QTest::qWaitForWindowActive(&editor->window));
+        QuickLookupWindow panel(m_rig->services(), *m_windows, [] { return quint64(0); });
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowActive(&panel.window()));
+        QTRY_COMPARE(QApplication::focusWidget(), &panel.view()->field());
+        const QRect area = available();
+        QCOMPARE(panel.window().geometry().center().x(), area.center().x());
+        QVERIFY(panel.window().geometry().center().y() < area.center().y());
+
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("house"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(panel.view()->card());
+        const int top = panel.window().y();
+        const int centre = panel.window().geometry().center().x();
+        QTRY_VERIFY(panel.view()->card()->translatedWord().has_value());
+        QTRY_VERIFY(panel.window().height() > 80);
+        QCOMPARE(panel.window().y(), top); // grows downwards
+        QVERIFY(std::abs(panel.window().geometry().center().x() - centre) <= 1);
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!panel.window().isVisible());
+
+        // Opened again: empty, and clicking elsewhere closes it.
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowActive(&panel.window()));
+        QVERIFY(panel.view()->field().text().isEmpty());
+        QVERIFY(!panel.view()->card());
+        editor->window.activateWindow();
+        QTRY_VERIFY(!panel.window().isVisible());
+    }
+};
+
+QTEST_MAIN(TestLookupWindows)
+#include "TestLookupWindows.moc"

@@ -1,0 +1,148 @@
+#include "panels/PanelPlacement.h"
+#include "panels/TriggerProbe.h"
+
+#include <QTest>
+
+using Screens = QList<PanelPlacement::Screen>;
+Q_DECLARE_METATYPE(Screens)
+
+namespace {
+
+// A 1920×1080 screen with a 32 px panel at the top, and a 1280×1024 one to its right.
+const PanelPlacement::Screen kMain { QRect(0, 0, 1920, 1080), QRect(0, 32, 1920, 1048) };
+const PanelPlacement::Screen kSecond { QRect(1920, 0, 1280, 1024), QRect(1920, 0, 1280, 1000) };
+
+HotkeyCombo combo(quint32 modifiers, std::optional<quint16> key = std::nullopt)
+{
+    HotkeyCombo c;
+    c.modifiers = modifiers;
+    c.keyCode = key;
+    return c;
+}
+
+} // namespace
+
+class TestPanelPlacement : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void overlayOrigin_data()
+    {
+        QTest::addColumn<QPoint>("anchor");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<Screens>("screens");
+        QTest::addColumn<QPoint>("origin");
+
+        const Screens both { kMain, kSecond };
+        QTest::newRow("middle: below right of the pointer")
+            << QPoint(500, 400) << QSize(300, 160) << both << QPoint(516, 416);
+        QTest::newRow("top-left corner: under the top panel")
+            << QPoint(0, 0) << QSize(300, 160) << both << QPoint(16, 32);
+        QTest::newRow("top-right corner of the main screen")
+            << QPoint(1915, 5) << QSize(300, 160) << Screens { kMain } << QPoint(1620, 32);
+        QTest::newRow("bottom-left corner") << QPoint(3, 1075) << QSize(300, 160) << both << QPoint(19, 920);
+        QTest::newRow("bottom-right corner: pushed up and left")
+            << QPoint(1918, 1078) << QSize(300, 160) << Screens { kMain } << QPoint(1620, 920);
+        QTest::newRow("second screen: clamped to it, not to the main one")
+            << QPoint(3190, 1000) << QSize(300, 160) << both << QPoint(2900, 840);
+        QTest::newRow("second screen's left edge") << QPoint(1925, 10) << QSize(300, 160) << both << QPoint(1941, 26);
+        QTest::newRow("pointer outside every screen: the main one")
+            << QPoint(5000, 5000) << QSize(300, 160) << both << QPoint(1620, 920);
+        QTest::newRow("taller than the screen: the top stays visible")
+            << QPoint(500, 900) << QSize(300, 2000) << both << QPoint(516, 32);
+        QTest::newRow("wider than the screen: the right edge stays visible")
+            << QPoint(100, 100) << QSize(2000, 100) << Screens { kMain } << QPoint(-80, 116);
+        QTest::newRow("no screen: unclamped")
+            << QPoint(5000, 5000) << QSize(300, 160) << Screens {} << QPoint(5016, 5016);
+    }
+
+    void overlayOrigin()
+    {
+        QFETCH(QPoint, anchor);
+        QFETCH(QSize, size);
+        QFETCH(Screens, screens);
+        QFETCH(QPoint, origin);
+        QCOMPARE(PanelPlacement::overlayOrigin(anchor, size, screens), origin);
+    }
+
+    void overlayStaysInsideTheAvailableArea()
+    {
+        const Screens both { kMain, kSecond };
+        for (int x = -50; x < 3300; x += 97) {
+            for (int y = -50; y < 1100; y += 83) {
+                const QPoint anchor(x, y);
+                const QRect card(PanelPlacement::overlayOrigin(anchor, QSize(380, 240), both), QSize(380, 240));
+                const auto under
+                    = std::find_if(both.begin(), both.end(), [&](const auto& s) { return s.frame.contains(anchor); });
+                const QRect area = (under != both.end() ? *under : both.first()).available;
+                QVERIFY2(area.contains(card), qPrintable(QStringLiteral("at %1,%2").arg(x).arg(y)));
+            }
+        }
+    }
+
+    void quickLookupOrigin()
+    {
+        // Centred horizontally, 15 % of the height above the middle.
+        QCOMPARE(PanelPlacement::quickLookupOrigin(QSize(320, 80), QRect(0, 32, 1920, 1048)),
+            QPoint(800, 32 + 524 - 40 - 157));
+        QCOMPARE(PanelPlacement::quickLookupOrigin(QSize(320, 80), std::nullopt), std::nullopt);
+    }
+
+    void refitKeepsCentreAndTop()
+    {
+        QCOMPARE(PanelPlacement::refittedOrigin(QRect(800, 300, 320, 80), QSize(400, 300)), QPoint(760, 300));
+        QCOMPARE(PanelPlacement::refittedOrigin(QRect(800, 300, 320, 80), QSize(320, 80)), QPoint(800, 300));
+    }
+
+    void leavingTheCard_data()
+    {
+        QTest::addColumn<HotkeyCombo>("word");
+        QTest::addColumn<HotkeyCombo>("selection");
+        QTest::addColumn<quint32>("modifiers");
+        QTest::addColumn<QList<int>>("keysDown");
+        QTest::addColumn<bool>("keepsOpen");
+
+        const quint32 alt = HotkeyCombo::Alt;
+        const quint32 ctrlAlt = HotkeyCombo::Control | HotkeyCombo::Alt;
+        const HotkeyCombo altOnly = combo(alt);
+        const HotkeyCombo ctrlAltS = combo(ctrlAlt, 39);
+        QTest::newRow("modifier-only word trigger held") << altOnly << ctrlAltS << alt << QList<int> {} << true;
+        QTest::newRow("nothing held") << altOnly << ctrlAltS << 0u << QList<int> {} << false;
+        QTest::newRow("other modifiers") << altOnly << ctrlAltS << quint32(HotkeyCombo::Shift) << QList<int> {}
+                                         << false;
+        QTest::newRow("word trigger with key, key down")
+            << combo(alt, 40) << ctrlAltS << alt << QList<int> { 40 } << true;
+        QTest::newRow("word trigger with key, key up") << combo(alt, 40) << ctrlAltS << alt << QList<int> {} << false;
+        QTest::newRow("selection key still down") << altOnly << ctrlAltS << 0u << QList<int> { 39 } << true;
+        QTest::newRow("modifier-only selection trigger held")
+            << combo(HotkeyCombo::Super) << combo(ctrlAlt) << ctrlAlt << QList<int> {} << true;
+    }
+
+    void leavingTheCard()
+    {
+        QFETCH(HotkeyCombo, word);
+        QFETCH(HotkeyCombo, selection);
+        QFETCH(quint32, modifiers);
+        QFETCH(QList<int>, keysDown);
+        QFETCH(bool, keepsOpen);
+        TriggerProbe probe;
+        probe.combo
+            = [&](const char* id) -> std::optional<HotkeyCombo> { return qstrcmp(id, "word") == 0 ? word : selection; };
+        probe.currentModifiers = [&] { return modifiers; };
+        probe.isKeyDown = [&](quint16 code) { return keysDown.contains(code); };
+        QCOMPARE(probe.keepsCardOpen(), keepsOpen);
+    }
+
+    void unregisteredTriggersKeepNothingOpen()
+    {
+        TriggerProbe probe;
+        probe.combo = [](const char*) { return std::optional<HotkeyCombo>(); };
+        probe.currentModifiers = [] { return quint32(HotkeyCombo::Alt); };
+        QVERIFY(!probe.keepsCardOpen());
+        QVERIFY(!TriggerProbe {}.keepsCardOpen());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPanelPlacement)
+#include "TestPanelPlacement.moc"
