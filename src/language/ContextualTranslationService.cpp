@@ -1,6 +1,7 @@
 #include "language/ContextualTranslationService.h"
 
 #include "diagnostics/QMLog.h"
+#include "language/CancellablePause.h"
 #include "language/CancellationToken.h"
 #include "language/LanguageCodes.h"
 #include "language/LanguageModelClient.h"
@@ -22,14 +23,9 @@ QCoro::Task<void> pause(std::shared_ptr<CancellationToken> cancel, int ms)
 {
     if (cancel && cancel->isCancelled())
         co_return;
-    if (cancel) {
-        co_await qCoro(cancel.get(), &CancellationToken::cancelled, std::chrono::milliseconds(ms));
-        co_return;
-    }
-    QTimer timer;
-    timer.setSingleShot(true);
-    timer.start(ms);
-    co_await timer;
+    // Not qCoro(signal, timeout): its queued wake-up can arrive after the timeout already
+    // resumed the waiter, and then touches a timer that is gone.
+    co_await CancellablePause(cancel.get(), ms);
 }
 
 qint64 elapsedMs(const QElapsedTimer& timer)

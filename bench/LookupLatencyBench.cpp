@@ -1,0 +1,148 @@
+// From the trigger's key press to the lookup card on screen with the word: the whole application
+// in this process, a real GTK 3 window, key and pointer driven through XTest from a second X
+// connection. Each hover alternates between two words, so every one is a new capture. Run inside
+// the test desktop (scripts/test starts one). Prints p50/p95 over the hovers.
+//   bench_lookup_latency <source dir> [hovers]
+#include "app/QuillmoorApp.h"
+#include "panels/CaptureOverlayWindow.h"
+#include "preferences/Preferences.h"
+#include "store/CardStores.h"
+#include "support/TempXdgHome.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+#include <QWindow>
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+// X.h's event-type macros collide with Qt's names.
+#undef Expose
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// Notes when the panel's window is exposed (mapped and drawable) after a press.
+class ExposeWatch : public QObject
+{
+public:
+    QElapsedTimer* clock = nullptr;
+    double exposedAtMs = -1;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && exposedAtMs < 0 && static_cast<QWindow*>(watched)->isExposed())
+            exposedAtMs = clock->nsecsElapsed() / 1e6;
+        return false;
+    }
+};
+
+double percentile(std::vector<double> values, double p)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, size_t(p * double(values.size() - 1) + 0.5))];
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bench_lookup_latency <source dir> [hovers]\n");
+        return 2;
+    }
+    const int hovers = argc > 2 ? std::max(2, atoi(argv[2])) : 120;
+    TempXdgHome home;
+    {
+        Preferences seed(home.defaultsFile());
+        seed.onboarding().setHasCompletedOnboarding(true);
+        seed.translation().setStudyLanguageCode(QStringLiteral("en"));
+        seed.translation().setTargetLanguageCode(QStringLiteral("es"));
+        // Nothing listens on the discard port: remote steps fail at once and do not disturb the figures.
+        seed.store().setValue(QStringLiteral("languageModel.baseURL"), QStringLiteral("http://127.0.0.1:9/v1"));
+        seed.store().setValue(QStringLiteral("dictionary.baseURL"), QStringLiteral("http://127.0.0.1:9"));
+    }
+    QuillmoorApp app(QuillmoorApp::Paths { home.defaultsFile(), home.diagnosticsFile() });
+    QString error;
+    const auto stores = CardStores::open(home.dataHome() + QStringLiteral("/quillmoor/cards.sqlite"), &error);
+    app.start();
+    if (!app.overlayPanel()) {
+        std::fprintf(stderr, "no X11 desktop\n");
+        return 1;
+    }
+
+    const QJsonObject setup { { "x", 60 }, { "y", 80 },
+        { "lines", QJsonArray { QStringLiteral("The house is on the hill, and the old man lives there.") } },
+        { "words", QJsonArray { QJsonValue(QJsonArray { 0, "house", 0 }), QJsonValue(QJsonArray { 0, "hill", 0 }) } } };
+    QProcess window;
+    window.start(QStringLiteral("/usr/bin/python3"),
+        { QString::fromLocal8Bit(argv[1]) + QStringLiteral("/tests/capture/gtk_text_window.py"),
+            QString::fromUtf8(QJsonDocument(setup).toJson(QJsonDocument::Compact)) });
+    if (!window.waitForStarted() || !window.waitForReadyRead(15000)) {
+        std::fprintf(stderr, "the test window did not start\n");
+        return 1;
+    }
+    const QJsonArray points
+        = QJsonDocument::fromJson(window.readLine()).object().value(QStringLiteral("points")).toArray();
+    QTest::qWait(800);
+
+    Display* driver = XOpenDisplay(nullptr);
+    const KeyCode alt = XKeysymToKeycode(driver, XK_Alt_L);
+    QWidget& panel = app.overlayPanel()->window();
+    ExposeWatch watch;
+    QElapsedTimer clock;
+    watch.clock = &clock;
+    std::vector<double> times;
+    int missed = 0;
+    for (int hover = 0; hover < hovers; ++hover) {
+        const QJsonArray point = points.at(hover % 2).toArray();
+        const QString expected = hover % 2 ? QStringLiteral("hill") : QStringLiteral("house");
+        XTestFakeMotionEvent(driver, -1, int(point.at(0).toDouble()), int(point.at(1).toDouble()), CurrentTime);
+        XSync(driver, False);
+        QTest::qWait(60);
+        if (panel.windowHandle())
+            panel.windowHandle()->installEventFilter(&watch);
+        watch.exposedAtMs = -1;
+        clock.start();
+        XTestFakeKeyEvent(driver, alt, True, CurrentTime);
+        XFlush(driver);
+        const bool shown = QTest::qWaitFor(
+            [&] {
+                if (!panel.windowHandle())
+                    return false;
+                panel.windowHandle()->installEventFilter(&watch);
+                return watch.exposedAtMs >= 0 && app.overlayPanel()->view()
+                    && app.overlayPanel()->view()->word() == expected;
+            },
+            3000);
+        if (shown)
+            times.push_back(watch.exposedAtMs);
+        else
+            ++missed;
+        XTestFakeKeyEvent(driver, alt, False, CurrentTime);
+        XFlush(driver);
+        (void)QTest::qWaitFor([&] { return !panel.isVisible(); }, 2000);
+        QTest::qWait(40);
+    }
+    XCloseDisplay(driver);
+    window.kill();
+    window.waitForFinished(3000);
+    std::printf("lookup latency, accessibility path (key press -> card exposed with the word), %zu hovers, %d missed\n",
+        times.size(), missed);
+    std::printf("  p50 %.1f ms   p95 %.1f ms   max %.1f ms\n", percentile(times, 0.5), percentile(times, 0.95),
+        times.empty() ? 0.0 : *std::max_element(times.begin(), times.end()));
+    return missed > hovers / 10 ? 1 : 0;
+}
