@@ -156,6 +156,8 @@ private Q_SLOTS:
         QVERIFY(panel.geometry().contains(at.toPoint() + QPoint(20, 20)));
 
         auto* add = card->findChild<QPushButton*>(QStringLiteral("add"));
+        // After the whole translation run (a refinement disables the button while it lasts).
+        QTRY_VERIFY_WITH_TIMEOUT(card->translatedSentence().has_value(), 15000);
         QTRY_VERIFY_WITH_TIMEOUT(add->isEnabled(), 15000);
         QTest::mouseClick(add, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(card->ankiState().kind, AnkiAddState::Kind::Success, 10000);

@@ -153,6 +153,26 @@ private Q_SLOTS:
         QVERIFY(view->isReadyToSave());
     }
 
+    void weakDetectionShowsTheNotice()
+    {
+        answerHouse();
+        m_rig->recognizer().guesses = QList<LanguageHypothesis> { { QStringLiteral("it"), 0.1 } };
+        const auto view = card();
+        QVERIFY(view->detection().notice.has_value());
+        QVERIFY(shown(*view, "notice"));
+        QCOMPARE(part(*view, "notice")->text(), *view->detection().notice);
+        QVERIFY(part(*view, "notice")->text().contains(QStringLiteral("итальянский")));
+        // The study language still decides the translation.
+        QTRY_COMPARE(view->translatedWord(), std::optional<QString>(QStringLiteral("casa")));
+    }
+
+    void noNoticeForAConfidentGuess()
+    {
+        m_rig->recognizer().guesses = QList<LanguageHypothesis> { { QStringLiteral("en"), 0.99 } };
+        const auto view = card();
+        QVERIFY(!shown(*view, "notice"));
+    }
+
     void transcriptionFromTheDictionary()
     {
         answerHouse();
@@ -286,7 +306,9 @@ private Q_SLOTS:
         });
         const auto view = card();
         auto* add = view->findChild<QPushButton*>("add");
-        QTRY_VERIFY(add->isEnabled());
+        // The whole translation run has ended (a refinement would disable the button meanwhile).
+        QTRY_VERIFY(view->translatedSentence().has_value());
+        QVERIFY(add->isEnabled());
         for (int attempt = 1; attempt <= 2; ++attempt) {
             QTest::mouseClick(add, Qt::LeftButton);
             QTRY_COMPARE(view->ankiState().kind, AnkiAddState::Kind::Failure);

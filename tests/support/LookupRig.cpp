@@ -124,8 +124,7 @@ LookupRig::LookupRig()
     m_backend = static_cast<ScriptedBackend*>(m_backends->add(std::make_unique<ScriptedBackend>()));
     m_translation = std::make_unique<ContextualTranslationService>(*m_model, *m_queue, *m_backends,
         m_preferences->translation(), [](const QString&, const QString&) { return false; });
-    m_recognizer = LanguageRecognizer::createDefault();
-    m_detector = std::make_unique<LanguageDetector>(*m_recognizer);
+    m_detector = std::make_unique<LanguageDetector>(m_recognizer);
     m_pronunciation = std::make_unique<PronunciationService>(settings, m_speech);
     m_meaning = std::make_unique<MeaningService>(*m_model);
     m_ankiClient = std::make_unique<AnkiConnectService>(m_anki.url());

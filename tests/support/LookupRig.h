@@ -2,6 +2,7 @@
 
 #include "language/TranslationBackend.h"
 #include "panels/LookupServices.h"
+#include "platform/LanguageRecognizer.h"
 #include "platform/SpeechSynthesizer.h"
 #include "support/LocalHttpServer.h"
 #include "support/TempXdgHome.h"
@@ -15,7 +16,6 @@
 class CardDatabase;
 class ImageRelevanceService;
 class LanguageModelClient;
-class LanguageRecognizer;
 class OnDeviceModelQueue;
 
 // A translation back-end that answers from a table, after an optional delay per text.
@@ -31,6 +31,21 @@ public:
     bool accepts(const QString&) const override { return true; }
     QCoro::Task<bool> supports(QString source, QString target) override;
     QCoro::Task<Result> translate(QString text, QString source, QString target) override;
+};
+
+// The real recogniser, unless a test fixes the guesses.
+class OverridableRecognizer final : public LanguageRecognizer
+{
+public:
+    std::optional<QList<LanguageHypothesis>> guesses;
+
+    QList<LanguageHypothesis> hypotheses(const QString& text, const QStringList& allowed, int maximum) const override
+    {
+        return guesses ? *guesses : m_real->hypotheses(text, allowed, maximum);
+    }
+
+private:
+    std::unique_ptr<LanguageRecognizer> m_real = LanguageRecognizer::createDefault();
 };
 
 // Speech synthesis that never produces anything: the card then shows what the dictionary gave.
@@ -57,6 +72,7 @@ public:
     LocalHttpServer& anki() { return m_anki; }
     VocabCardStore& store() { return *m_store; }
     AnkiConnectService& ankiClient() { return *m_ankiClient; }
+    OverridableRecognizer& recognizer() { return m_recognizer; }
 
     // Study English, translate into Spanish, bilingual.
     void useEnglishToSpanish();
@@ -79,7 +95,7 @@ private:
     std::unique_ptr<TranslationBackendSet> m_backends;
     ScriptedBackend* m_backend = nullptr;
     std::unique_ptr<ContextualTranslationService> m_translation;
-    std::unique_ptr<LanguageRecognizer> m_recognizer;
+    OverridableRecognizer m_recognizer;
     std::unique_ptr<LanguageDetector> m_detector;
     SilentSpeech m_speech;
     std::unique_ptr<PronunciationService> m_pronunciation;
