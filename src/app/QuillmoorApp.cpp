@@ -74,6 +74,8 @@ QuillmoorApp::QuillmoorApp(Paths paths, QObject* parent)
     services.hotkeys = m_hotkeyInstaller.get();
     m_delegate = std::make_unique<AppDelegate>(*m_preferences, *m_feedback, m_trust.get(), services);
     m_delegate->setCaptureCoordinator(m_coordinator.get());
+    if (m_quickLookup)
+        connect(m_delegate.get(), &AppDelegate::quickLookupRequested, m_quickLookup.get(), &QuickLookupWindow::show);
     m_tray = std::make_unique<TrayIconController>(*m_delegate);
     connect(m_tray.get(), &TrayIconController::quitRequested, qApp, &QCoreApplication::quit);
     connect(qApp, &QCoreApplication::aboutToQuit, m_delegate.get(), &AppDelegate::applicationWillTerminate);

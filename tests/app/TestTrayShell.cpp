@@ -10,6 +10,7 @@
 #include "app/SectionWindow.h"
 #include "app/TrayIconController.h"
 #include "hotkeys/HotkeyManager.h"
+#include "panels/QuickLookupWindow.h"
 #include "preferences/Preferences.h"
 #include "support/TempXdgHome.h"
 #include "support/Waits.h"
@@ -17,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSystemTrayIcon>
@@ -37,8 +39,8 @@ private:
             seed.onboarding().setHasCompletedOnboarding(onboarded);
             seed.translation().setTargetLanguageCode(target);
         }
-        m_app = std::make_unique<QuillmoorApp>(
-            QuillmoorApp::Paths { m_home->defaultsFile(), m_home->diagnosticsFile() });
+        m_app
+            = std::make_unique<QuillmoorApp>(QuillmoorApp::Paths { m_home->defaultsFile(), m_home->diagnosticsFile() });
         return *m_app;
     }
 
@@ -77,7 +79,7 @@ private Q_SLOTS:
     void trayIconIsShown()
     {
         QVERIFY2(Waits::waitUntil([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 20000),
-                 "no tray host is running in this session");
+            "no tray host is running in this session");
         QuillmoorApp& app = makeApp(true);
         app.start();
         QTRY_VERIFY(app.tray().trayIcon()->isVisible());
@@ -88,17 +90,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QStringList>("texts");
-        QTest::newRow("unset is Russian") << QString()
-                                          << QStringList { "Quick Lookup…", "Повторение…", "Грамматика…",
-                                                           "Language Settings…", "Как это работает…",
-                                                           "Отправить фидбек…", "—", "Quit" };
+        QTest::newRow("unset is Russian")
+            << QString()
+            << QStringList { "Quick Lookup…", "Повторение…", "Грамматика…", "Language Settings…", "Как это работает…",
+                   "Отправить фидбек…", "—", "Quit" };
         QTest::newRow("English") << "en"
                                  << QStringList { "Quick Lookup…", "Review…", "Grammar…", "Language Settings…",
-                                                  "How It Works…", "Send Feedback…", "—", "Quit" };
+                                        "How It Works…", "Send Feedback…", "—", "Quit" };
         QTest::newRow("French") << "fr"
-                                << QStringList { "Recherche rapide…", "Révision…", "Grammaire…",
-                                                 "Réglages de langue…", "Comment ça marche…", "Envoyer un avis…",
-                                                 "—", "Quitter" };
+                                << QStringList { "Recherche rapide…", "Révision…", "Grammaire…", "Réglages de langue…",
+                                       "Comment ça marche…", "Envoyer un avis…", "—", "Quitter" };
     }
 
     void menuItemsInOrder()
@@ -106,8 +107,8 @@ private Q_SLOTS:
         QFETCH(QString, language);
         QFETCH(QStringList, texts);
         QuillmoorApp& app = makeApp(true);
-        app.preferences().interfaceLanguage().setLanguageCode(language.isEmpty() ? std::nullopt
-                                                                                  : std::optional(language));
+        app.preferences().interfaceLanguage().setLanguageCode(
+            language.isEmpty() ? std::nullopt : std::optional(language));
         QTRY_COMPARE(menuTexts(app.tray().menu()), texts);
     }
 
@@ -238,7 +239,7 @@ private Q_SLOTS:
         QuillmoorApp& app = makeApp(true);
         app.delegate().showSection(AppSection(section));
         SectionWindow* window = section == int(AppSection::Review) ? app.delegate().reviewWindowController()->window()
-                                                                    : app.delegate().grammarWindowController()->window();
+                                                                   : app.delegate().grammarWindowController()->window();
         QCOMPARE(window->size(), size);
         QCOMPARE(window->minimumSize(), minimum);
         QVERIFY(!(window->windowFlags() & Qt::WindowMinimizeButtonHint));
@@ -266,14 +267,26 @@ private Q_SLOTS:
                 QStringLiteral("grammarAnalysis") }));
         QVERIFY(app.hotkeyInstaller().isInstalled());
         QCOMPARE(HotkeyManager::shared(), &app.hotkeyManager());
-        // No capture service or panel is built yet: the flows run, find nothing and survive.
+        // No word is under the pointer: the flows run, find nothing and survive.
         app.delegate().fire(QStringLiteral("word"));
         app.delegate().fire(QStringLiteral("selection"));
         app.delegate().fire(QStringLiteral("quickLookup"));
         app.delegate().fire(QStringLiteral("grammarAnalysis"));
         QCOMPARE(app.delegate().captureGeneration(), 3);
+        QVERIFY(app.quickLookupPanel()->window().isVisible()); // the quick-lookup trigger opened it
         app.delegate().applicationWillTerminate();
         QVERIFY(!app.hotkeyInstaller().isInstalled());
+    }
+
+    void trayItemOpensQuickLookup()
+    {
+        QuillmoorApp& app = makeApp(true);
+        app.start();
+        QVERIFY(app.quickLookupPanel());
+        QVERIFY(!app.quickLookupPanel()->window().isVisible());
+        app.tray().menu()->actions().first()->trigger();
+        QVERIFY(app.quickLookupPanel()->window().isVisible());
+        QVERIFY(app.quickLookupPanel()->view()->field().text().isEmpty());
     }
 };
 
