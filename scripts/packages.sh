@@ -5,7 +5,7 @@ QM_BUILD_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     qt6-multimedia-dev qcoro-qt6-dev libqt6sql6-sqlite libgl-dev libegl-dev libxkbcommon-dev
     libsqlite3-dev libicu-dev libatspi2.0-dev libglib2.0-dev
-    libx11-dev libxi-dev libxext-dev libxtst-dev libxfixes-dev
+    libx11-dev libxi-dev libxext-dev libxtst-dev libxfixes-dev libxcb1-dev libxcb-shm0-dev
     libtesseract-dev libleptonica-dev libespeak-ng-dev libcld2-dev libsystemd-dev zlib1g-dev
 )
 # What the application uses at run time.

@@ -3,6 +3,10 @@
 #include "app/AccessibilityPrompt.h"
 #include "capture/AccessibilityWordCapture.h"
 #include "capture/DesktopSelectionCapture.h"
+#include "capture/ScreenOCRCapture.h"
+#include "platform/ScreenGrabber.h"
+#include "platform/tesseract/TesseractRecognizer.h"
+#include "preferences/TranslationPreferences.h"
 #include "platform/PrimarySelection.h"
 #include "platform/atspi/AtspiDesktop.h"
 #include "app/AppDelegate.h"
@@ -29,6 +33,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QTimer>
 
 QuillmoorApp::QuillmoorApp()
     : QuillmoorApp(Paths { DefaultsStore::defaultFilePath(), DiagnosticsService::defaultFilePath() })
@@ -62,9 +67,9 @@ QuillmoorApp::QuillmoorApp(Paths paths, QObject* parent)
         m_selectionCapture = std::make_unique<DesktopSelectionCapture>(*m_accessibilityDesktop, *m_primarySelection);
         collaborators.word = m_wordCapture.get();
         collaborators.selection = m_selectionCapture.get();
+        createScreenRecognition();
+        collaborators.ocr = m_ocrCapture.get();
     }
-    // The screenshot recognition joins here once it is built; until then the flows that need it
-    // find nothing.
     m_coordinator = std::make_unique<CaptureCoordinator>(collaborators, *m_captureEnvironment);
     m_hotkeyInstaller = std::make_unique<GlobalHotkeyInstaller>(*m_hotkeyManager, *m_coordinator, [] {
         // A Wayland session shows its notice instead; an X client there would see only other X clients.
@@ -79,6 +84,21 @@ QuillmoorApp::QuillmoorApp(Paths paths, QObject* parent)
     m_tray = std::make_unique<TrayIconController>(*m_delegate);
     connect(m_tray.get(), &TrayIconController::quitRequested, qApp, &QCoreApplication::quit);
     connect(qApp, &QCoreApplication::aboutToQuit, m_delegate.get(), &AppDelegate::applicationWillTerminate);
+}
+
+void QuillmoorApp::createScreenRecognition()
+{
+    TranslationPreferences& translation = m_preferences->translation();
+    auto languages = [&translation] { return TesseractRecognizer::languagesForStudy(translation.studyLanguageCode()); };
+    m_screenGrabber = ScreenGrabber::createX11();
+    m_textRecognizer = std::make_unique<TesseractRecognizer>();
+    m_ocrCapture = std::make_unique<ScreenOCRCapture>(
+        *m_screenGrabber, *m_textRecognizer, ScreenOCRCapture::desktopEnvironment(languages));
+    // Loading the language data takes a second or two: done on the recogniser's thread, after
+    // start-up, and again whenever the study language changes.
+    connect(&translation, &TranslationPreferences::studyLanguageCodeChanged, this,
+        [this, languages] { m_textRecognizer->prepare(languages()); });
+    QTimer::singleShot(kRecognizerWarmUpDelayMs, this, [this, languages] { m_textRecognizer->prepare(languages()); });
 }
 
 void QuillmoorApp::createPanels()
@@ -111,6 +131,8 @@ QuillmoorApp::~QuillmoorApp()
     m_delegate.reset();
     m_hotkeyInstaller.reset();
     m_coordinator.reset();
+    m_ocrCapture.reset();
+    m_textRecognizer.reset();
     m_quickLookup.reset();
     m_overlay.reset();
     HotkeyManager::uninstallShared(m_hotkeyManager.get());

@@ -8,6 +8,9 @@ class AccessibilityDesktop;
 class AccessibilityTrust;
 class PrimarySelection;
 class SelectionCaptureService;
+class ScreenGrabber;
+class ScreenOCRCapture;
+class TesseractRecognizer;
 class WordCaptureService;
 class AppDelegate;
 class CaptureOverlayWindow;
@@ -56,7 +59,10 @@ public:
     QuickLookupWindow* quickLookupPanel() const { return m_quickLookup.get(); }
 
 private:
+    static constexpr int kRecognizerWarmUpDelayMs = 1500;
+
     void createPanels();
+    void createScreenRecognition();
 
     std::unique_ptr<Preferences> m_preferences;
     std::unique_ptr<DiagnosticsService> m_diagnostics;
@@ -69,6 +75,9 @@ private:
     std::unique_ptr<WordCaptureService> m_wordCapture;
     std::unique_ptr<PrimarySelection> m_primarySelection;
     std::unique_ptr<SelectionCaptureService> m_selectionCapture;
+    std::unique_ptr<ScreenGrabber> m_screenGrabber;
+    std::unique_ptr<TesseractRecognizer> m_textRecognizer;
+    std::unique_ptr<ScreenOCRCapture> m_ocrCapture;
     std::unique_ptr<LookupServiceStack> m_lookupServices;
     std::unique_ptr<DesktopWindowManager> m_windowManager;
     std::unique_ptr<CaptureOverlayWindow> m_overlay;

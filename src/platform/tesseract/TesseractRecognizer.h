@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/TextRecognizer.h"
+
+#include <QThreadPool>
+
+#include <memory>
+#include <optional>
+
+// Text recognition with Tesseract's LSTM engine. Engines are expensive to initialise (language
+// data is loaded and unpacked), so one is kept warm per language set and every call runs on one
+// worker thread, which is also where the engines live.
+class TesseractRecognizer : public TextRecognizer
+{
+public:
+    struct Options
+    {
+        // Screen text is small for the recogniser; it reads it better enlarged.
+        int upscale = 2;
+        // Where the traineddata files are; empty for Tesseract's own default.
+        QString dataPath;
+    };
+
+    TesseractRecognizer();
+    explicit TesseractRecognizer(Options options);
+    ~TesseractRecognizer() override;
+
+    QCoro::Task<Recognition> recognize(QImage image, QStringList languages, QPoint focus) override;
+    // Loads the engine for these languages on the worker thread, without waiting.
+    void prepare(QStringList languages);
+    // The same synchronously, on the calling thread's behalf; false when loading failed.
+    bool prepareAndWait(const QStringList& languages);
+
+    // The traineddata names installed, among the study languages' and English.
+    static QStringList installedLanguages(const QString& dataPath = {});
+    // The study language's traineddata name ("spa" for "es"), empty for other codes.
+    static QString languageFor(const QString& languageCode);
+    // What to recognise with: the study language's data, then English, among the installed ones.
+    static QStringList languagesForStudy(const std::optional<QString>& studyLanguageCode, const QString& dataPath = {});
+
+    // Recognition on the calling thread; what recognize() runs on the worker.
+    struct Engines;
+
+private:
+    Options m_options;
+    std::shared_ptr<Engines> m_engines;
+    QThreadPool m_pool;
+};

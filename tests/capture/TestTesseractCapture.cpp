@@ -1,0 +1,242 @@
+#include "capture/ScreenOCRCapture.h"
+#include "platform/tesseract/TesseractRecognizer.h"
+
+#include "support/FakeScreenGrabber.h"
+#include "support/Waits.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTest>
+
+namespace {
+
+struct Page
+{
+    QString family;
+    int pixelSize = 16;
+    bool dark = false;
+    QStringList lines;
+};
+
+constexpr QPoint kTextOrigin(300, 420);
+
+// The font's own line spacing, as a text view sets paragraphs.
+qreal lineStep(const QFont& font)
+{
+    return std::ceil(QFontMetricsF(font).lineSpacing());
+}
+
+QFont fontOf(const Page& page)
+{
+    QFont font(page.family);
+    font.setPixelSize(page.pixelSize);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+void render(QImage& screen, const Page& page)
+{
+    screen.fill(page.dark ? QColor(0x1e, 0x1e, 0x1e) : QColor(Qt::white));
+    QPainter painter(&screen);
+    const QFont font = fontOf(page);
+    painter.setFont(font);
+    painter.setPen(page.dark ? QColor(0xdd, 0xdd, 0xdd) : QColor(0x20, 0x20, 0x20));
+    const qreal step = lineStep(font);
+    for (qsizetype i = 0; i < page.lines.size(); ++i)
+        painter.drawText(QPointF(kTextOrigin.x(), kTextOrigin.y() + qreal(i) * step), page.lines[i]);
+}
+
+// The middle of a word's glyphs on the page.
+QPoint pointOver(const Page& page, const QString& word)
+{
+    const QFont font = fontOf(page);
+    const QFontMetricsF metrics(font);
+    for (qsizetype i = 0; i < page.lines.size(); ++i) {
+        const qsizetype at = page.lines[i].indexOf(word);
+        if (at < 0)
+            continue;
+        const qreal x
+            = kTextOrigin.x() + metrics.horizontalAdvance(page.lines[i].left(at)) + metrics.horizontalAdvance(word) / 2;
+        const qreal y = kTextOrigin.y() + qreal(i) * lineStep(font) - metrics.xHeight() / 2;
+        return QPointF(x, y).toPoint();
+    }
+    return {};
+}
+
+ScreenOCRCapture::Environment screenFor(const QString& studyLanguage)
+{
+    ScreenOCRCapture::Environment environment;
+    environment.screens = [] { return QList<ScreenOCRCapture::Screen> { { QRect(0, 0, 1920, 1080), 1.0 } }; };
+    environment.languages = [studyLanguage] { return TesseractRecognizer::languagesForStudy(studyLanguage); };
+    return environment;
+}
+
+} // namespace
+
+class TestTesseractCapture : public QObject
+{
+    Q_OBJECT
+
+    TesseractRecognizer m_recognizer;
+
+    std::optional<OCRCaptureService::CaptureResult> capture(
+        FakeScreenGrabber& grabber, const QString& language, QPoint at, bool bandFirst, const QList<QRect>& own = {})
+    {
+        ScreenOCRCapture::Environment environment = screenFor(language);
+        environment.ownWindows = [own] { return own; };
+        ScreenOCRCapture capture(grabber, m_recognizer, environment);
+        capture.setBandFirst(bandFirst);
+        const auto result = Waits::waitFor(capture.captureWord(PhysicalPoint::fromQPoint(at)), 60000);
+        return result ? *result : std::nullopt;
+    }
+
+private Q_SLOTS:
+    void languagesForStudy()
+    {
+        const QStringList installed = TesseractRecognizer::installedLanguages();
+        QVERIFY2(installed.contains(QStringLiteral("eng")), "tesseract-ocr-eng is not installed");
+        QCOMPARE(TesseractRecognizer::languagesForStudy(QStringLiteral("es")),
+            (QStringList { QStringLiteral("spa"), QStringLiteral("eng") }));
+        QCOMPARE(TesseractRecognizer::languagesForStudy(QStringLiteral("en")), QStringList { QStringLiteral("eng") });
+        QCOMPARE(TesseractRecognizer::languagesForStudy(std::nullopt), QStringList { QStringLiteral("eng") });
+        QCOMPARE(TesseractRecognizer::languagesForStudy(QStringLiteral("xx")), QStringList { QStringLiteral("eng") });
+    }
+
+    void wordAndSentence_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("pixelSize");
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("sentence");
+
+        const QStringList english { QStringLiteral("The weather was lovely this morning, so we walked to the harbour."),
+            QStringLiteral("After lunch we visited the old library near the market square."),
+            QStringLiteral("Yesterday my sister and I took the early train"),
+            QStringLiteral("to the mountains because the forecast was good.") };
+        const QString library = QStringLiteral("After lunch we visited the old library near the market square.");
+        const QString mountains = QStringLiteral(
+            "Yesterday my sister and I took the early train to the mountains because the forecast was good.");
+        QTest::newRow("en sans 16") << "en"
+                                    << "Noto Sans" << 16 << false << english << "library" << library;
+        QTest::newRow("en serif 13") << "en"
+                                     << "Noto Serif" << 13 << false << english << "library" << library;
+        QTest::newRow("en sans 11") << "en"
+                                    << "DejaVu Sans" << 11 << false << english << "library" << library;
+        QTest::newRow("en dark 14") << "en"
+                                    << "Noto Sans" << 14 << true << english << "library" << library;
+        QTest::newRow("en sentence from the line above")
+            << "en"
+            << "Noto Sans" << 15 << false << english << "mountains" << mountains;
+        QTest::newRow("en serif 20 dark") << "en"
+                                          << "Noto Serif" << 20 << true << english << "mountains" << mountains;
+
+        const QStringList russian { QString::fromUtf8("Вчера мы долго гуляли по старому городу."),
+            QString::fromUtf8("Потом мы пили чай в маленьком кафе на берегу реки.") };
+        QTest::newRow("ru sans 15") << "ru"
+                                    << "Noto Sans" << 15 << false << russian << QString::fromUtf8("маленьком")
+                                    << QString::fromUtf8("Потом мы пили чай в маленьком кафе на берегу реки.");
+        QTest::newRow("ru serif 18 dark") << "ru"
+                                          << "Noto Serif" << 18 << true << russian << QString::fromUtf8("гуляли")
+                                          << QString::fromUtf8("Вчера мы долго гуляли по старому городу.");
+
+        const QStringList spanish { QString::fromUtf8("Mañana iremos a la playa con nuestros amigos."),
+            QString::fromUtf8("¿Quieres venir también? Llevaremos la comida.") };
+        QTest::newRow("es sans 14") << "es"
+                                    << "Noto Sans" << 14 << false << spanish << QString::fromUtf8("también")
+                                    << QString::fromUtf8("¿Quieres venir también?");
+        QTest::newRow("es serif 17") << "es"
+                                     << "Noto Serif" << 17 << false << spanish << QString::fromUtf8("nuestros")
+                                     << QString::fromUtf8("Mañana iremos a la playa con nuestros amigos.");
+
+        const QStringList german { QString::fromUtf8("Die Kinder spielen heute im großen Garten."),
+            QString::fromUtf8("Später gehen wir zusammen ins Museum.") };
+        QTest::newRow("de sans 16") << "de"
+                                    << "Noto Sans" << 16 << false << german << QString::fromUtf8("spielen")
+                                    << QString::fromUtf8("Die Kinder spielen heute im großen Garten.");
+
+        const QStringList french { QString::fromUtf8("Nous avons mangé une délicieuse tarte aux pommes."),
+            QString::fromUtf8("Ensuite, nous sommes allés au théâtre.") };
+        QTest::newRow("fr serif 15") << "fr"
+                                     << "Noto Serif" << 15 << false << french << QString::fromUtf8("délicieuse")
+                                     << QString::fromUtf8("Nous avons mangé une délicieuse tarte aux pommes.");
+
+        QTest::newRow("zh 20") << "zh"
+                               << "Noto Sans CJK SC" << 20 << false
+                               << QStringList { QString::fromUtf8("我们明天去公园散步。"),
+                                      QString::fromUtf8("你想一起来吗？") }
+                               << QString::fromUtf8("我们明天去公园散步") << QString::fromUtf8("我们明天去公园散步。");
+        QTest::newRow("ja 20") << "ja"
+                               << "Noto Sans CJK JP" << 20 << false
+                               << QStringList { QString::fromUtf8("私は毎朝コーヒーを飲みます。") }
+                               << QString::fromUtf8("飲みます") << QString::fromUtf8("私は毎朝コーヒーを飲みます。");
+    }
+    void wordAndSentence()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, family);
+        QFETCH(int, pixelSize);
+        QFETCH(bool, dark);
+        QFETCH(QStringList, lines);
+        QFETCH(QString, word);
+        QFETCH(QString, sentence);
+        const QString data = TesseractRecognizer::languageFor(language);
+        if (!TesseractRecognizer::installedLanguages().contains(data))
+            QSKIP(qPrintable(QStringLiteral("%1.traineddata is not installed").arg(data)));
+        if (!QFontDatabase::families().contains(family))
+            QSKIP(qPrintable(QStringLiteral("font %1 is not installed").arg(family)));
+
+        const Page page { family, pixelSize, dark, lines };
+        FakeScreenGrabber grabber;
+        render(grabber.screen, page);
+        const QPoint at = pointOver(page, word);
+        const auto band = capture(grabber, language, at, true);
+        QVERIFY(band);
+        QCOMPARE(band->word, word);
+        QCOMPARE(band->sentence, sentence);
+        const auto full = capture(grabber, language, at, false);
+        QVERIFY(full);
+        QCOMPARE(*full, *band);
+    }
+
+    void ownWindowIsNotRead()
+    {
+        const Page page { QStringLiteral("Noto Sans"), 16, false,
+            { QStringLiteral("Several birds were singing in the garden."),
+                QStringLiteral("Nobody wanted to go inside.") } };
+        FakeScreenGrabber grabber;
+        render(grabber.screen, page);
+        // One of our cards over the right part of the screen, with its own words.
+        const QRect card(1000, 380, 360, 120);
+        {
+            QPainter painter(&grabber.screen);
+            painter.fillRect(card, QColor(0xf4, 0xf4, 0xf8));
+            painter.setPen(Qt::black);
+            QFont font(QStringLiteral("Noto Sans"));
+            font.setPixelSize(20);
+            painter.setFont(font);
+            painter.drawText(card.adjusted(16, 16, -16, -16), QStringLiteral("Translation placeholder"));
+        }
+        const QPoint onCard = card.topLeft() + QPoint(80, 30);
+        const auto unblanked = capture(grabber, QStringLiteral("en"), onCard, true);
+        QVERIFY(unblanked);
+        QCOMPARE(unblanked->word, QStringLiteral("Translation"));
+
+        const auto blanked = capture(grabber, QStringLiteral("en"), onCard, true, { card });
+        QVERIFY(blanked);
+        QVERIFY2(!blanked->sentence.contains(QStringLiteral("Translation")), qPrintable(blanked->sentence));
+        QVERIFY2(!blanked->sentence.contains(QStringLiteral("placeholder")), qPrintable(blanked->sentence));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    TestTesseractCapture test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "TestTesseractCapture.moc"

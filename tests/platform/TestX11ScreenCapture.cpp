@@ -1,0 +1,176 @@
+#include "capture/ScreenOCRCapture.h"
+#include "platform/tesseract/TesseractRecognizer.h"
+#include "platform/x11/X11ScreenGrabber.h"
+
+#include "support/Waits.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QTest>
+#include <QWidget>
+
+namespace {
+
+constexpr QRgb kBackground = 0xfff0f0e0;
+
+// A plain window of known colour with one line of large text; placed by the test, no window
+// manager moves it.
+class TextWindow : public QWidget
+{
+public:
+    explicit TextWindow(QString text)
+        : m_text(std::move(text))
+    {
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint);
+        setGeometry(1200, 760, 640, 120);
+    }
+
+    // Where a word's middle is drawn, in global coordinates.
+    QPoint wordCentre(const QString& word) const
+    {
+        const QFontMetrics metrics(textFont());
+        const int at = int(m_text.indexOf(word));
+        const int x = kLeft + metrics.horizontalAdvance(m_text.left(at)) + metrics.horizontalAdvance(word) / 2;
+        return mapToGlobal(QPoint(x, kBaseline - metrics.xHeight() / 2));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor(kBackground));
+        painter.setPen(Qt::black);
+        painter.setFont(textFont());
+        painter.drawText(kLeft, kBaseline, m_text);
+    }
+
+private:
+    static constexpr int kLeft = 20;
+    static constexpr int kBaseline = 60;
+
+    static QFont textFont()
+    {
+        QFont font(QStringLiteral("Noto Sans"));
+        font.setPixelSize(18);
+        return font;
+    }
+
+    QString m_text;
+};
+
+ScreenOCRCapture::Environment desktop(bool blankOwnWindows)
+{
+    ScreenOCRCapture::Environment environment
+        = ScreenOCRCapture::desktopEnvironment([] { return QStringList { QStringLiteral("eng") }; });
+    if (!blankOwnWindows)
+        environment.ownWindows = {};
+    return environment;
+}
+
+} // namespace
+
+class TestX11ScreenCapture : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QWidget> m_backdrop;
+    std::unique_ptr<TextWindow> m_window;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // A dark desktop around the light window: the polarity must follow the text under the pointer.
+        m_backdrop = std::make_unique<QWidget>();
+        m_backdrop->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint);
+        m_backdrop->setGeometry(1000, 600, 920, 480);
+        m_backdrop->setAutoFillBackground(true);
+        QPalette dark = m_backdrop->palette();
+        dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
+        m_backdrop->setPalette(dark);
+        m_backdrop->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_backdrop.get()));
+        m_window = std::make_unique<TextWindow>(QStringLiteral("Pelicans gather near the quiet harbour."));
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QTest::qWait(200);
+    }
+
+    void bothPathsGrabTheSamePixels()
+    {
+        const QRect region(1190, 750, 100, 50);
+        X11ScreenGrabber shared;
+        const ScreenGrabber::Grab viaMemory = shared.grab(region);
+        QVERIFY2(!viaMemory.image.isNull(), qPrintable(viaMemory.error));
+        QVERIFY(shared.usedSharedMemory());
+        X11ScreenGrabber plain;
+        plain.setSharedMemoryAllowed(false);
+        const ScreenGrabber::Grab viaRequest = plain.grab(region);
+        QVERIFY2(!viaRequest.image.isNull(), qPrintable(viaRequest.error));
+        QVERIFY(!plain.usedSharedMemory());
+        QCOMPARE(viaMemory.image.size(), region.size());
+        QCOMPARE(viaMemory.image.pixel(50, 30), kBackground);
+        QCOMPARE(viaMemory.image, viaRequest.image);
+    }
+
+    void regionsOffTheRootAreClipped_data()
+    {
+        QTest::addColumn<QRect>("region");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("over the right and bottom edges") << QRect(1800, 800, 400, 400) << true;
+        QTest::newRow("over the left and top edges") << QRect(-200, -100, 400, 300) << true;
+        QTest::newRow("entirely outside") << QRect(3000, 3000, 100, 100) << false;
+        QTest::newRow("empty") << QRect(10, 10, 0, 0) << false;
+    }
+    void regionsOffTheRootAreClipped()
+    {
+        QFETCH(QRect, region);
+        QFETCH(bool, read);
+        X11ScreenGrabber grabber;
+        const ScreenGrabber::Grab grab = grabber.grab(region);
+        QCOMPARE(!grab.image.isNull(), read);
+        QCOMPARE(grab.error.isEmpty(), read);
+        if (read)
+            QCOMPARE(grab.image.size(), region.size());
+        // The connection survives a refused request.
+        QVERIFY(!grabber.grab(QRect(0, 0, 10, 10)).image.isNull());
+    }
+
+    void readsTheWordUnderThePointer_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::newRow("first") << "Pelicans";
+        QTest::newRow("middle") << "quiet";
+        QTest::newRow("last, punctuation trimmed") << "harbour";
+    }
+    void readsTheWordUnderThePointer()
+    {
+        QFETCH(QString, word);
+        X11ScreenGrabber grabber;
+        TesseractRecognizer recognizer;
+        ScreenOCRCapture capture(grabber, recognizer, desktop(false));
+        const auto result
+            = Waits::waitFor(capture.captureWord(PhysicalPoint::fromQPoint(m_window->wordCentre(word))), 60000);
+        QVERIFY(result && *result);
+        QCOMPARE((*result)->word, word);
+        QCOMPARE((*result)->sentence, QStringLiteral("Pelicans gather near the quiet harbour."));
+    }
+
+    void ownWindowsAreNotRead()
+    {
+        X11ScreenGrabber grabber;
+        TesseractRecognizer recognizer;
+        ScreenOCRCapture capture(grabber, recognizer, desktop(true));
+        const auto result = Waits::waitFor(
+            capture.captureWord(PhysicalPoint::fromQPoint(m_window->wordCentre(QStringLiteral("quiet")))), 60000);
+        QVERIFY(result);
+        QVERIFY2(!*result || !(*result)->sentence.contains(QStringLiteral("harbour")), qPrintable((*result)->sentence));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    TestX11ScreenCapture test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "TestX11ScreenCapture.moc"
