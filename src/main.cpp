@@ -4,6 +4,7 @@
 #include "app/SingleInstanceGuard.h"
 #include "diagnostics/LogSink.h"
 #include "platform/SystemJournal.h"
+#include "platform/tesseract/TesseractRecognizer.h"
 #include "store/CardDatabase.h"
 #include "store/CardStores.h"
 
@@ -11,6 +12,7 @@
 
 int main(int argc, char* argv[])
 {
+    TesseractRecognizer::limitThreadsBeforeStart(argv);
     LogSink::install(SystemJournal::createDefault());
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillmoor"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "capture/TopLevelWindow.h"
+
 #include <QPointF>
 #include <QRectF>
 
@@ -23,4 +25,6 @@ public:
     virtual double pixelRatioAt(QPointF point) const = 0;
     // The screen holding the point, in physical pixels; nullopt without any screen.
     virtual std::optional<QRectF> screenAt(QPointF point) const = 0;
+    // The topmost application window at the point, ours included; nullopt over the bare desktop.
+    virtual std::optional<TopLevelWindow> windowAt(QPointF point) const = 0;
 };

@@ -53,17 +53,25 @@ QCoro::Task<std::optional<QString>> DesktopSelectionCapture::captureSelectedText
 {
     QElapsedTimer timer;
     timer.start();
-    const std::optional<QString> viaAccessibility = selectionViaAccessibility(m_desktop.pointer());
+    const QPointF pointer = m_desktop.pointer();
+    const std::optional<QString> viaAccessibility = selectionViaAccessibility(pointer);
     qCDebug(lcCapture).noquote() << QStringLiteral("captureViaAccessibility: %1ms (%2)")
                                         .arg(timer.elapsed())
                                         .arg(viaAccessibility ? QStringLiteral("hit") : QStringLiteral("miss"));
     if (viaAccessibility)
         co_return viaAccessibility;
     timer.restart();
-    const std::optional<QString> primary = co_await m_primary.read();
+    // PRIMARY is whatever was selected last anywhere: only the application under the pointer's
+    // own selection is what the learner means.
     std::optional<QString> result;
-    if (primary && !primary->trimmed().isEmpty())
-        result = primary->trimmed();
+    if (const std::optional<TopLevelWindow> under = m_desktop.windowAt(pointer)) {
+        const std::optional<QString> primary = co_await m_primary.read(*under);
+        if (primary && !primary->trimmed().isEmpty()) {
+            result = primary->trimmed();
+            // A terminal keeps PRIMARY after its selection is cleared; X11 gives no way to tell.
+            qCDebug(lcCapture) << "Selection taken from PRIMARY of the application under the pointer";
+        }
+    }
     qCDebug(lcCapture).noquote() << QStringLiteral("captureViaClipboard: %1ms (%2)")
                                         .arg(timer.elapsed())
                                         .arg(result ? QStringLiteral("hit") : QStringLiteral("miss"));

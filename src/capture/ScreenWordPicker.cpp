@@ -230,9 +230,14 @@ std::optional<qsizetype> chooseLine(const QList<RecognizedLine>& nearby, QPointF
 
 QString extractWord(const RecognizedLine& line, QPointF pointer)
 {
+    return pickWord(line, pointer).word;
+}
+
+PickedWord pickWord(const RecognizedLine& line, QPointF pointer)
+{
     const QList<Token> all = tokens(line);
     if (all.isEmpty())
-        return line.text.trimmed();
+        return { line.text.trimmed(), -1 };
     qsizetype match = -1;
     for (qsizetype i = 0; i < all.size() && match < 0; ++i) {
         if (all[i].rect && quadrilateralContains(corners(*all[i].rect), pointer))
@@ -240,13 +245,19 @@ QString extractWord(const RecognizedLine& line, QPointF pointer)
     }
     if (match < 0)
         match = matchByPosition(all, line, pointer);
-    return resolve(all, match);
+    return { resolve(all, match), all[match].start };
 }
 
-QString buildSentence(const RecognizedLine& chosen, const QList<RecognizedLine>& nearby, const QString& word)
+QString buildSentence(
+    const RecognizedLine& chosen, const QList<RecognizedLine>& nearby, const QString& word, qsizetype offset)
 {
     const QString text = chosen.text.trimmed();
-    const QString sentence = SentenceExtractor::sentence(text, word);
+    const qsizetype leading = chosen.text.indexOf(text);
+    // Where the word stands decides the sentence: "au" must not pick the sentence with "aux".
+    auto sentenceIn = [&](const QString& in, qsizetype at) {
+        return at >= 0 ? SentenceExtractor::sentence(in, word, at) : SentenceExtractor::sentence(in, word);
+    };
+    const QString sentence = sentenceIn(text, offset >= 0 ? offset - leading : -1);
     if (!text.startsWith(sentence) && !text.endsWith(sentence))
         return sentence;
 
@@ -268,10 +279,16 @@ QString buildSentence(const RecognizedLine& chosen, const QList<RecognizedLine>&
     }
     std::stable_sort(block.begin(), block.end(),
         [](const RecognizedLine& a, const RecognizedLine& b) { return a.rect.top() < b.rect.top(); });
-    QStringList texts;
-    for (const RecognizedLine& line : block)
-        texts.append(line.text);
-    return SentenceExtractor::sentence(texts.join(QLatin1Char(' ')), word);
+    QString joined;
+    qsizetype joinedOffset = -1;
+    for (const RecognizedLine& line : block) {
+        if (!joined.isEmpty())
+            joined.append(QLatin1Char(' '));
+        if (line.rect == chosen.rect && joinedOffset < 0 && offset >= 0)
+            joinedOffset = joined.size() + offset;
+        joined.append(line.text);
+    }
+    return sentenceIn(joined, joinedOffset);
 }
 
 std::optional<OCRCaptureService::CaptureResult> pick(const QList<RecognizedLine>& lines, QPointF pointer, qreal scale)
@@ -289,9 +306,10 @@ std::optional<OCRCaptureService::CaptureResult> pick(const QList<RecognizedLine>
     }
     const RecognizedLine& line = nearby[*chosen];
     qCDebug(lcCapture).noquote() << QStringLiteral("Selected line: %1").arg(line.text);
-    const QString word = extractWord(line, pointer);
+    const PickedWord picked = pickWord(line, pointer);
+    const QString& word = picked.word;
     qCDebug(lcCapture).noquote() << QStringLiteral("Selected word: %1").arg(word);
-    const QString sentence = buildSentence(line, nearby, word);
+    const QString sentence = buildSentence(line, nearby, word, picked.offset);
     qCDebug(lcCapture).noquote() << QStringLiteral("Merged sentence context: %1").arg(sentence);
     return OCRCaptureService::CaptureResult { word, sentence };
 }

@@ -35,8 +35,17 @@ QList<RecognizedLine> nearbyLines(const QList<RecognizedLine>& lines, QPointF po
 std::optional<qsizetype> chooseLine(const QList<RecognizedLine>& nearby, QPointF pointer);
 // True when the first nearby line that contains the pointer exists.
 bool anyLineContains(const QList<RecognizedLine>& lines, QPointF pointer);
+struct PickedWord
+{
+    QString word;
+    qsizetype offset = -1; // UTF-16 offset of the pointed token in the line's text; -1 when unknown
+};
+PickedWord pickWord(const RecognizedLine& line, QPointF pointer);
 QString extractWord(const RecognizedLine& line, QPointF pointer);
-QString buildSentence(const RecognizedLine& chosen, const QList<RecognizedLine>& nearby, const QString& word);
+// The sentence with the word, joined across neighbouring lines when it runs past this one;
+// offset (as pickWord gives it) tells which occurrence of the word is meant.
+QString buildSentence(
+    const RecognizedLine& chosen, const QList<RecognizedLine>& nearby, const QString& word, qsizetype offset = -1);
 // An all-capitals caption or abbreviation: two letters or more, none lower case.
 bool isStandaloneLabel(const QString& text);
 QString trimmedOfPunctuation(const QString& text);

@@ -22,6 +22,12 @@ int main(int argc, char* argv[])
     edit.setReadOnly(setup.value(QStringLiteral("readOnly")).toBool(true));
     edit.setPlainText(setup.value(QStringLiteral("text")).toString());
     edit.setGeometry(setup.value(QStringLiteral("x")).toInt(), setup.value(QStringLiteral("y")).toInt(), 640, 160);
+    if (const QJsonArray select = setup.value(QStringLiteral("select")).toArray(); select.size() == 2) {
+        QTextCursor selection(edit.document());
+        selection.setPosition(select.at(0).toInt());
+        selection.setPosition(select.at(1).toInt(), QTextCursor::KeepAnchor);
+        edit.setTextCursor(selection);
+    }
     edit.show();
     QTimer::singleShot(400, &edit, [&] {
         QJsonArray points;

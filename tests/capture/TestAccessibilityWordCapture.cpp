@@ -97,6 +97,7 @@ public:
     std::shared_ptr<AccessibleNode> elementAt(QPointF) override { return hit; }
     double pixelRatioAt(QPointF) const override { return ratio; }
     std::optional<QRectF> screenAt(QPointF) const override { return QRectF(0, 0, 1920, 1080); }
+    std::optional<TopLevelWindow> windowAt(QPointF) const override { return std::nullopt; }
 };
 
 // The point over the middle of the code point at `index` of a node's text.

@@ -213,6 +213,17 @@ private Q_SLOTS:
             QStringLiteral("Second two here."));
     }
 
+    void sentenceOfTheOccurrencePointedAt()
+    {
+        // "au" is also inside "aux" of the first sentence; the pointer is on the second line's "au".
+        const RecognizedLine above = line(QStringLiteral("Une tarte aux pommes. Puis"), QRectF(0, 80, 260, 16));
+        const RecognizedLine chosen = line(QStringLiteral("nous sommes allés au théâtre."), QRectF(0, 100, 290, 16));
+        const auto result = ScreenWordPicker::pick({ above, chosen }, over(chosen, QStringLiteral("au ")));
+        QVERIFY(result);
+        QCOMPARE(result->word, QStringLiteral("au"));
+        QCOMPARE(result->sentence, QString::fromUtf8("Puis nous sommes allés au théâtre."));
+    }
+
     void pickWholeFlow()
     {
         const RecognizedLine above = line(QStringLiteral("Yesterday we went to"), QRectF(10, 100, 200, 16));

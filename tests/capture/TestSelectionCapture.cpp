@@ -12,6 +12,11 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTest>
+#include <QElapsedTimer>
+#include <QWidget>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
 
 namespace {
 
@@ -42,6 +47,8 @@ public:
     std::shared_ptr<AccessibleNode> elementAt(QPointF) override { return hit; }
     double pixelRatioAt(QPointF) const override { return 1; }
     std::optional<QRectF> screenAt(QPointF) const override { return QRectF(0, 0, 1000, 800); }
+    std::optional<TopLevelWindow> under = TopLevelWindow { 0x1200007, 4242 };
+    std::optional<TopLevelWindow> windowAt(QPointF) const override { return under; }
 };
 
 class Primary : public PrimarySelection
@@ -49,9 +56,11 @@ class Primary : public PrimarySelection
 public:
     std::optional<QString> text;
     int reads = 0;
-    QCoro::Task<std::optional<QString>> read() override
+    QList<TopLevelWindow> asked;
+    QCoro::Task<std::optional<QString>> read(TopLevelWindow window) override
     {
         ++reads;
+        asked.append(window);
         co_return text;
     }
 };
@@ -68,6 +77,64 @@ std::shared_ptr<Node> chain(int depth, const QString& selected)
         node = child;
     }
     return node;
+}
+
+struct SelectionOwners
+{
+    unsigned long primary = 0;
+    unsigned long clipboard = 0;
+    friend bool operator==(const SelectionOwners&, const SelectionOwners&) = default;
+};
+
+// Who owns PRIMARY and CLIPBOARD, asked through a connection of its own.
+SelectionOwners selectionOwners()
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return {};
+    const SelectionOwners owners { XGetSelectionOwner(display, XA_PRIMARY),
+        XGetSelectionOwner(display, XInternAtom(display, "CLIPBOARD", False)) };
+    XCloseDisplay(display);
+    return owners;
+}
+
+// A window of another process, ended with the test.
+struct HelperWindow
+{
+    std::unique_ptr<QProcess> process;
+    QPointF point;
+    HelperWindow() = default;
+    HelperWindow(HelperWindow&&) = default;
+    ~HelperWindow()
+    {
+        if (process) {
+            process->kill();
+            process->waitForFinished();
+        }
+    }
+};
+
+HelperWindow openGtkWindow(const QJsonObject& setup)
+{
+    HelperWindow window;
+    window.process = std::make_unique<QProcess>();
+    window.process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    window.process->start(QStringLiteral("/usr/bin/python3"),
+        { QString::fromUtf8(qgetenv("QM_SOURCE_DIR")) + QStringLiteral("/tests/capture/gtk_text_window.py"),
+            QString::fromUtf8(QJsonDocument(setup).toJson(QJsonDocument::Compact)) });
+    if (!window.process->waitForStarted(5000) || !window.process->waitForReadyRead(15000)) {
+        window.process.reset();
+        return window;
+    }
+    const QJsonArray point = QJsonDocument::fromJson(window.process->readLine())
+                                 .object()
+                                 .value(QStringLiteral("points"))
+                                 .toArray()
+                                 .first()
+                                 .toArray();
+    window.point = QPointF(point.at(0).toDouble(), point.at(1).toDouble());
+    QTest::qWait(300);
+    return window;
 }
 
 } // namespace
@@ -95,6 +162,8 @@ private Q_SLOTS:
                                                   << "de PRIMARY" << 1;
         QTest::newRow("blank selection") << 0 << " \n\t " << QRectF() << false << ""
                                          << "" << 1;
+        QTest::newRow("blank PRIMARY counts as none") << 0 << "" << QRectF() << false << " \n "
+                                                      << "" << 1;
         QTest::newRow("oversized bounds") << 0 << "todo" << QRectF(0, 0, 1600, 20) << false << "otra"
                                           << "otra" << 1;
         QTest::newRow("tall but plausible") << 0 << "todo" << QRectF(0, 0, 1400, 1100) << false << "otra"
@@ -130,22 +199,124 @@ private Q_SLOTS:
         QVERIFY(result);
         QCOMPARE(result->value_or(QString()), expected);
         QCOMPARE(source.reads, primaryReads);
+        // PRIMARY is asked about the window under the pointer.
+        for (const TopLevelWindow& asked : source.asked)
+            QCOMPARE(asked, *desktop.under);
     }
 
-    void primarySelectionOfTheDesktop()
+    void bareDesktopUnderThePointer()
+    {
+        Desktop desktop;
+        desktop.hit = chain(0, QString());
+        desktop.under.reset();
+        Primary source;
+        source.text = QStringLiteral("elsewhere");
+        DesktopSelectionCapture capture(desktop, source);
+        const auto result = Waits::waitFor(capture.captureSelectedText());
+        QVERIFY(result);
+        QVERIFY(!result->has_value());
+        QCOMPARE(source.reads, 0);
+    }
+
+    void primaryOfTheApplicationUnderThePointer()
+    {
+        if (qgetenv("DBUS_SESSION_BUS_ADDRESS").isEmpty())
+            QSKIP("needs the test desktop (scripts/test)");
+        QWidget ours;
+        ours.setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint);
+        ours.setGeometry(1500, 100, 300, 100);
+        ours.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ours));
+        // The other program selects a word in its label, and so owns PRIMARY.
+        HelperWindow other = openGtkWindow({ { "x", 200 }, { "y", 600 }, { "selectable", true },
+            { "lines", QJsonArray { "Another program entirely." } },
+            { "words", QJsonArray { QJsonValue(QJsonArray { 0, "program", 0 }) } },
+            { "select", QJsonArray { 0, 8, 15 } } });
+        QVERIFY(other.process);
+        AtspiDesktop desktop;
+        const auto underOurs = desktop.windowAt(QPointF(1650, 150));
+        QVERIFY(underOurs);
+        QCOMPARE(underOurs->pid, QCoreApplication::applicationPid());
+        const auto underOther = desktop.windowAt(other.point);
+        QVERIFY(underOther);
+        QVERIFY(underOther->pid != QCoreApplication::applicationPid());
+        auto primary = PrimarySelection::createX11();
+        QTRY_COMPARE(Waits::waitFor(primary->read(*underOther)).value_or(std::nullopt),
+            std::optional<QString>(QStringLiteral("program")));
+        const auto notOurs = Waits::waitFor(primary->read(*underOurs));
+        QVERIFY(notOurs);
+        QVERIFY(!notOurs->has_value());
+
+        // Now this program selects something: the other one's window no longer gets it.
+        QApplication::clipboard()->setText(QStringLiteral("mi portapapeles"), QClipboard::Clipboard);
+        QApplication::clipboard()->setText(QStringLiteral("  Buenos días, ¿qué tal?  "), QClipboard::Selection);
+        const SelectionOwners before = selectionOwners();
+        const auto text = Waits::waitFor(primary->read(*underOurs));
+        QVERIFY(text);
+        QCOMPARE(text->value_or(QString()), QStringLiteral("  Buenos días, ¿qué tal?  "));
+        const auto notTheirs = Waits::waitFor(primary->read(*underOther));
+        QVERIFY(notTheirs);
+        QVERIFY(!notTheirs->has_value());
+
+        // Neither selection changed hands, and the clipboard still holds what the user put there.
+        QCOMPARE(selectionOwners(), before);
+        QCOMPARE(QApplication::clipboard()->text(QClipboard::Clipboard), QStringLiteral("mi portapapeles"));
+
+        QApplication::clipboard()->clear(QClipboard::Selection);
+        QTRY_VERIFY(QApplication::clipboard()->text(QClipboard::Selection).isEmpty());
+        const auto none = Waits::waitFor(primary->read(*underOurs));
+        QVERIFY(none);
+        QVERIFY(!none->has_value() || (*none)->isEmpty());
+    }
+
+    void ownerThatNeverAnswers()
     {
         if (qgetenv("DISPLAY").isEmpty())
             QSKIP("needs an X display");
+        // A second client takes PRIMARY and then never reads its events.
+        Display* hung = XOpenDisplay(nullptr);
+        QVERIFY(hung);
+        const ::Window owner = XCreateSimpleWindow(hung, DefaultRootWindow(hung), 0, 0, 1, 1, 0, 0, 0);
+        XSetSelectionOwner(hung, XA_PRIMARY, owner, CurrentTime);
+        XSync(hung, False);
         auto primary = PrimarySelection::createX11();
-        QApplication::clipboard()->setText(QStringLiteral("  Buenos días, ¿qué tal?  "), QClipboard::Selection);
-        const auto text = Waits::waitFor(primary->read());
+        QElapsedTimer timer;
+        timer.start();
+        const auto text = Waits::waitFor(primary->read(TopLevelWindow { owner, 0 }));
+        const qint64 elapsed = timer.elapsed();
+        XCloseDisplay(hung);
         QVERIFY(text);
-        QCOMPARE(text->value_or(QString()), QStringLiteral("  Buenos días, ¿qué tal?  "));
-        QApplication::clipboard()->clear(QClipboard::Selection);
-        QTRY_VERIFY(QApplication::clipboard()->text(QClipboard::Selection).isEmpty());
-        const auto none = Waits::waitFor(primary->read());
-        QVERIFY(none);
-        QVERIFY(!none->has_value() || (*none)->isEmpty());
+        QVERIFY(!text->has_value());
+        QVERIFY2(elapsed < 2000, qPrintable(QString::number(elapsed)));
+    }
+
+    void selectionInAQtTextView()
+    {
+        if (qgetenv("DBUS_SESSION_BUS_ADDRESS").isEmpty())
+            QSKIP("needs the test desktop (scripts/test)");
+        const QString text = QStringLiteral("Reading aloud every evening helps a lot.");
+        const QJsonObject setup { { "x", 60 }, { "y", 700 }, { "text", text }, { "words", QJsonArray { "evening" } },
+            { "select", QJsonArray { 8, 19 } } };
+        QProcess window;
+        window.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        window.start(QStringLiteral(QM_QT_TEXT_WINDOW),
+            { QString::fromUtf8(QJsonDocument(setup).toJson(QJsonDocument::Compact)) });
+        QVERIFY(window.waitForStarted(5000));
+        QVERIFY(window.waitForReadyRead(15000));
+        const QJsonArray point = QJsonDocument::fromJson(window.readLine())
+                                     .object()
+                                     .value(QStringLiteral("points"))
+                                     .toArray()
+                                     .first()
+                                     .toArray();
+        QTest::qWait(300);
+        AtspiDesktop desktop;
+        auto primary = PrimarySelection::createX11();
+        DesktopSelectionCapture capture(desktop, *primary);
+        QCOMPARE(capture.selectionViaAccessibility(QPointF(point.at(0).toDouble(), point.at(1).toDouble())),
+            QStringLiteral("aloud every"));
+        window.kill();
+        window.waitForFinished();
     }
 
     void selectionInAGtkLabel()

@@ -2,68 +2,15 @@
 #include "platform/tesseract/TesseractRecognizer.h"
 
 #include "support/FakeScreenGrabber.h"
+#include "support/RenderedPage.h"
 #include "support/Waits.h"
 
 #include <QFontDatabase>
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTest>
 
 namespace {
-
-struct Page
-{
-    QString family;
-    int pixelSize = 16;
-    bool dark = false;
-    QStringList lines;
-};
-
-constexpr QPoint kTextOrigin(300, 420);
-
-// The font's own line spacing, as a text view sets paragraphs.
-qreal lineStep(const QFont& font)
-{
-    return std::ceil(QFontMetricsF(font).lineSpacing());
-}
-
-QFont fontOf(const Page& page)
-{
-    QFont font(page.family);
-    font.setPixelSize(page.pixelSize);
-    font.setHintingPreference(QFont::PreferFullHinting);
-    return font;
-}
-
-void render(QImage& screen, const Page& page)
-{
-    screen.fill(page.dark ? QColor(0x1e, 0x1e, 0x1e) : QColor(Qt::white));
-    QPainter painter(&screen);
-    const QFont font = fontOf(page);
-    painter.setFont(font);
-    painter.setPen(page.dark ? QColor(0xdd, 0xdd, 0xdd) : QColor(0x20, 0x20, 0x20));
-    const qreal step = lineStep(font);
-    for (qsizetype i = 0; i < page.lines.size(); ++i)
-        painter.drawText(QPointF(kTextOrigin.x(), kTextOrigin.y() + qreal(i) * step), page.lines[i]);
-}
-
-// The middle of a word's glyphs on the page.
-QPoint pointOver(const Page& page, const QString& word)
-{
-    const QFont font = fontOf(page);
-    const QFontMetricsF metrics(font);
-    for (qsizetype i = 0; i < page.lines.size(); ++i) {
-        const qsizetype at = page.lines[i].indexOf(word);
-        if (at < 0)
-            continue;
-        const qreal x
-            = kTextOrigin.x() + metrics.horizontalAdvance(page.lines[i].left(at)) + metrics.horizontalAdvance(word) / 2;
-        const qreal y = kTextOrigin.y() + qreal(i) * lineStep(font) - metrics.xHeight() / 2;
-        return QPointF(x, y).toPoint();
-    }
-    return {};
-}
 
 ScreenOCRCapture::Environment screenFor(const QString& studyLanguage)
 {
@@ -190,10 +137,10 @@ private Q_SLOTS:
         if (!QFontDatabase::families().contains(family))
             QSKIP(qPrintable(QStringLiteral("font %1 is not installed").arg(family)));
 
-        const Page page { family, pixelSize, dark, lines };
+        const RenderedPage page { family, pixelSize, dark, lines };
         FakeScreenGrabber grabber;
-        render(grabber.screen, page);
-        const QPoint at = pointOver(page, word);
+        page.render(grabber.screen);
+        const QPoint at = page.pointOver(word);
         const auto band = capture(grabber, language, at, true);
         QVERIFY(band);
         QCOMPARE(band->word, word);
@@ -205,11 +152,11 @@ private Q_SLOTS:
 
     void ownWindowIsNotRead()
     {
-        const Page page { QStringLiteral("Noto Sans"), 16, false,
+        const RenderedPage page { QStringLiteral("Noto Sans"), 16, false,
             { QStringLiteral("Several birds were singing in the garden."),
                 QStringLiteral("Nobody wanted to go inside.") } };
         FakeScreenGrabber grabber;
-        render(grabber.screen, page);
+        page.render(grabber.screen);
         // One of our cards over the right part of the screen, with its own words.
         const QRect card(1000, 380, 360, 120);
         {

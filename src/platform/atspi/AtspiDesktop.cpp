@@ -39,11 +39,17 @@ std::optional<qint64> windowPid(Display* display, Window window)
     return pid;
 }
 
+struct Client
+{
+    Window window = 0;
+    qint64 pid = 0;
+};
+
 // A window manager reparents clients into frames: the process is on the client, a few levels down.
-std::optional<qint64> clientPid(Display* display, Window window, int depth)
+std::optional<Client> clientOf(Display* display, Window window, int depth)
 {
     if (std::optional<qint64> pid = windowPid(display, window))
-        return pid;
+        return Client { window, *pid };
     if (depth == 0)
         return std::nullopt;
     Window root = 0;
@@ -52,12 +58,12 @@ std::optional<qint64> clientPid(Display* display, Window window, int depth)
     unsigned int count = 0;
     if (!XQueryTree(display, window, &root, &parent, &children, &count))
         return std::nullopt;
-    std::optional<qint64> pid;
-    for (unsigned int i = count; i-- > 0 && !pid;)
-        pid = clientPid(display, children[i], depth - 1);
+    std::optional<Client> client;
+    for (unsigned int i = count; i-- > 0 && !client;)
+        client = clientOf(display, children[i], depth - 1);
     if (children)
         XFree(children);
-    return pid;
+    return client;
 }
 
 std::optional<QRect> extentsOf(AtspiAccessible* accessible)
@@ -142,6 +148,14 @@ std::optional<QRectF> AtspiDesktop::screenAt(QPointF point) const
     return QRectF(geometry.topLeft(), QSizeF(geometry.size()) * fallback->devicePixelRatio());
 }
 
+std::optional<TopLevelWindow> AtspiDesktop::windowAt(QPointF point) const
+{
+    const std::optional<TopWindow> top = topWindowAt(QPoint(int(std::floor(point.x())), int(std::floor(point.y()))));
+    if (!top)
+        return std::nullopt;
+    return TopLevelWindow { top->client, top->pid };
+}
+
 std::optional<AtspiDesktop::TopWindow> AtspiDesktop::topWindowAt(QPoint point) const
 {
     if (!m_display)
@@ -162,7 +176,8 @@ std::optional<AtspiDesktop::TopWindow> AtspiDesktop::topWindowAt(QPoint point) c
         const QRect geometry(attributes.x, attributes.y, attributes.width, attributes.height);
         if (!geometry.contains(point))
             continue;
-        found = TopWindow { children[i], geometry, clientPid(m_display, children[i], 3).value_or(0) };
+        const Client client = clientOf(m_display, children[i], 3).value_or(Client { children[i], 0 });
+        found = TopWindow { children[i], geometry, client.pid, client.window };
     }
     if (children)
         XFree(children);

@@ -29,12 +29,14 @@ public:
     std::shared_ptr<AccessibleNode> elementAt(QPointF point) override;
     double pixelRatioAt(QPointF point) const override;
     std::optional<QRectF> screenAt(QPointF point) const override;
+    std::optional<TopLevelWindow> windowAt(QPointF point) const override;
 
     struct TopWindow
     {
         unsigned long window = 0;
         QRect geometry;
         qint64 pid = 0;
+        unsigned long client = 0; // the client's own window inside the frame (window itself without a manager)
     };
     // The topmost viewable top-level window that contains the point, with its client's process.
     std::optional<TopWindow> topWindowAt(QPoint point) const;

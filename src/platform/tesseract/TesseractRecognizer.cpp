@@ -16,7 +16,7 @@
 #include <array>
 #include <memory>
 
-#include <omp.h>
+#include <unistd.h>
 
 namespace {
 
@@ -172,9 +172,6 @@ struct TesseractRecognizer::Engines
 
     Recognition run(const QImage& image, const QStringList& languages, QPoint focus)
     {
-        // One thread per recognition: OpenMP read OMP_THREAD_LIMIT when the library was loaded,
-        // before Quillmoor could set it, and its thread team only slows small images down.
-        omp_set_num_threads(1);
         Recognition result;
         if (languages.isEmpty()) {
             result.error = QStringLiteral("no language data is installed");
@@ -263,6 +260,15 @@ bool TesseractRecognizer::prepareAndWait(const QStringList& languages)
         return engines->engineFor(languages, &error) != nullptr;
     });
     return loaded.result();
+}
+
+void TesseractRecognizer::limitThreadsBeforeStart(char* argv[])
+{
+    if (qEnvironmentVariableIsSet("OMP_THREAD_LIMIT"))
+        return;
+    qputenv("OMP_THREAD_LIMIT", "1");
+    execv("/proc/self/exe", argv);
+    // Still here: the process runs on, only slower at recognition.
 }
 
 QString TesseractRecognizer::languageFor(const QString& languageCode)

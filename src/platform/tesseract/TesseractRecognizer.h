@@ -31,6 +31,12 @@ public:
     // The same synchronously, on the calling thread's behalf; false when loading failed.
     bool prepareAndWait(const QStringList& languages);
 
+    // Tesseract's LSTM asks OpenMP for a team of threads on every line; with a team, recognising
+    // a band of screen text takes about four times as long on a desktop's few busy cores.
+    // OpenMP reads its thread limit once, when the process loads it, so the limit is set and
+    // the program restarted with it before anything else runs. Call first thing in main().
+    static void limitThreadsBeforeStart(char* argv[]);
+
     // The traineddata names installed, among the study languages' and English.
     static QStringList installedLanguages(const QString& dataPath = {});
     // The study language's traineddata name ("spa" for "es"), empty for other codes.

@@ -7,6 +7,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <xcb/xcb.h>
 
 #include <poll.h>
 
@@ -14,23 +15,97 @@
 
 namespace {
 
-constexpr int kTimeoutMs = 200;
+std::optional<qint64> windowPid(Display* display, Window window)
+{
+    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(
+            display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &remaining, &data)
+            != Success
+        || !data)
+        return std::nullopt;
+    std::optional<qint64> pid;
+    if (type == XA_CARDINAL && format == 32 && count == 1)
+        pid = qint64(*reinterpret_cast<unsigned long*>(data));
+    XFree(data);
+    return pid;
+}
+
+// The process of a selection owner: on the owner window itself or one of its ancestors. Many
+// toolkits own selections through a hidden window that carries no process id.
+std::optional<qint64> ownerPid(Display* display, Window owner)
+{
+    for (Window window = owner; window != None;) {
+        if (const std::optional<qint64> pid = windowPid(display, window))
+            return pid;
+        Window root = None;
+        Window parent = None;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        if (!XQueryTree(display, window, &root, &parent, &children, &count))
+            return std::nullopt;
+        if (children)
+            XFree(children);
+        window = parent == root ? None : parent;
+    }
+    return std::nullopt;
+}
+
+// The bits of a resource id a client chooses itself; the rest identify the client. The same
+// for every client of a server, read once (Xlib keeps it private, the connection setup has it).
+XID resourceIdMask()
+{
+    static const XID mask = [] {
+        xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+        const XID value = xcb_connection_has_error(connection) ? 0 : xcb_get_setup(connection)->resource_id_mask;
+        xcb_disconnect(connection);
+        return value;
+    }();
+    return mask;
+}
+
+// Whether the owner of PRIMARY is the application of the window. Windows a client creates share
+// the client's resource-id base, which covers owner windows without a process id; the process id
+// covers applications with several connections.
+bool ownedBy(Display* display, Window owner, const TopLevelWindow& under)
+{
+    const XID mask = resourceIdMask();
+    if (mask != 0 && under.window != 0 && (owner & ~mask) == (XID(under.window) & ~mask))
+        return true;
+    const std::optional<qint64> pid = ownerPid(display, owner);
+    return under.pid > 0 && pid && *pid == under.pid;
+}
 
 // Asks the selection owner for its text on a connection of our own, on a worker thread, so a
 // slow owner (or Quillmoor itself owning the selection) can never block the GUI thread.
-std::optional<QString> readPrimary()
+std::optional<QString> readPrimary(TopLevelWindow under)
 {
     Display* display = XOpenDisplay(nullptr);
     if (!display)
         return std::nullopt;
+    const Window owner = XGetSelectionOwner(display, XA_PRIMARY);
+    if (owner == None) {
+        XCloseDisplay(display);
+        return std::nullopt;
+    }
+    if (!ownedBy(display, owner, under)) {
+        qCDebug(lcCapture) << "PRIMARY belongs to another application — not used";
+        XCloseDisplay(display);
+        return std::nullopt;
+    }
     std::optional<QString> text;
     const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
     const Atom target = XInternAtom(display, "QUILLMOOR_SELECTION", False);
-    if (XGetSelectionOwner(display, XA_PRIMARY) != None) {
+    {
         const Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
         XConvertSelection(display, XA_PRIMARY, utf8, target, window, CurrentTime);
         XFlush(display);
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kTimeoutMs);
+        const auto deadline
+            = std::chrono::steady_clock::now() + std::chrono::milliseconds(PrimarySelection::kTimeoutMs);
         bool answered = false;
         bool converted = false;
         while (!answered) {
@@ -75,7 +150,11 @@ std::optional<QString> readPrimary()
 class X11PrimarySelection final : public PrimarySelection
 {
 public:
-    QCoro::Task<std::optional<QString>> read() override { co_return co_await QtConcurrent::run(readPrimary); }
+    QCoro::Task<std::optional<QString>> read(TopLevelWindow window) override
+    {
+        QFuture<std::optional<QString>> reading = QtConcurrent::run(readPrimary, window);
+        co_return co_await reading;
+    }
 };
 
 } // namespace
