@@ -10,9 +10,10 @@ qm_desktop_start()
     local dir=$1
     mkdir -p "$dir"
     chmod 700 "$dir"
-    # Xvfb picks a free display number and writes it to fd 3.
+    # Xvfb picks a free display number and writes it to fd 3. A plain black desktop (-br), as a
+    # wallpaper would be, instead of the server's one-pixel weave.
     exec 3>"$dir/display"
-    Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1920x1080x24 -br -nolisten tcp >"$dir/xvfb.log" 2>&1 &
     QM_DESKTOP_PIDS+=($!)
     exec 3>&-
     local i

@@ -56,10 +56,19 @@ class TestLookupEndToEnd : public QObject
         XFlush(m_driver);
     }
 
-    QPointF openWindow(const QString& sentence, const QString& word)
+    // accessible off: the window keeps out of the accessibility bus, as games and video players do.
+    QPointF openWindow(const QString& sentence, const QString& word, bool accessible = true)
     {
         const QJsonObject setup { { "x", 60 }, { "y", 80 }, { "lines", QJsonArray { sentence } },
             { "words", QJsonArray { QJsonValue(QJsonArray { 0, word, 0 }) } } };
+        if (m_window.state() != QProcess::NotRunning) {
+            m_window.kill();
+            m_window.waitForFinished(3000);
+        }
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (!accessible)
+            environment.insert(QStringLiteral("NO_AT_BRIDGE"), QStringLiteral("1"));
+        m_window.setProcessEnvironment(environment);
         m_window.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_window.start(QStringLiteral("/usr/bin/python3"),
             { QString::fromUtf8(qgetenv("QM_SOURCE_DIR")) + QStringLiteral("/tests/capture/gtk_text_window.py"),
@@ -169,6 +178,47 @@ private Q_SLOTS:
         for (const LocalHttpServer::Request& request : m_anki.requests())
             notes += QJsonDocument::fromJson(request.body).object().value("action").toString() == "addNote";
         QCOMPARE(notes, 1);
+    }
+
+    // No accessibility text under the pointer: the word is read from the screen.
+    void holdAltOverTextOnlyOnScreen()
+    {
+        m_home = std::make_unique<TempXdgHome>();
+        {
+            Preferences seed(m_home->defaultsFile());
+            seed.onboarding().setHasCompletedOnboarding(true);
+            seed.translation().setStudyLanguageCode(QStringLiteral("en"));
+            seed.translation().setTargetLanguageCode(QStringLiteral("es"));
+            seed.store().setValue(AnkiConnectService::kUrlKey, m_anki.url().toString());
+            seed.store().setValue(LanguageModelClient::kBaseUrlKey, m_web.url(QStringLiteral("/v1")).toString());
+            seed.store().setValue(PronunciationService::kBaseUrlKey, m_web.url().toString());
+            seed.store().setValue(ImageService::kBaseUrlKey, m_web.url().toString());
+        }
+        QuillmoorApp app(QuillmoorApp::Paths { m_home->defaultsFile(), m_home->diagnosticsFile() });
+        QString error;
+        const auto stores = CardStores::open(m_home->dataHome() + QStringLiteral("/quillmoor/cards.sqlite"), &error);
+        QVERIFY2(stores, qPrintable(error));
+        app.start();
+        QVERIFY(app.overlayPanel());
+
+        const QPointF at
+            = openWindow(QStringLiteral("The garden behind the house is quiet."), QStringLiteral("garden"), false);
+        QVERIFY(!at.isNull());
+        XTestFakeMotionEvent(m_driver, -1, int(at.x()), int(at.y()), CurrentTime);
+        XFlush(m_driver);
+        QTest::qWait(100);
+        QWidget& panel = app.overlayPanel()->window();
+        for (int attempt = 0; attempt < 3 && !panel.isVisible(); ++attempt) {
+            key(XK_Alt_L, true);
+            (void)QTest::qWaitFor([&] { return panel.isVisible(); }, 8000);
+            key(XK_Alt_L, false);
+            QTest::qWait(200);
+        }
+        QVERIFY(panel.isVisible());
+        CaptureOverlayView* card = app.overlayPanel()->view();
+        QCOMPARE(card->word(), QStringLiteral("garden"));
+        QCOMPARE(card->sentence(), QStringLiteral("The garden behind the house is quiet."));
+        QTRY_COMPARE_WITH_TIMEOUT(card->translatedWord(), std::optional<QString>(QStringLiteral("jardín")), 15000);
     }
 };
 

@@ -22,9 +22,10 @@ namespace {
 
 constexpr int kScreenDpi = 96;
 constexpr int kDarkLuminance = 110;
-// The area around the pointer whose background decides the polarity.
-constexpr int kPolarityHalfWidth = 160;
-constexpr int kPolarityHalfHeight = 40;
+// The area around the pointer whose background decides the polarity: about a line of text, so
+// that a small light window on a dark desktop is judged by itself.
+constexpr int kPolarityHalfWidth = 80;
+constexpr int kPolarityHalfHeight = 10;
 constexpr qsizetype kMaxWarmEngines = 2;
 
 QString defaultDataPath()
@@ -160,6 +161,9 @@ struct TesseractRecognizer::Engines
         }
         // The image is inverted here when it is dark; the per-line retry doubles the time.
         api->SetVariable("tessedit_do_invert", "0");
+        // Sauvola's local threshold turns any even area white, dark or light: a light window on a
+        // dark desktop keeps its text instead of becoming a white hole in a black page.
+        api->SetVariable("thresholding_method", "2");
         api->SetPageSegMode(tesseract::PSM_AUTO);
         qCDebug(lcCapture).noquote()
             << QStringLiteral("Text recognition engine for %1 ready in %2ms").arg(key).arg(timer.elapsed());
