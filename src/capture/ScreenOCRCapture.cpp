@@ -8,6 +8,7 @@
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QHash>
 #include <QScreen>
 #include <QWindow>
 #include <QPainter>

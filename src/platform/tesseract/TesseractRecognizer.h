@@ -44,10 +44,10 @@ public:
     // What to recognise with: the study language's data, then English, among the installed ones.
     static QStringList languagesForStudy(const std::optional<QString>& studyLanguageCode, const QString& dataPath = {});
 
-    // Recognition on the calling thread; what recognize() runs on the worker.
+private:
+    // The warm engines and the recognition itself; used only on the worker thread.
     struct Engines;
 
-private:
     Options m_options;
     std::shared_ptr<Engines> m_engines;
     QThreadPool m_pool;
