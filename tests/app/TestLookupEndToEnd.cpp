@@ -56,6 +56,35 @@ class TestLookupEndToEnd : public QObject
         XFlush(m_driver);
     }
 
+    // A new home whose settings point every remote service at the fakes.
+    void freshHome()
+    {
+        m_home = std::make_unique<TempXdgHome>();
+        Preferences seed(m_home->defaultsFile());
+        seed.onboarding().setHasCompletedOnboarding(true);
+        seed.translation().setStudyLanguageCode(QStringLiteral("en"));
+        seed.translation().setTargetLanguageCode(QStringLiteral("es"));
+        seed.store().setValue(AnkiConnectService::kUrlKey, m_anki.url().toString());
+        seed.store().setValue(LanguageModelClient::kBaseUrlKey, m_web.url(QStringLiteral("/v1")).toString());
+        seed.store().setValue(PronunciationService::kBaseUrlKey, m_web.url().toString());
+        seed.store().setValue(ImageService::kBaseUrlKey, m_web.url().toString());
+        seed.store().setValue(GeneratedImageService::kUrlKey, m_web.url(QStringLiteral("/images")).toString());
+    }
+
+    // Holds the trigger over the point until the card shows (a loaded machine may answer late).
+    void holdTriggerUntilShown(const QPointF& at, QWidget& panel, int attempts, int waitMs)
+    {
+        XTestFakeMotionEvent(m_driver, -1, int(at.x()), int(at.y()), CurrentTime);
+        XFlush(m_driver);
+        QTest::qWait(100);
+        for (int attempt = 0; attempt < attempts && !panel.isVisible(); ++attempt) {
+            key(XK_Alt_L, true);
+            (void)QTest::qWaitFor([&] { return panel.isVisible(); }, waitMs);
+            key(XK_Alt_L, false);
+            QTest::qWait(200);
+        }
+    }
+
     // accessible off: the window keeps out of the accessibility bus, as games and video players do.
     QPointF openWindow(const QString& sentence, const QString& word, bool accessible = true)
     {
@@ -122,18 +151,7 @@ private Q_SLOTS:
 
     void holdAltOverAWordAndAddIt()
     {
-        m_home = std::make_unique<TempXdgHome>();
-        {
-            Preferences seed(m_home->defaultsFile());
-            seed.onboarding().setHasCompletedOnboarding(true);
-            seed.translation().setStudyLanguageCode(QStringLiteral("en"));
-            seed.translation().setTargetLanguageCode(QStringLiteral("es"));
-            seed.store().setValue(AnkiConnectService::kUrlKey, m_anki.url().toString());
-            seed.store().setValue(LanguageModelClient::kBaseUrlKey, m_web.url(QStringLiteral("/v1")).toString());
-            seed.store().setValue(PronunciationService::kBaseUrlKey, m_web.url().toString());
-            seed.store().setValue(ImageService::kBaseUrlKey, m_web.url().toString());
-            seed.store().setValue(GeneratedImageService::kUrlKey, m_web.url(QStringLiteral("/images")).toString());
-        }
+        freshHome();
         QuillmoorApp app(QuillmoorApp::Paths { m_home->defaultsFile(), m_home->diagnosticsFile() });
         QString error;
         const QString database = m_home->dataHome() + QStringLiteral("/quillmoor/cards.sqlite");
@@ -144,18 +162,8 @@ private Q_SLOTS:
 
         const QPointF at = openWindow(QStringLiteral("The house is on the hill."), QStringLiteral("house"));
         QVERIFY(!at.isNull());
-        XTestFakeMotionEvent(m_driver, -1, int(at.x()), int(at.y()), CurrentTime);
-        XFlush(m_driver);
-        QTest::qWait(100);
-
         QWidget& panel = app.overlayPanel()->window();
-        // A loaded machine may answer the first accessibility queries late: hold again.
-        for (int attempt = 0; attempt < 4 && !panel.isVisible(); ++attempt) {
-            key(XK_Alt_L, true);
-            (void)QTest::qWaitFor([&] { return panel.isVisible(); }, 2000);
-            key(XK_Alt_L, false);
-            QTest::qWait(200);
-        }
+        holdTriggerUntilShown(at, panel, 4, 2000);
         QVERIFY(panel.isVisible());
         CaptureOverlayView* card = app.overlayPanel()->view();
         QCOMPARE(card->word(), QStringLiteral("house"));
@@ -183,17 +191,7 @@ private Q_SLOTS:
     // No accessibility text under the pointer: the word is read from the screen.
     void holdAltOverTextOnlyOnScreen()
     {
-        m_home = std::make_unique<TempXdgHome>();
-        {
-            Preferences seed(m_home->defaultsFile());
-            seed.onboarding().setHasCompletedOnboarding(true);
-            seed.translation().setStudyLanguageCode(QStringLiteral("en"));
-            seed.translation().setTargetLanguageCode(QStringLiteral("es"));
-            seed.store().setValue(AnkiConnectService::kUrlKey, m_anki.url().toString());
-            seed.store().setValue(LanguageModelClient::kBaseUrlKey, m_web.url(QStringLiteral("/v1")).toString());
-            seed.store().setValue(PronunciationService::kBaseUrlKey, m_web.url().toString());
-            seed.store().setValue(ImageService::kBaseUrlKey, m_web.url().toString());
-        }
+        freshHome();
         QuillmoorApp app(QuillmoorApp::Paths { m_home->defaultsFile(), m_home->diagnosticsFile() });
         QString error;
         const auto stores = CardStores::open(m_home->dataHome() + QStringLiteral("/quillmoor/cards.sqlite"), &error);
@@ -204,16 +202,8 @@ private Q_SLOTS:
         const QPointF at
             = openWindow(QStringLiteral("The garden behind the house is quiet."), QStringLiteral("garden"), false);
         QVERIFY(!at.isNull());
-        XTestFakeMotionEvent(m_driver, -1, int(at.x()), int(at.y()), CurrentTime);
-        XFlush(m_driver);
-        QTest::qWait(100);
         QWidget& panel = app.overlayPanel()->window();
-        for (int attempt = 0; attempt < 3 && !panel.isVisible(); ++attempt) {
-            key(XK_Alt_L, true);
-            (void)QTest::qWaitFor([&] { return panel.isVisible(); }, 8000);
-            key(XK_Alt_L, false);
-            QTest::qWait(200);
-        }
+        holdTriggerUntilShown(at, panel, 3, 8000);
         QVERIFY(panel.isVisible());
         CaptureOverlayView* card = app.overlayPanel()->view();
         QCOMPARE(card->word(), QStringLiteral("garden"));

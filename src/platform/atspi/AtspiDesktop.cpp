@@ -2,6 +2,7 @@
 
 #include "diagnostics/QMLog.h"
 #include "platform/atspi/AtspiNode.h"
+#include "platform/x11/X11WindowPid.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -18,27 +19,6 @@ namespace {
 
 constexpr int kMaxDescent = 64;
 
-std::optional<qint64> windowPid(Display* display, Window window)
-{
-    static Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    if (XGetWindowProperty(
-            display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &remaining, &data)
-            != Success
-        || !data) {
-        return std::nullopt;
-    }
-    std::optional<qint64> pid;
-    if (type == XA_CARDINAL && format == 32 && count == 1)
-        pid = qint64(*reinterpret_cast<unsigned long*>(data));
-    XFree(data);
-    return pid;
-}
-
 struct Client
 {
     Window window = 0;
@@ -48,7 +28,7 @@ struct Client
 // A window manager reparents clients into frames: the process is on the client, a few levels down.
 std::optional<Client> clientOf(Display* display, Window window, int depth)
 {
-    if (std::optional<qint64> pid = windowPid(display, window))
+    if (std::optional<qint64> pid = X11WindowPid::of(display, window))
         return Client { window, *pid };
     if (depth == 0)
         return std::nullopt;

@@ -2,6 +2,8 @@
 
 #include "capture/CJKScript.h"
 #include "diagnostics/QMLog.h"
+#include "language/LanguageCodes.h"
+#include "preferences/SupportedLanguages.h"
 
 #include <QCoroFuture>
 #include <QDir>
@@ -277,21 +279,12 @@ void TesseractRecognizer::limitThreadsBeforeStart(char* argv[])
 
 QString TesseractRecognizer::languageFor(const QString& languageCode)
 {
-    static const QHash<QString, QString> names {
-        { QStringLiteral("en"), QStringLiteral("eng") },
-        { QStringLiteral("ru"), QStringLiteral("rus") },
-        { QStringLiteral("es"), QStringLiteral("spa") },
-        { QStringLiteral("fr"), QStringLiteral("fra") },
-        { QStringLiteral("de"), QStringLiteral("deu") },
-        { QStringLiteral("it"), QStringLiteral("ita") },
-        { QStringLiteral("pt"), QStringLiteral("por") },
-        { QStringLiteral("zh"), QStringLiteral("chi_sim") },
-        { QStringLiteral("ja"), QStringLiteral("jpn") },
-        { QStringLiteral("ko"), QStringLiteral("kor") },
-        { QStringLiteral("tr"), QStringLiteral("tur") },
-        { QStringLiteral("ar"), QStringLiteral("ara") },
-    };
-    return names.value(languageCode);
+    if (!SupportedLanguages::contains(LanguageCodes::base(languageCode)))
+        return {};
+    // Tesseract names its data by ISO 639-3 codes, with the script for Chinese.
+    if (LanguageCodes::base(languageCode) == QLatin1String("zh"))
+        return QStringLiteral("chi_sim");
+    return LanguageCodes::threeLetter(languageCode);
 }
 
 QStringList TesseractRecognizer::installedLanguages(const QString& dataPath)

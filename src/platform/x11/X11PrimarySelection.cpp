@@ -1,6 +1,7 @@
 #include "platform/PrimarySelection.h"
 
 #include "diagnostics/QMLog.h"
+#include "platform/x11/X11WindowPid.h"
 
 #include <QCoroFuture>
 #include <QtConcurrent/QtConcurrentRun>
@@ -15,32 +16,12 @@
 
 namespace {
 
-std::optional<qint64> windowPid(Display* display, Window window)
-{
-    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    if (XGetWindowProperty(
-            display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &remaining, &data)
-            != Success
-        || !data)
-        return std::nullopt;
-    std::optional<qint64> pid;
-    if (type == XA_CARDINAL && format == 32 && count == 1)
-        pid = qint64(*reinterpret_cast<unsigned long*>(data));
-    XFree(data);
-    return pid;
-}
-
 // The process of a selection owner: on the owner window itself or one of its ancestors. Many
 // toolkits own selections through a hidden window that carries no process id.
 std::optional<qint64> ownerPid(Display* display, Window owner)
 {
     for (Window window = owner; window != None;) {
-        if (const std::optional<qint64> pid = windowPid(display, window))
+        if (const std::optional<qint64> pid = X11WindowPid::of(display, window))
             return pid;
         Window root = None;
         Window parent = None;
