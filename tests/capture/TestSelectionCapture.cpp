@@ -114,14 +114,13 @@ struct HelperWindow
     }
 };
 
-HelperWindow openGtkWindow(const QJsonObject& setup)
+// Starts a helper window process and waits for the point it prints for its first word.
+HelperWindow openHelper(const QString& program, const QStringList& arguments)
 {
     HelperWindow window;
     window.process = std::make_unique<QProcess>();
     window.process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    window.process->start(QStringLiteral("/usr/bin/python3"),
-        { QString::fromUtf8(qgetenv("QM_SOURCE_DIR")) + QStringLiteral("/tests/capture/gtk_text_window.py"),
-            QString::fromUtf8(QJsonDocument(setup).toJson(QJsonDocument::Compact)) });
+    window.process->start(program, arguments);
     if (!window.process->waitForStarted(5000) || !window.process->waitForReadyRead(15000)) {
         window.process.reset();
         return window;
@@ -133,8 +132,25 @@ HelperWindow openGtkWindow(const QJsonObject& setup)
                                  .first()
                                  .toArray();
     window.point = QPointF(point.at(0).toDouble(), point.at(1).toDouble());
-    QTest::qWait(300);
+    QTest::qWait(300); // the toolkit's accessibility bridge registers the window
     return window;
+}
+
+QString compact(const QJsonObject& setup)
+{
+    return QString::fromUtf8(QJsonDocument(setup).toJson(QJsonDocument::Compact));
+}
+
+HelperWindow openGtkWindow(const QJsonObject& setup)
+{
+    return openHelper(QStringLiteral("/usr/bin/python3"),
+        { QString::fromUtf8(qgetenv("QM_SOURCE_DIR")) + QStringLiteral("/tests/capture/gtk_text_window.py"),
+            compact(setup) });
+}
+
+HelperWindow openQtWindow(const QJsonObject& setup)
+{
+    return openHelper(QStringLiteral(QM_QT_TEXT_WINDOW), { compact(setup) });
 }
 
 } // namespace
@@ -297,26 +313,12 @@ private Q_SLOTS:
         const QString text = QStringLiteral("Reading aloud every evening helps a lot.");
         const QJsonObject setup { { "x", 60 }, { "y", 700 }, { "text", text }, { "words", QJsonArray { "evening" } },
             { "select", QJsonArray { 8, 19 } } };
-        QProcess window;
-        window.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        window.start(QStringLiteral(QM_QT_TEXT_WINDOW),
-            { QString::fromUtf8(QJsonDocument(setup).toJson(QJsonDocument::Compact)) });
-        QVERIFY(window.waitForStarted(5000));
-        QVERIFY(window.waitForReadyRead(15000));
-        const QJsonArray point = QJsonDocument::fromJson(window.readLine())
-                                     .object()
-                                     .value(QStringLiteral("points"))
-                                     .toArray()
-                                     .first()
-                                     .toArray();
-        QTest::qWait(300);
+        const HelperWindow window = openQtWindow(setup);
+        QVERIFY(window.process);
         AtspiDesktop desktop;
         auto primary = PrimarySelection::createX11();
         DesktopSelectionCapture capture(desktop, *primary);
-        QCOMPARE(capture.selectionViaAccessibility(QPointF(point.at(0).toDouble(), point.at(1).toDouble())),
-            QStringLiteral("aloud every"));
-        window.kill();
-        window.waitForFinished();
+        QCOMPARE(capture.selectionViaAccessibility(window.point), QStringLiteral("aloud every"));
     }
 
     void selectionInAGtkLabel()
@@ -327,27 +329,12 @@ private Q_SLOTS:
             { "lines", QJsonArray { "Selected words are looked up as a whole." } },
             { "words", QJsonArray { QJsonValue(QJsonArray { 0, "words", 0 }) } },
             { "select", QJsonArray { 0, 9, 25 } } };
-        QProcess window;
-        window.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        window.start(QStringLiteral("/usr/bin/python3"),
-            { QString::fromUtf8(qgetenv("QM_SOURCE_DIR")) + QStringLiteral("/tests/capture/gtk_text_window.py"),
-                QString::fromUtf8(QJsonDocument(setup).toJson(QJsonDocument::Compact)) });
-        QVERIFY(window.waitForStarted(5000));
-        QVERIFY(window.waitForReadyRead(15000));
-        const QJsonArray point = QJsonDocument::fromJson(window.readLine())
-                                     .object()
-                                     .value(QStringLiteral("points"))
-                                     .toArray()
-                                     .first()
-                                     .toArray();
-        QTest::qWait(300);
+        const HelperWindow window = openGtkWindow(setup);
+        QVERIFY(window.process);
         AtspiDesktop desktop;
         auto primary = PrimarySelection::createX11();
         DesktopSelectionCapture capture(desktop, *primary);
-        QCOMPARE(capture.selectionViaAccessibility(QPointF(point.at(0).toDouble(), point.at(1).toDouble())),
-            QStringLiteral("words are looked"));
-        window.kill();
-        window.waitForFinished();
+        QCOMPARE(capture.selectionViaAccessibility(window.point), QStringLiteral("words are looked"));
     }
 };
 
