@@ -2,6 +2,7 @@
 
 #include "capture/CJKScript.h"
 #include "capture/JapaneseConjugation.h"
+#include "capture/Punctuation.h"
 #include "capture/SentenceExtractor.h"
 #include "capture/TextOffsets.h"
 #include "capture/WordEnumerator.h"
@@ -110,7 +111,7 @@ bool joinsName(const Token& neighbour, qreal gap, qreal characterWidth)
 {
     if (!neighbour.rect)
         return false;
-    const QString trimmed = trimmedOfPunctuation(neighbour.text);
+    const QString trimmed = Punctuation::trimmed(neighbour.text);
     if (trimmed.isEmpty() || !startsUpperCase(trimmed) || isStandaloneLabel(trimmed))
         return false;
     if (neighbour.text.contains(QLatin1Char('(')) || neighbour.text.contains(QLatin1Char(')')))
@@ -129,7 +130,7 @@ QString resolve(const QList<Token>& tokens, qsizetype match)
         return texts.mid(match, endings + 1).join(QString());
 
     const Token& matched = tokens[match];
-    const QString word = trimmedOfPunctuation(matched.text);
+    const QString word = Punctuation::trimmed(matched.text);
     if (word.isEmpty() || !startsUpperCase(word) || !matched.rect || isStandaloneLabel(word))
         return word;
     const qreal characterWidth
@@ -138,12 +139,12 @@ QString resolve(const QList<Token>& tokens, qsizetype match)
     if (match > 0) {
         const Token& previous = tokens[match - 1];
         if (previous.rect && joinsName(previous, matched.rect->left() - previous.rect->right(), characterWidth))
-            pieces.prepend(trimmedOfPunctuation(previous.text));
+            pieces.prepend(Punctuation::trimmed(previous.text));
     }
     if (match + 1 < tokens.size()) {
         const Token& next = tokens[match + 1];
         if (next.rect && joinsName(next, next.rect->left() - matched.rect->right(), characterWidth))
-            pieces.append(trimmedOfPunctuation(next.text));
+            pieces.append(Punctuation::trimmed(next.text));
     }
     return pieces.join(QLatin1Char(' '));
 }
@@ -154,20 +155,6 @@ bool overlapsHorizontally(const QRectF& a, const QRectF& b)
 }
 
 } // namespace
-
-QString trimmedOfPunctuation(const QString& text)
-{
-    const QList<uint> scalars = QStringView(text).toUcs4();
-    qsizetype first = 0;
-    qsizetype last = scalars.size();
-    while (first < last && QChar::isPunct(char32_t(scalars[first])))
-        ++first;
-    while (last > first && QChar::isPunct(char32_t(scalars[last - 1])))
-        --last;
-    if (first == 0 && last == scalars.size())
-        return text;
-    return QString::fromUcs4(reinterpret_cast<const char32_t*>(scalars.constData()) + first, last - first);
-}
 
 bool isStandaloneLabel(const QString& text)
 {
@@ -200,11 +187,6 @@ QList<RecognizedLine> nearbyLines(const QList<RecognizedLine>& lines, QPointF po
             nearby.append(line);
     }
     return nearby;
-}
-
-bool anyLineContains(const QList<RecognizedLine>& lines, QPointF pointer)
-{
-    return std::any_of(lines.begin(), lines.end(), [&](const RecognizedLine& l) { return l.rect.contains(pointer); });
 }
 
 std::optional<qsizetype> chooseLine(const QList<RecognizedLine>& nearby, QPointF pointer)

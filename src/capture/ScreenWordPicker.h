@@ -33,8 +33,6 @@ QList<Token> tokens(const RecognizedLine& line);
 QList<RecognizedLine> nearbyLines(const QList<RecognizedLine>& lines, QPointF pointer, qreal scale = 1.0);
 // Index into nearby: the first line containing the pointer, else the one whose centre is closest.
 std::optional<qsizetype> chooseLine(const QList<RecognizedLine>& nearby, QPointF pointer);
-// True when the first nearby line that contains the pointer exists.
-bool anyLineContains(const QList<RecognizedLine>& lines, QPointF pointer);
 struct PickedWord
 {
     QString word;
@@ -48,7 +46,6 @@ QString buildSentence(
     const RecognizedLine& chosen, const QList<RecognizedLine>& nearby, const QString& word, qsizetype offset = -1);
 // An all-capitals caption or abbreviation: two letters or more, none lower case.
 bool isStandaloneLabel(const QString& text);
-QString trimmedOfPunctuation(const QString& text);
 
 // The whole pick with its log lines; nothing when there is no text or no line near the pointer.
 std::optional<OCRCaptureService::CaptureResult> pick(

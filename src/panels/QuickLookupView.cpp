@@ -1,5 +1,7 @@
 #include "panels/QuickLookupView.h"
 
+#include "capture/Punctuation.h"
+
 #include "panels/CaptureOverlayView.h"
 
 #include <QAction>
@@ -12,17 +14,6 @@
 #include <algorithm>
 
 namespace {
-
-QString trimmedOfPunctuation(const QString& piece)
-{
-    qsizetype begin = 0;
-    qsizetype end = piece.size();
-    while (begin < end && piece.at(begin).isPunct())
-        ++begin;
-    while (end > begin && piece.at(end - 1).isPunct())
-        --end;
-    return piece.mid(begin, end - begin);
-}
 
 } // namespace
 
@@ -68,7 +59,7 @@ std::pair<QString, QString> QuickLookupView::wordAndSentence(const QString& trim
     static const QRegularExpression spaces(QStringLiteral("\\s+"));
     const QStringList pieces = trimmed.split(spaces, Qt::SkipEmptyParts);
     if (pieces.size() > 1)
-        return { trimmedOfPunctuation(pieces.last()), trimmed };
+        return { Punctuation::trimmed(pieces.last()), trimmed };
     return { trimmed, QString() };
 }
 

@@ -222,11 +222,10 @@ TesseractRecognizer::TesseractRecognizer()
 }
 
 TesseractRecognizer::TesseractRecognizer(Options options)
-    : m_options(std::move(options))
-    , m_engines(std::make_shared<Engines>())
+    : m_engines(std::make_shared<Engines>())
 {
-    m_engines->dataPath = m_options.dataPath;
-    m_engines->upscale = std::max(1, m_options.upscale);
+    m_engines->dataPath = options.dataPath;
+    m_engines->upscale = std::max(1, options.upscale);
     m_pool.setMaxThreadCount(1);
     m_pool.setExpiryTimeout(-1);
 }

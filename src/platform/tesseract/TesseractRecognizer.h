@@ -48,7 +48,6 @@ private:
     // The warm engines and the recognition itself; used only on the worker thread.
     struct Engines;
 
-    Options m_options;
     std::shared_ptr<Engines> m_engines;
     QThreadPool m_pool;
 };
