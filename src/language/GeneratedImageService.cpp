@@ -13,6 +13,7 @@
 #include <QNetworkReply>
 #include <QBuffer>
 #include <QImage>
+#include <QPointer>
 #include <QTimer>
 
 GeneratedImageService::GeneratedImageService(const DefaultsStore& settings, QObject* parent)
@@ -78,7 +79,15 @@ QCoro::Task<GeneratedImageService::Attempt> GeneratedImageService::attempt(QUrl 
         reply->abort();
     });
     deadline.start(m_timeoutMs);
+    QPointer<GeneratedImageService> self(this);
+    QPointer<QNetworkReply> alive(reply);
     co_await qCoro(reply).waitForFinished();
+    if (!self || !alive) {
+        owned.release();
+        result.failure = Failure::Other;
+        result.description = QStringLiteral("shutting down");
+        co_return result;
+    }
     deadline.stop();
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (timedOut || status.isNull()) {
@@ -147,10 +156,14 @@ QCoro::Task<std::optional<Illustration>> GeneratedImageService::generateImage(QS
                                              .arg(result.description);
         if (result.failure != Failure::CreationFailed || attemptNumber == 2)
             co_return std::nullopt;
+        QPointer<GeneratedImageService> self(this);
         QTimer pause;
         pause.setSingleShot(true);
         pause.start(m_retryDelayMs);
         co_await pause;
+        // The pause outlives a service destroyed at shutdown: nothing is left to retry with.
+        if (!self)
+            co_return std::nullopt;
     }
     co_return std::nullopt;
 }
