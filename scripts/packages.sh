@@ -11,7 +11,7 @@ QM_BUILD_PACKAGES=(
 # What the application uses at run time.
 QM_RUNTIME_PACKAGES=(
     wordnet-base
-    qt6-qpa-plugins qt6-translations-l10n
+    qt6-qpa-plugins qt6-translations-l10n libqt6svg6
     at-spi2-core dbus dbus-x11 xdg-utils
     tesseract-ocr tesseract-ocr-eng tesseract-ocr-rus tesseract-ocr-spa tesseract-ocr-fra
     tesseract-ocr-deu tesseract-ocr-ita tesseract-ocr-por tesseract-ocr-chi-sim tesseract-ocr-jpn
@@ -25,6 +25,7 @@ QM_RUNTIME_PACKAGES=(
 # A private headless desktop: X server, tray host, test drivers and screenshots.
 QM_DESKTOP_PACKAGES=(
     xvfb xauth trayer xdotool x11-utils imagemagick pulseaudio python3-gi gir1.2-gtk-3.0
+    hunspell hunspell-en-us hunspell-es hunspell-fr hunspell-de-de hunspell-it hunspell-pt-pt hunspell-ru
 )
 
 qm_install_packages()

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "grammar/GrammarExerciseType.h"
+#include "grammar/GrammarLocalizedTexts.h"
 
 #include <QString>
 #include <QStringList>
 
-// One exercise of a grammar course file.
+// One exercise of a grammar course file. `prompt` and `explanation` are the source texts that
+// cards store; `localized` holds their versions for other interface languages.
 struct GrammarBankExercise
 {
     QString id;
@@ -14,4 +16,5 @@ struct GrammarBankExercise
     QStringList choices;
     QString correctAnswer;
     QString explanation;
+    GrammarLocalizedTexts localized;
 };
