@@ -7,6 +7,7 @@
 #include "language/ImageService.h"
 #include "language/LanguageDetector.h"
 #include "language/LanguageModelClient.h"
+#include "language/EtymologyService.h"
 #include "language/MeaningService.h"
 #include "language/OnDeviceModelQueue.h"
 #include "language/PronunciationService.h"
@@ -31,13 +32,14 @@ LookupServiceStack::LookupServiceStack(Preferences& preferences)
     m_speech = std::make_unique<EspeakSpeechSynthesizer>();
     m_pronunciation = std::make_unique<PronunciationService>(settings, *m_speech);
     m_meaning = std::make_unique<MeaningService>(*m_model);
+    m_etymology = std::make_unique<EtymologyService>(*m_model);
     m_anki = std::make_unique<AnkiConnectService>(AnkiConnectService::endpointFromSettings(settings));
     m_relevance = std::make_unique<ImageRelevanceService>(*m_model);
     m_encyclopedia = std::make_unique<ImageService>(settings, *m_relevance);
     m_generator = std::make_unique<GeneratedImageService>(settings);
     m_services = std::make_unique<LookupServices>(
-        LookupServices { preferences, *m_detector, *m_translation, *m_backends, *m_pronunciation, *m_meaning, *m_anki,
-            *m_encyclopedia, *m_generator, [] { return VocabCardStore::shared(); } });
+        LookupServices { preferences, *m_detector, *m_translation, *m_backends, *m_pronunciation, *m_meaning,
+            *m_etymology, *m_anki, *m_encyclopedia, *m_generator, [] { return VocabCardStore::shared(); } });
     ContextualTranslationService::installShared(m_translation.get());
     MeaningService::installShared(m_meaning.get());
 }

@@ -35,6 +35,7 @@ private:
     std::unique_ptr<EspeakSpeechSynthesizer> m_speech;
     std::unique_ptr<PronunciationService> m_pronunciation;
     std::unique_ptr<MeaningService> m_meaning;
+    std::unique_ptr<EtymologyService> m_etymology;
     std::unique_ptr<AnkiConnectService> m_anki;
     std::unique_ptr<ImageRelevanceService> m_relevance;
     std::unique_ptr<ImageService> m_encyclopedia;

@@ -4,6 +4,8 @@
 #include "language/CancellationToken.h"
 #include "language/ContextualTranslationService.h"
 #include "language/EtymologyDisplay.h"
+#include "language/EtymologyService.h"
+#include "language/LanguageCodes.h"
 #include "language/LanguageDetector.h"
 #include "language/MeaningService.h"
 #include "language/PronunciationService.h"
@@ -255,6 +257,14 @@ std::optional<QString> CaptureOverlayView::baseLanguageCode() const
     return base.isEmpty() ? std::nullopt : std::optional<QString>(base);
 }
 
+QString CaptureOverlayView::etymologyLanguageCode() const
+{
+    const std::optional<QString> target = m_services.preferences.translation().targetLanguageCode();
+    if (target && !target->isEmpty())
+        return LanguageCodes::base(*target);
+    return m_services.preferences.interfaceLanguage().effectiveLanguageCode();
+}
+
 QCoro::Task<void> CaptureOverlayView::runTranslation()
 {
     QPointer<CaptureOverlayView> self(this);
@@ -290,8 +300,15 @@ QCoro::Task<void> CaptureOverlayView::runTranslation()
 QCoro::Task<void> CaptureOverlayView::runEtymology()
 {
     QPointer<CaptureOverlayView> self(this);
-    // No etymology source is configured on this desktop: loading ends with nothing to show.
-    m_etymology->finishLoading();
+    std::optional<EtymologyResult> result;
+    const QString unit = m_services.translation.translationUnit(m_word, m_sentence);
+    const std::optional<QString> code = baseLanguageCode();
+    if (code && EtymologyService::isEligible(unit)) {
+        result = co_await m_services.etymology.generate(unit, m_sentence, *code, etymologyLanguageCode(), m_cancel);
+        if (!self)
+            co_return;
+    }
+    m_etymology->finishLoading(std::move(result));
     changed();
     if (!m_etymology->translationConfiguration())
         co_return;

@@ -98,6 +98,8 @@ private:
     QCoro::Task<void> runPronunciation();
     QCoro::Task<void> runMeaning();
     std::optional<QString> baseLanguageCode() const;
+    // The language an etymology is written in: the target language, else the interface's.
+    QString etymologyLanguageCode() const;
 
     LookupServices& m_services;
     const QString m_word;

@@ -4,6 +4,7 @@
 
 class AnkiConnectService;
 class ContextualTranslationService;
+class EtymologyService;
 class GeneratedImageService;
 class ImageService;
 class LanguageDetector;
@@ -23,6 +24,7 @@ struct LookupServices
     TranslationBackendSet& backends;
     PronunciationService& pronunciation;
     MeaningService& meaning;
+    EtymologyService& etymology;
     AnkiConnectService& anki;
     ImageService& encyclopedia;
     GeneratedImageService& generator;

@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 
 Q_DECLARE_METATYPE(CardSize)
 
@@ -294,6 +295,61 @@ private Q_SLOTS:
         QCOMPARE(fields.value("Front").toString(), QStringLiteral("house<br><br>The <b>house</b> is on the hill."));
         QVERIFY(fields.value("Back").toString().startsWith(QStringLiteral("casa<br><br>La casa")));
         QCOMPARE(view->savedCardId(), std::optional<qint64>(cards.first().id));
+    }
+
+    void etymologyIsShownAndSavedWhole()
+    {
+        answerHouse();
+        const QString shortText = QStringLiteral("Из древнеанглийского hūs «жилище».");
+        const QString fullText = QStringLiteral("Из древнеанглийского hūs, прагерм. *hūsą. <b>Ср.</b> нем. Haus.");
+        m_rig->setModelAnswer(QStringLiteral("GeneratedEtymology"), { { "short", shortText }, { "full", fullText } });
+        const auto view = card();
+        QTRY_COMPARE(part(*view, "etymology")->text(), shortText);
+        QVERIFY(shown(*view, "etymology") && shown(*view, "etymologyToggle"));
+        view->findChild<QToolButton*>("etymologyToggle")->click();
+        QCOMPARE(part(*view, "etymology")->text(), fullText);
+        view->findChild<QToolButton*>("etymologyToggle")->click();
+
+        auto* add = view->findChild<QPushButton*>("add");
+        QTRY_VERIFY(add->isEnabled());
+        QTest::mouseClick(add, Qt::LeftButton);
+        QTRY_COMPARE(view->ankiState().kind, AnkiAddState::Kind::Success);
+        QCOMPARE(m_rig->store().allCards().first().etymology, std::optional<QString>(fullText));
+        const QJsonObject note = m_rig->ankiRequests(QStringLiteral("addNote")).first().value("params").toObject();
+        const QString back = note.value("note").toObject().value("fields").toObject().value("Back").toString();
+        QVERIFY2(back.endsWith(QStringLiteral("<i>Из древнеанглийского hūs, прагерм. *hūsą. &lt;b&gt;Ср.&lt;/b&gt; нем. "
+                                              "Haus.</i>")),
+                 qPrintable(back));
+        // The next card for the word comes from the cache.
+        const auto again = card(kWord, QStringLiteral("A house by the sea."));
+        QTRY_COMPARE(part(*again, "etymology")->text(), shortText);
+        QCOMPARE(m_rig->modelRequests(QStringLiteral("GeneratedEtymology")).size(), 1);
+    }
+
+    void noEtymologyStaysHidden_data()
+    {
+        QTest::addColumn<QString>("selection");
+        QTest::addColumn<bool>("modelAnswers");
+        QTest::newRow("no model") << QString() << false;
+        QTest::newRow("answer off the schema") << QString() << true;
+        QTest::newRow("two-sentence selection") << "The house is old. It stands on the hill." << true;
+    }
+    void noEtymologyStaysHidden()
+    {
+        QFETCH(QString, selection);
+        QFETCH(bool, modelAnswers);
+        answerHouse();
+        if (modelAnswers)
+            m_rig->setModelAnswer(QStringLiteral("GeneratedEtymology"), { { "short", "x" } });
+        const bool isSelection = !selection.isEmpty();
+        CaptureOverlayView view(m_rig->services(), isSelection ? selection : kWord, isSelection ? selection : kSentence,
+                                isSelection, true);
+        view.show();
+        QVERIFY(shown(view, "etymology")); // loading
+        view.start();
+        QTRY_VERIFY(!shown(view, "etymology"));
+        QVERIFY(!shown(view, "etymologyToggle"));
+        QCOMPARE(m_rig->modelRequests(QStringLiteral("GeneratedEtymology")).isEmpty(), !modelAnswers || isSelection);
     }
 
     void retryAfterAnkiFailureAddsNoSecondCard()

@@ -7,6 +7,7 @@
 #include "language/ImageService.h"
 #include "language/LanguageDetector.h"
 #include "language/LanguageModelClient.h"
+#include "language/EtymologyService.h"
 #include "language/MeaningService.h"
 #include "language/OnDeviceModelQueue.h"
 #include "language/PronunciationService.h"
@@ -80,12 +81,23 @@ LookupRig::LookupRig()
     m_web.start();
     m_anki.start();
     m_web.route("GET", "/v1/models", [this](const auto&) {
-        if (!m_modelAnswer)
+        if (!m_modelAnswer && m_schemaAnswers.isEmpty())
             return reply(503, "{}");
         return reply(200, json(QJsonObject { { "data", QJsonArray { QJsonObject { { "id", "tiny" } } } } }));
     });
-    m_web.route("POST", "/v1/chat/completions",
-        [this](const auto&) { return m_modelAnswer ? reply(200, completion(*m_modelAnswer)) : reply(503, "{}"); });
+    m_web.route("POST", "/v1/chat/completions", [this](const LocalHttpServer::Request& request) {
+        const QString schema = QJsonDocument::fromJson(request.body)
+                                   .object()
+                                   .value("response_format")
+                                   .toObject()
+                                   .value("json_schema")
+                                   .toObject()
+                                   .value("name")
+                                   .toString();
+        if (m_schemaAnswers.contains(schema))
+            return reply(200, completion(m_schemaAnswers.value(schema)));
+        return m_modelAnswer ? reply(200, completion(*m_modelAnswer)) : reply(503, "{}");
+    });
     m_web.route("GET", "*", [this](const LocalHttpServer::Request& request) {
         // The dictionary: /api/v2/entries/<locale>/<word>; everything else is not found.
         const QList<QByteArray> parts = request.path.split('/');
@@ -127,6 +139,7 @@ LookupRig::LookupRig()
     m_detector = std::make_unique<LanguageDetector>(m_recognizer);
     m_pronunciation = std::make_unique<PronunciationService>(settings, m_speech);
     m_meaning = std::make_unique<MeaningService>(*m_model);
+    m_etymology = std::make_unique<EtymologyService>(*m_model);
     m_ankiClient = std::make_unique<AnkiConnectService>(m_anki.url());
     m_relevance = std::make_unique<ImageRelevanceService>(*m_model);
     m_encyclopedia = std::make_unique<ImageService>(settings, *m_relevance);
@@ -137,7 +150,7 @@ LookupRig::LookupRig()
     m_store = std::make_unique<VocabCardStore>(*m_database);
     m_services = std::make_unique<LookupServices>(
         LookupServices { *m_preferences, *m_detector, *m_translation, *m_backends, *m_pronunciation, *m_meaning,
-            *m_ankiClient, *m_encyclopedia, *m_generator, [this] { return m_store.get(); } });
+            *m_etymology, *m_ankiClient, *m_encyclopedia, *m_generator, [this] { return m_store.get(); } });
 }
 
 LookupRig::~LookupRig()
@@ -152,6 +165,18 @@ void LookupRig::useEnglishToSpanish()
     m_preferences->translation().setStudyLanguageCode(QStringLiteral("en"));
     m_preferences->translation().setTargetLanguageCode(QStringLiteral("es"));
     m_preferences->translation().setMode(TranslationMode::Bilingual);
+}
+
+QList<QJsonObject> LookupRig::modelRequests(const QString& schemaName) const
+{
+    QList<QJsonObject> bodies;
+    for (const LocalHttpServer::Request& request : m_web.requests()) {
+        const QJsonObject body = QJsonDocument::fromJson(request.body).object();
+        const QJsonObject format = body.value("response_format").toObject().value("json_schema").toObject();
+        if (request.path == "/v1/chat/completions" && format.value("name").toString() == schemaName)
+            bodies.append(body);
+    }
+    return bodies;
 }
 
 QList<QJsonObject> LookupRig::ankiRequests(const QString& action) const

@@ -78,6 +78,13 @@ public:
     void useEnglishToSpanish();
     // The model answers chat requests with this record (its "meaning", "translation", …).
     void setModelAnswer(const QJsonObject& record) { m_modelAnswer = record; }
+    // Requests for one record type ("GeneratedEtymology") get this answer instead.
+    void setModelAnswer(const QString& schemaName, const QJsonObject& record)
+    {
+        m_schemaAnswers.insert(schemaName, record);
+    }
+    // Chat requests the model received for one record type, in order.
+    QList<QJsonObject> modelRequests(const QString& schemaName) const;
     // The dictionary entry for a word: a transcription and no recording.
     void setPhonetic(const QString& word, const QString& phonetic) { m_phonetics.insert(word, phonetic); }
     // Requests AnkiConnect received for an action, in order.
@@ -88,6 +95,7 @@ private:
     LocalHttpServer m_web;
     LocalHttpServer m_anki;
     std::optional<QJsonObject> m_modelAnswer;
+    QHash<QString, QJsonObject> m_schemaAnswers;
     QHash<QString, QString> m_phonetics;
     std::unique_ptr<Preferences> m_preferences;
     std::unique_ptr<LanguageModelClient> m_model;
@@ -100,6 +108,7 @@ private:
     SilentSpeech m_speech;
     std::unique_ptr<PronunciationService> m_pronunciation;
     std::unique_ptr<MeaningService> m_meaning;
+    std::unique_ptr<EtymologyService> m_etymology;
     std::unique_ptr<AnkiConnectService> m_ankiClient;
     std::unique_ptr<ImageRelevanceService> m_relevance;
     std::unique_ptr<ImageService> m_encyclopedia;
