@@ -3,14 +3,10 @@
 #include "diagnostics/QMLog.h"
 #include "preferences/DefaultsStore.h"
 
-#include <QCoroNetworkReply>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QNetworkProxy>
-#include <QNetworkReply>
 #include <QPointer>
 #include <QRegularExpression>
-#include <QTimer>
 #include <QUuid>
 
 #include <cmath>
@@ -50,14 +46,21 @@ QJsonObject updateFrontRequest(qint64 noteId, const QString& front)
     return AnkiConnectService::request(QStringLiteral("updateNoteFields"), { { QStringLiteral("note"), note } });
 }
 
+// Anki answers from this machine with small JSON documents: only the time limit is its own.
+HttpClient::Options exchangeLimits(const AnkiConnectOptions& options)
+{
+    HttpClient::Options limits;
+    limits.deadline = options.timeout;
+    return limits;
+}
+
 } // namespace
 
-AnkiConnectService::AnkiConnectService(QUrl endpoint, QObject* parent)
+AnkiConnectService::AnkiConnectService(QUrl endpoint, Options options, QObject* parent)
     : QObject(parent)
     , m_endpoint(std::move(endpoint))
+    , m_options(options)
 {
-    // A configured proxy must never see requests meant for this machine.
-    m_network.setProxy(QNetworkProxy::NoProxy);
 }
 
 QUrl AnkiConnectService::endpointFromSettings(const DefaultsStore& store)
@@ -82,30 +85,16 @@ QJsonObject AnkiConnectService::request(const QString& action, const QJsonObject
 
 QCoro::Task<AnkiConnectService::Result<QJsonValue>> AnkiConnectService::send(QJsonObject requestObject)
 {
-    QNetworkRequest httpRequest(m_endpoint);
-    httpRequest.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
-    QNetworkReply* reply = m_network.post(httpRequest, QJsonDocument(requestObject).toJson(QJsonDocument::Compact));
-    // The limit covers the whole exchange, so a reply that trickles in slowly still ends.
-    bool timedOut = false;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, reply, [reply, &timedOut] {
-        timedOut = true;
-        reply->abort();
-    });
-    deadline.start(m_timeoutMs);
-    co_await qCoro(reply).waitForFinished();
-    deadline.stop();
-    std::unique_ptr<QNetworkReply, void (*)(QNetworkReply*)> owned(reply, [](QNetworkReply* r) { r->deleteLater(); });
+    const HttpClient::Request request = HttpClient::Request::post(
+        m_endpoint, QJsonDocument(requestObject).toJson(QJsonDocument::Compact), QByteArrayLiteral("application/json"));
+    const HttpClient::Response reply = co_await m_http.send(request, exchangeLimits(m_options));
     // The HTTP status is not examined: AnkiConnect's answer is in the body. A reply without any
     // HTTP status, or one cut off by the deadline, never reached Anki as far as we can tell.
-    const bool noAnswer = reply->error() != QNetworkReply::NoError
-        && reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isNull();
-    if (timedOut || noAnswer || reply->error() == QNetworkReply::OperationCanceledError) {
-        qCCritical(lcApp).noquote() << "AnkiConnect request failed:" << reply->errorString();
+    if (!reply.answered()) {
+        qCCritical(lcApp).noquote() << "AnkiConnect request failed:" << reply.failure;
         co_return AnkiConnectError::connectionFailed();
     }
-    const QJsonDocument document = QJsonDocument::fromJson(reply->readAll());
+    const QJsonDocument document = QJsonDocument::fromJson(reply.body);
     if (!document.isObject())
         co_return AnkiConnectError::invalidResponse();
     const QJsonObject answer = document.object();

@@ -1,18 +1,25 @@
 #pragma once
 
 #include "anki/AnkiConnectError.h"
+#include "platform/HttpClient.h"
 
 #include <QCoroTask>
 #include <QJsonObject>
 #include <QJsonValue>
-#include <QNetworkAccessManager>
 #include <QObject>
 #include <QUrl>
 
+#include <chrono>
 #include <optional>
 #include <variant>
 
 class DefaultsStore;
+
+struct AnkiConnectOptions
+{
+    // The limit on one whole exchange: Anki may be slow while it is busy, yet every exchange ends.
+    std::chrono::milliseconds timeout { 60'000 };
+};
 
 // Sends new cards to Anki through the AnkiConnect add-on (JSON over HTTP on the loopback).
 class AnkiConnectService : public QObject
@@ -22,7 +29,7 @@ public:
     static inline const QString kUrlKey = QStringLiteral("anki.url");
     static inline const QString kDefaultUrl = QStringLiteral("http://127.0.0.1:8765");
     static constexpr int kApiVersion = 6;
-    static constexpr int kDefaultTimeoutMs = 60000;
+    using Options = AnkiConnectOptions;
 
     struct AddedNote
     {
@@ -35,13 +42,11 @@ public:
     {
     };
 
-    explicit AnkiConnectService(QUrl endpoint = QUrl(kDefaultUrl), QObject* parent = nullptr);
+    explicit AnkiConnectService(QUrl endpoint = QUrl(kDefaultUrl), Options options = {}, QObject* parent = nullptr);
     // The endpoint from the "anki.url" setting, the default when it is unset or not an http URL.
     static QUrl endpointFromSettings(const DefaultsStore& store);
 
     QUrl endpoint() const { return m_endpoint; }
-    // The limit on one whole exchange; 60 s unless a test shortens it.
-    void setTimeoutMs(int ms) { m_timeoutMs = ms; }
 
     QCoro::Task<Result<AddedNote>> addNote(QString deckName, QString front, QString back,
                                            std::optional<QByteArray> audioData, QString audioFileExtension);
@@ -59,6 +64,6 @@ private:
     QCoro::Task<Result<QString>> storeMediaFile(QByteArray data, QString extension);
 
     QUrl m_endpoint;
-    QNetworkAccessManager m_network;
-    int m_timeoutMs = kDefaultTimeoutMs;
+    Options m_options;
+    HttpClient m_http;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "language/CancellationToken.h"
+#include "platform/CancellationToken.h"
 
 #include <QMetaObject>
 #include <QPointer>

@@ -84,10 +84,9 @@ public:
     static QString cacheKey(const QString& word, const QString& sentence, const QString& targetLanguageCode);
     static QString capped(const QString& text);
 
-    bool isCached(const QString& key) const { return m_cache.contains(key); }
+private:
     std::optional<QString> cached(const QString& key) const;
 
-private:
     LanguageModelClient& m_model;
     OnDeviceModelQueue& m_queue;
     TranslationBackendSet& m_backends;

@@ -1,11 +1,11 @@
 #include "language/EtymologyService.h"
 
 #include "diagnostics/QMLog.h"
-#include "language/CancellationToken.h"
 #include "language/EtymologyDisplay.h"
 #include "language/LanguageCodes.h"
 #include "language/LanguageModelClient.h"
 #include "language/TranslationTextRules.h"
+#include "platform/CancellationToken.h"
 
 #include <QElapsedTimer>
 #include <QRegularExpression>

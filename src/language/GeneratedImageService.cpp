@@ -3,29 +3,35 @@
 #include "diagnostics/QMLog.h"
 #include "preferences/DefaultsStore.h"
 
-#include <QCoroNetworkReply>
+#include <QBuffer>
 #include <QCoroTimer>
-#include <QHostAddress>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QNetworkProxy>
-#include <QNetworkReply>
-#include <QBuffer>
-#include <QImage>
 #include <QPointer>
 #include <QTimer>
 
-GeneratedImageService::GeneratedImageService(const DefaultsStore& settings, QObject* parent)
-    : QObject(parent)
-    , m_settings(settings)
+namespace {
+
+// The picture comes as base64 inside JSON: a third larger than the image itself.
+constexpr qint64 kMaxAnswerBytes = 10 * 1024 * 1024;
+
+HttpClient::Options exchangeLimits(const GeneratedImageOptions& options)
 {
+    HttpClient::Options limits;
+    limits.deadline = options.timeout;
+    limits.maxBytes = kMaxAnswerBytes;
+    return limits;
 }
 
-void GeneratedImageService::setTimingForTesting(int timeoutMs, int retryDelayMs)
+} // namespace
+
+GeneratedImageService::GeneratedImageService(const DefaultsStore& settings, Options options, QObject* parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_options(options)
 {
-    m_timeoutMs = timeoutMs;
-    m_retryDelayMs = retryDelayMs;
 }
 
 QString GeneratedImageService::conceptText(const QString& word, const QString& sentence)
@@ -42,11 +48,7 @@ QUrl GeneratedImageService::endpoint() const
         return {};
     while (base.endsWith(QLatin1Char('/')))
         base.chop(1);
-    QUrl url(base + QStringLiteral("/images/generations"));
-    // "localhost" may resolve to ::1 first while the server listens on 127.0.0.1.
-    if (url.host() == QLatin1String("localhost"))
-        url.setHost(QStringLiteral("127.0.0.1"));
-    return url;
+    return QUrl(base + QStringLiteral("/images/generations"));
 }
 
 QByteArray GeneratedImageService::requestBody(const QString& word, const QString& sentence) const
@@ -63,45 +65,33 @@ QByteArray GeneratedImageService::requestBody(const QString& word, const QString
 
 QCoro::Task<GeneratedImageService::Attempt> GeneratedImageService::attempt(QUrl url, QByteArray body)
 {
-    Attempt result;
-    const QHostAddress host(url.host());
-    m_network.setProxy(host.isLoopback() ? QNetworkProxy(QNetworkProxy::NoProxy) : QNetworkProxy::applicationProxy());
-    QNetworkRequest request(url);
-    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
-    request.setHeader(QNetworkRequest::UserAgentHeader, HttpFetch::userAgent());
-    QNetworkReply* reply = m_network.post(request, body);
-    std::unique_ptr<QNetworkReply, void (*)(QNetworkReply*)> owned(reply, [](QNetworkReply* r) { r->deleteLater(); });
-    bool timedOut = false;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, reply, [reply, &timedOut] {
-        timedOut = true;
-        reply->abort();
-    });
-    deadline.start(m_timeoutMs);
     QPointer<GeneratedImageService> self(this);
-    QPointer<QNetworkReply> alive(reply);
-    co_await qCoro(reply).waitForFinished();
-    if (!self || !alive) {
-        owned.release();
+    const HttpClient::Request request = HttpClient::Request::post(url, body, QByteArrayLiteral("application/json"));
+    const HttpClient::Response answer = co_await m_http.send(request, exchangeLimits(m_options));
+    if (!self) {
+        Attempt result;
         result.failure = Failure::Other;
         result.description = QStringLiteral("shutting down");
         co_return result;
     }
-    deadline.stop();
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (timedOut || status.isNull()) {
+    co_return judged(answer);
+}
+
+GeneratedImageService::Attempt GeneratedImageService::judged(const HttpClient::Response& reply)
+{
+    Attempt result;
+    if (!reply.answered()) {
         result.failure = Failure::Other;
-        result.description = timedOut ? QStringLiteral("timed out") : reply->errorString();
-        co_return result;
+        result.description = reply.failure;
+        return result;
     }
-    const QByteArray answer = reply->read(HttpFetch::kDefaultMaxBytes * 2);
-    const int code = status.toInt();
+    const QByteArray& answer = reply.body;
+    const int code = reply.status;
     if (code < 200 || code >= 300) {
         // A server error is a failed creation worth one more try; a refused request is not.
         result.failure = code >= 500 ? Failure::CreationFailed : Failure::GeneratorError;
         result.description = QStringLiteral("HTTP %1: %2").arg(code).arg(QString::fromUtf8(answer.left(300)));
-        co_return result;
+        return result;
     }
     const QJsonArray data = QJsonDocument::fromJson(answer).object().value(QStringLiteral("data")).toArray();
     const QByteArray encoded = data.first().toObject().value(QStringLiteral("b64_json")).toString().toLatin1();
@@ -109,13 +99,13 @@ QCoro::Task<GeneratedImageService::Attempt> GeneratedImageService::attempt(QUrl 
     if (data.isEmpty() || encoded.isEmpty()) {
         result.failure = Failure::CreationFailed;
         result.description = QStringLiteral("the answer holds no image");
-        co_return result;
+        return result;
     }
     result.image = Illustration::fromImageBytes(bytes);
     if (!result.image) {
         result.failure = Failure::GeneratorError;
         result.description = QStringLiteral("the answer's image does not decode");
-        co_return result;
+        return result;
     }
     // Generated pictures are stored as PNG whatever the server sent.
     if (result.image->fileExtension != QLatin1String("png")) {
@@ -126,7 +116,7 @@ QCoro::Task<GeneratedImageService::Attempt> GeneratedImageService::attempt(QUrl 
         image.save(&out, "PNG");
         result.image = Illustration { png, QStringLiteral("png") };
     }
-    co_return result;
+    return result;
 }
 
 QCoro::Task<std::optional<Illustration>> GeneratedImageService::generateImage(QString word, QString sentence)
@@ -159,7 +149,7 @@ QCoro::Task<std::optional<Illustration>> GeneratedImageService::generateImage(QS
         QPointer<GeneratedImageService> self(this);
         QTimer pause;
         pause.setSingleShot(true);
-        pause.start(m_retryDelayMs);
+        pause.start(m_options.retryDelay);
         co_await pause;
         // The pause outlives a service destroyed at shutdown: nothing is left to retry with.
         if (!self)

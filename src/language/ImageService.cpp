@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPointer>
 
 namespace {
 
@@ -47,7 +48,7 @@ ImageService::ImageService(const DefaultsStore& settings, ImageRelevanceService&
 
 QUrl ImageService::summaryUrl(const QString& word) const
 {
-    const std::optional<QString> segment = HttpFetch::pathSegment(word);
+    const std::optional<QString> segment = HttpClient::pathSegment(word);
     if (!segment)
         return {};
     QString base = m_settings.string(kBaseUrlKey).value_or(kDefaultBaseUrl).trimmed();
@@ -64,19 +65,26 @@ QCoro::Task<std::optional<Illustration>> ImageService::fetchWikipediaImage(QStri
     const QUrl url = summaryUrl(word);
     if (!url.isValid())
         co_return std::nullopt;
-    const HttpFetch::Response answer = co_await HttpFetch::get(m_network, url, m_options);
-    if (!answer.transferred)
+    // Each wait may outlast this service: after it, nothing is touched unless the service lives.
+    QPointer<ImageService> self(this);
+    const HttpClient::Request summaryRequest = HttpClient::Request::get(url);
+    const HttpClient::Response answer = co_await m_http.send(summaryRequest);
+    if (!self || !answer.answered())
         co_return std::nullopt;
     const std::optional<Summary> summary = decodeSummary(answer.body);
     if (!summary || summary->type != QLatin1String("standard") || !summary->thumbnail.isValid()
         || summary->thumbnail.scheme().isEmpty())
         co_return std::nullopt;
-    if (!co_await m_relevance.isRelevant(word, sentence, summary->extract)) {
+    const bool relevant = co_await m_relevance.isRelevant(word, sentence, summary->extract);
+    if (!self)
+        co_return std::nullopt;
+    if (!relevant) {
         qCDebug(lcImage).noquote()
             << QStringLiteral("Image for \"%1\" filtered out as not relevant: %2").arg(word, summary->extract);
         co_return std::nullopt;
     }
-    const HttpFetch::Response image = co_await HttpFetch::get(m_network, summary->thumbnail, m_options);
+    const HttpClient::Request imageRequest = HttpClient::Request::get(summary->thumbnail);
+    const HttpClient::Response image = co_await m_http.send(imageRequest);
     if (!image.isSuccess())
         co_return std::nullopt;
     const QString extension = QFileInfo(summary->thumbnail.path()).suffix();

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "language/HttpFetch.h"
 #include "language/Illustration.h"
+#include "platform/HttpClient.h"
 
 #include <QCoroTask>
-#include <QNetworkAccessManager>
 #include <QObject>
 
 #include <optional>
@@ -26,12 +25,10 @@ public:
     // Never fails: nullopt when there is no fitting picture.
     QCoro::Task<std::optional<Illustration>> fetchWikipediaImage(QString word, QString sentence);
 
-    QUrl summaryUrl(const QString& word) const;
-    void setTimeoutForTesting(int timeoutMs) { m_options.timeoutMs = timeoutMs; }
-
 private:
+    QUrl summaryUrl(const QString& word) const;
+
     const DefaultsStore& m_settings;
     ImageRelevanceService& m_relevance;
-    QNetworkAccessManager m_network;
-    HttpFetch::Options m_options;
+    HttpClient m_http;
 };

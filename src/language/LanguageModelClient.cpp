@@ -1,17 +1,12 @@
 #include "language/LanguageModelClient.h"
 
 #include "diagnostics/QMLog.h"
-#include "language/CancellationToken.h"
-#include "language/HttpExchange.h"
+#include "platform/CancellationToken.h"
 #include "preferences/DefaultsStore.h"
 
-#include <QCoroNetworkReply>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QNetworkProxy>
-#include <QNetworkReply>
 #include <QPointer>
-#include <QTimer>
 
 namespace {
 
@@ -40,14 +35,6 @@ LanguageModelClient::LanguageModelClient(const DefaultsStore& settings, QObject*
     : QObject(parent)
     , m_settings(settings)
 {
-    // The model server runs on this machine: no proxy may see the user's text.
-    m_network.setProxy(QNetworkProxy::NoProxy);
-}
-
-void LanguageModelClient::setTimeoutsForTesting(int connectMs, int totalMs)
-{
-    m_connectTimeoutMs = connectMs;
-    m_totalTimeoutOverrideMs = totalMs;
 }
 
 QUrl LanguageModelClient::endpoint(const QString& path) const
@@ -63,11 +50,13 @@ QString LanguageModelClient::configuredModel() const
     return m_settings.string(kModelKey).value_or(QString()).trimmed();
 }
 
-int LanguageModelClient::totalTimeoutMs() const
+HttpClient::Options LanguageModelClient::exchangeLimits() const
 {
-    if (m_totalTimeoutOverrideMs > 0)
-        return m_totalTimeoutOverrideMs;
-    return static_cast<int>(m_settings.integer(kTimeoutKey, 1, 3600).value_or(kDefaultTimeoutSeconds) * 1000);
+    // A server that is not there is known at once; a model may think for as long as the user allows.
+    HttpClient::Options limits;
+    limits.connectTimeout = std::chrono::milliseconds(kConnectTimeoutMs);
+    limits.deadline = std::chrono::seconds(m_settings.integer(kTimeoutKey, 1, 3600).value_or(kDefaultTimeoutSeconds));
+    return limits;
 }
 
 QCoro::Task<LanguageModelClient::Availability> LanguageModelClient::availability()
@@ -78,14 +67,13 @@ QCoro::Task<LanguageModelClient::Availability> LanguageModelClient::availability
         co_return Availability(m_cached); // a copy: the task would move from the member
 
     QPointer<LanguageModelClient> self(this);
-    QNetworkRequest request(endpoint(QStringLiteral("/models")));
-    const HttpExchange answer
-        = co_await HttpExchange::run(m_network, request, std::nullopt, m_connectTimeoutMs, totalTimeoutMs(), nullptr);
+    const HttpClient::Request request = HttpClient::Request::get(endpoint(QStringLiteral("/models")));
+    const HttpClient::Response answer = co_await m_http.send(request, exchangeLimits());
     if (!self)
         co_return Availability { false, {}, QStringLiteral("shutting down") };
     Availability result;
-    if (!answer.transportError.isEmpty()) {
-        result.reason = QStringLiteral("model server unreachable: ") + answer.transportError;
+    if (!answer.answered()) {
+        result.reason = QStringLiteral("model server unreachable: ") + answer.failure;
     } else if (answer.status != 200) {
         result.reason = QStringLiteral("model server answered HTTP %1").arg(answer.status);
     } else {
@@ -171,18 +159,17 @@ QCoro::Task<LanguageModelClient::Result> LanguageModelClient::respond(
         co_return Error { ErrorKind::Other, QStringLiteral("shutting down") };
     if (!available.isAvailable)
         co_return Error { ErrorKind::Other, available.reason };
-    QNetworkRequest request(endpoint(QStringLiteral("/chat/completions")));
-    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
     const QByteArray body = QJsonDocument(requestBody(available.model, instructions, prompt, schema, maxTokens))
                                 .toJson(QJsonDocument::Compact);
-    const HttpExchange answer
-        = co_await HttpExchange::run(m_network, request, body, m_connectTimeoutMs, totalTimeoutMs(), std::move(cancel));
+    const HttpClient::Request request = HttpClient::Request::post(
+        endpoint(QStringLiteral("/chat/completions")), body, QByteArrayLiteral("application/json"));
+    const HttpClient::Response answer = co_await m_http.send(request, exchangeLimits(), std::move(cancel));
     if (!self)
         co_return Error { ErrorKind::Other, QStringLiteral("shutting down") };
-    if (!answer.transportError.isEmpty()) {
+    if (!answer.answered()) {
         // The server may have gone away: ask again before the next request.
         forgetAvailability();
-        co_return Error { ErrorKind::Other, answer.transportError };
+        co_return Error { ErrorKind::Other, answer.failure };
     }
     co_return classify(answer.status, answer.body, schema);
 }

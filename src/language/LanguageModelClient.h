@@ -1,11 +1,11 @@
 #pragma once
 
 #include "language/ModelSchema.h"
+#include "platform/HttpClient.h"
 
 #include <QCoroTask>
 #include <QDateTime>
 #include <QJsonObject>
-#include <QNetworkAccessManager>
 #include <QObject>
 #include <QUrl>
 
@@ -60,18 +60,14 @@ public:
     // Sorts an answer (status, body) into a record or one of the four failures.
     static Result classify(int httpStatus, const QByteArray& body, const ModelSchema& schema);
 
-    void setTimeoutsForTesting(int connectMs, int totalMs);
-    void forgetAvailability() { m_checkedAt = {}; }
-
 private:
+    void forgetAvailability() { m_checkedAt = {}; }
     QUrl endpoint(const QString& path) const;
     QString configuredModel() const;
-    int totalTimeoutMs() const;
+    HttpClient::Options exchangeLimits() const;
 
     const DefaultsStore& m_settings;
-    QNetworkAccessManager m_network;
+    HttpClient m_http;
     Availability m_cached;
     QDateTime m_checkedAt;
-    int m_connectTimeoutMs = kConnectTimeoutMs;
-    int m_totalTimeoutOverrideMs = 0;
 };

@@ -1,14 +1,12 @@
 #include "language/LibreTranslateClient.h"
 
 #include "diagnostics/QMLog.h"
-#include "language/HttpExchange.h"
 #include "language/LanguageCodes.h"
 #include "preferences/DefaultsStore.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QNetworkProxy>
 #include <QPointer>
 #include <QUrl>
 
@@ -23,20 +21,21 @@ QString pairKey(const QString& source, const QString& target)
     return LanguageCodes::base(source) + QLatin1Char('-') + LanguageCodes::base(target);
 }
 
+// A server that is not there is known at once; a translation takes a moment at most.
+HttpClient::Options exchangeLimits()
+{
+    HttpClient::Options limits;
+    limits.connectTimeout = std::chrono::seconds(2);
+    limits.deadline = std::chrono::seconds(15);
+    return limits;
+}
+
 } // namespace
 
 LibreTranslateClient::LibreTranslateClient(const DefaultsStore& settings, QObject* parent)
     : QObject(parent)
     , m_settings(settings)
 {
-    // The server is the user's own: the text goes to it directly, never through a proxy.
-    m_network.setProxy(QNetworkProxy::NoProxy);
-}
-
-void LibreTranslateClient::setTimeoutsForTesting(int connectMs, int totalMs)
-{
-    m_connectTimeoutMs = connectMs;
-    m_totalTimeoutMs = totalMs;
 }
 
 QString LibreTranslateClient::baseUrl() const
@@ -45,11 +44,6 @@ QString LibreTranslateClient::baseUrl() const
     while (base.endsWith(QLatin1Char('/')))
         base.chop(1);
     return base;
-}
-
-bool LibreTranslateClient::isConfigured() const
-{
-    return !baseUrl().isEmpty();
 }
 
 bool LibreTranslateClient::accepts(const QString& text) const
@@ -66,13 +60,12 @@ QCoro::Task<bool> LibreTranslateClient::supports(QString source, QString target)
     const int keep = m_listOk ? kListedCacheSeconds : kFailedCacheSeconds;
     if (m_listedUrl != base || !m_listedAt.isValid() || m_listedAt.secsTo(now) >= keep) {
         QPointer<LibreTranslateClient> self(this);
-        QNetworkRequest request(QUrl(base + QStringLiteral("/languages")));
-        const HttpExchange answer = co_await HttpExchange::run(
-            m_network, request, std::nullopt, m_connectTimeoutMs, m_totalTimeoutMs, nullptr);
+        const HttpClient::Request request = HttpClient::Request::get(QUrl(base + QStringLiteral("/languages")));
+        const HttpClient::Response answer = co_await m_http.send(request, exchangeLimits());
         if (!self)
             co_return false;
         m_pairs.clear();
-        m_listOk = answer.transportError.isEmpty() && answer.status == 200;
+        m_listOk = answer.answered() && answer.status == 200;
         if (m_listOk) {
             const QJsonArray languages = QJsonDocument::fromJson(answer.body).array();
             QStringList codes;
@@ -94,8 +87,7 @@ QCoro::Task<bool> LibreTranslateClient::supports(QString source, QString target)
         } else {
             qCCritical(lcTranslation).noquote()
                 << "Translation server" << base << "did not list its languages:"
-                << (answer.transportError.isEmpty() ? QStringLiteral("HTTP %1").arg(answer.status)
-                                                    : answer.transportError);
+                << (answer.answered() ? QStringLiteral("HTTP %1").arg(answer.status) : answer.failure);
         }
         m_listedUrl = base;
         m_listedAt = QDateTime::currentDateTimeUtc();
@@ -114,18 +106,16 @@ QCoro::Task<TranslationBackend::Result> LibreTranslateClient::translate(QString 
     const QString apiKey = m_settings.string(kApiKeyKey).value_or(QString());
     if (!apiKey.isEmpty())
         body.insert(QStringLiteral("api_key"), apiKey);
-    QNetworkRequest request(QUrl(base + QStringLiteral("/translate")));
-    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
-    const QByteArray payload = QJsonDocument(body).toJson(QJsonDocument::Compact);
+    const HttpClient::Request request = HttpClient::Request::post(QUrl(base + QStringLiteral("/translate")),
+        QJsonDocument(body).toJson(QJsonDocument::Compact), QByteArrayLiteral("application/json"));
 
     QPointer<LibreTranslateClient> self(this);
-    const HttpExchange answer
-        = co_await HttpExchange::run(m_network, request, payload, m_connectTimeoutMs, m_totalTimeoutMs, nullptr);
+    const HttpClient::Response answer = co_await m_http.send(request, exchangeLimits());
     if (!self)
         co_return Result::failure(QStringLiteral("shutting down"));
-    if (!answer.transportError.isEmpty()) {
+    if (!answer.answered()) {
         m_listedAt = {}; // the server may be gone: list again before trusting it
-        co_return Result::failure(QStringLiteral("translation server: ") + answer.transportError);
+        co_return Result::failure(QStringLiteral("translation server: ") + answer.failure);
     }
     const QJsonObject reply = QJsonDocument::fromJson(answer.body).object();
     if (answer.status != 200) {

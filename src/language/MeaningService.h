@@ -31,8 +31,6 @@ public:
     static QString prompt(const QString& word, const QString& sentence);
     static QString cacheKey(const QString& word, const QString& sentence, const QString& languageCode);
 
-    bool isCached(const QString& key) const { return m_cache.contains(key); }
-
 private:
     LanguageModelClient& m_model;
     QHash<QString, QString> m_cache;

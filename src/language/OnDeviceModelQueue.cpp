@@ -1,6 +1,6 @@
 #include "language/OnDeviceModelQueue.h"
 
-#include "language/CancellationToken.h"
+#include "platform/CancellationToken.h"
 
 OnDeviceModelQueue::OnDeviceModelQueue() = default;
 OnDeviceModelQueue::~OnDeviceModelQueue() = default;

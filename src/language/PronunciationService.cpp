@@ -8,6 +8,7 @@
 #include "preferences/DefaultsStore.h"
 
 #include <QHash>
+#include <QPointer>
 
 #include <algorithm>
 
@@ -44,7 +45,7 @@ QUrl PronunciationService::recordingUrl(const QString& link)
     return QUrl(QStringLiteral("https:") + link);
 }
 
-bool PronunciationService::isAcceptableRecording(const HttpFetch::Response& response)
+bool PronunciationService::isAcceptableRecording(const HttpClient::Response& response)
 {
     const QByteArray& body = response.body;
     if (!response.isSuccess() || body.isEmpty() || body.trimmed().startsWith('<'))
@@ -64,7 +65,7 @@ bool PronunciationService::canSynthesize(const QString& text, const std::optiona
 
 QUrl PronunciationService::entryUrl(const QString& word, const QString& locale) const
 {
-    const std::optional<QString> segment = HttpFetch::pathSegment(word);
+    const std::optional<QString> segment = HttpClient::pathSegment(word);
     if (!segment)
         return {};
     QString base = m_settings.string(kBaseUrlKey).value_or(kDefaultBaseUrl).trimmed();
@@ -82,9 +83,12 @@ QCoro::Task<std::optional<PronunciationResult>> PronunciationService::fetchFromD
     const QUrl url = entryUrl(word, locale);
     if (!url.isValid())
         co_return std::nullopt;
-    const HttpFetch::Response answer = co_await HttpFetch::get(m_network, url, m_options);
-    if (!answer.transferred) {
-        qCDebug(lcPronunciation).noquote() << "Dictionary request failed:" << answer.error;
+    // Each wait may outlast this service: after it, nothing is touched unless the service lives.
+    QPointer<PronunciationService> self(this);
+    const HttpClient::Request entryRequest = HttpClient::Request::get(url);
+    const HttpClient::Response answer = co_await m_http.send(entryRequest);
+    if (!answer.answered()) {
+        qCDebug(lcPronunciation).noquote() << "Dictionary request failed:" << answer.failure;
         co_return std::nullopt;
     }
     const std::optional<DictionaryEntry> entry = DictionaryEntry::firstOf(answer.body);
@@ -93,14 +97,15 @@ QCoro::Task<std::optional<PronunciationResult>> PronunciationService::fetchFromD
     PronunciationResult result;
     result.phonetic = entry->transcription();
     const std::optional<QString> link = entry->audioLink();
-    if (!link)
+    if (!link || !self)
         co_return result.phonetic ? std::optional(result) : std::nullopt;
-    const HttpFetch::Response recording = co_await HttpFetch::get(m_network, recordingUrl(*link), m_options);
+    const HttpClient::Request recordingRequest = HttpClient::Request::get(recordingUrl(*link));
+    const HttpClient::Response recording = co_await m_http.send(recordingRequest);
     if (isAcceptableRecording(recording)) {
         result.audioData = recording.body;
         co_return result;
     }
-    qCDebug(lcPronunciation).noquote() << "Recording rejected:" << *link << recording.status << recording.error;
+    qCDebug(lcPronunciation).noquote() << "Recording rejected:" << *link << recording.status << recording.failure;
     co_return result.phonetic ? std::optional(result) : std::nullopt;
 }
 
@@ -131,11 +136,12 @@ QCoro::Task<PronunciationResult> PronunciationService::fetch(QString word, std::
 {
     std::optional<QString> phonetic;
     const std::optional<QString> locale = sourceLanguageCode ? dictionaryLocale(*sourceLanguageCode) : std::nullopt;
+    QPointer<PronunciationService> self(this);
     if (locale) {
         std::optional<PronunciationResult> found = co_await fetchFromDictionaryAPI(word, *locale);
         if (!found && sourceLanguageCode == QLatin1String("ja")) {
             const QStringList candidates = JapaneseConjugation::dictionaryFormCandidates(word);
-            for (qsizetype i = 1; i < candidates.size() && !found; ++i)
+            for (qsizetype i = 1; i < candidates.size() && !found && self; ++i)
                 found = co_await fetchFromDictionaryAPI(candidates[i], *locale);
         }
         if (found && found->audioData)
@@ -145,9 +151,11 @@ QCoro::Task<PronunciationResult> PronunciationService::fetch(QString word, std::
     }
     PronunciationResult result;
     result.phonetic = phonetic;
+    if (!self)
+        co_return result;
     result.audioFileExtension = QStringLiteral("wav");
     result.audioData = co_await synthesizeSpeech(word, sourceLanguageCode);
-    if (!result.phonetic)
+    if (!result.phonetic && self)
         result.phonetic = co_await synthesizedTranscription(word, sourceLanguageCode);
     co_return result;
 }

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "language/HttpFetch.h"
 #include "language/PronunciationResult.h"
+#include "platform/HttpClient.h"
 
 #include <QCoroTask>
-#include <QNetworkAccessManager>
 #include <QObject>
 
 #include <optional>
@@ -31,11 +30,9 @@ public:
     // Links of the form //host/path are fetched over https.
     static QUrl recordingUrl(const QString& link);
     // A recording is kept only when it really is audio: an error page must never be saved as mp3.
-    static bool isAcceptableRecording(const HttpFetch::Response& response);
+    static bool isAcceptableRecording(const HttpClient::Response& response);
     // Japanese with kanji cannot be read by the synthesizer: it would speak only the kana.
     static bool canSynthesize(const QString& text, const std::optional<QString>& languageCode);
-
-    void setTimeoutForTesting(int timeoutMs) { m_options.timeoutMs = timeoutMs; }
 
 private:
     QCoro::Task<std::optional<PronunciationResult>> fetchFromDictionaryAPI(QString word, QString locale);
@@ -45,6 +42,5 @@ private:
 
     const DefaultsStore& m_settings;
     SpeechSynthesizer& m_speech;
-    QNetworkAccessManager m_network;
-    HttpFetch::Options m_options;
+    HttpClient m_http;
 };

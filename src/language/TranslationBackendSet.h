@@ -36,7 +36,6 @@ public:
     QCoro::Task<bool> isPairAvailable(std::optional<QString> source, std::optional<QString> target);
     // "en-es"; a missing code is written "?".
     static QString availabilityKey(const std::optional<QString>& source, const std::optional<QString>& target);
-    bool isCachedAvailable(const QString& key) const { return m_available.contains(key); }
 
     // The first back-end that takes the text and the pair and answers wins.
     QCoro::Task<TranslationBackend::Result> translate(QString text, QString source, QString target);

@@ -1,7 +1,6 @@
 #include "panels/CaptureOverlayView.h"
 
 #include "diagnostics/QMLog.h"
-#include "language/CancellationToken.h"
 #include "language/ContextualTranslationService.h"
 #include "language/EtymologyDisplay.h"
 #include "language/EtymologyService.h"
@@ -13,6 +12,7 @@
 #include "panels/CardStyle.h"
 #include "panels/EmphasisLabel.h"
 #include "platform/AudioPlayback.h"
+#include "platform/CancellationToken.h"
 #include "preferences/Preferences.h"
 #include "store/VocabCardStore.h"
 

@@ -1,56 +1,19 @@
 #include "anki/AnkiConnectService.h"
 #include "preferences/DefaultsStore.h"
-#include "support/LocalHttpServer.h"
+#include "support/FakeAnkiConnect.h"
 #include "support/TempXdgHome.h"
 #include "support/Waits.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QRegularExpression>
-#include <QTcpServer>
 #include <QTest>
 
 namespace {
 
-QJsonObject bodyOf(const LocalHttpServer::Request& request)
+// The fake, with the requests' parameters by position.
+struct FakeAnki : FakeAnkiConnect
 {
-    return QJsonDocument::fromJson(request.body).object();
-}
-
-QByteArray answer(const QJsonValue& result, const QJsonValue& error = QJsonValue::Null)
-{
-    return QJsonDocument(QJsonObject { { QStringLiteral("result"), result }, { QStringLiteral("error"), error } })
-        .toJson(QJsonDocument::Compact);
-}
-
-// A fake AnkiConnect: answers each action with what the test sets, records the requests.
-class FakeAnki
-{
-public:
-    QHash<QString, QByteArray> replies;
-    LocalHttpServer server;
-
-    FakeAnki()
-    {
-        server.start();
-        server.route("POST", "/", [this](const LocalHttpServer::Request& request) {
-            LocalHttpServer::Response response;
-            const QString action = bodyOf(request).value(QStringLiteral("action")).toString();
-            response.body = replies.value(action, answer(QJsonValue::Null));
-            if (response.body == "HANG")
-                response.hang = true;
-            return response;
-        });
-    }
-
-    QStringList actions() const
-    {
-        QStringList list;
-        for (const auto& request : server.requests())
-            list << bodyOf(request).value(QStringLiteral("action")).toString();
-        return list;
-    }
-    QJsonObject params(int i) const { return bodyOf(server.requests().at(i)).value(QStringLiteral("params")).toObject(); }
+    QJsonObject params(int i) const { return requests().value(i).value(QStringLiteral("params")).toObject(); }
 };
 
 template <typename T>
@@ -71,7 +34,7 @@ private Q_SLOTS:
     void addNoteWithoutAudio()
     {
         FakeAnki anki;
-        anki.replies.insert(QStringLiteral("addNote"), answer(1733567890123LL));
+        anki.answer(QStringLiteral("addNote"), ankiAnswer(1733567890123LL));
         AnkiConnectService service(anki.server.url(QStringLiteral("/")));
         const auto result = Waits::waitFor(service.addNote(QStringLiteral("Deck::Sub"), QStringLiteral("<b>casa</b>"),
                                                            QStringLiteral("house"), std::nullopt, QStringLiteral("mp3")));
@@ -81,7 +44,7 @@ private Q_SLOTS:
         QCOMPARE(added.frontHTML, QStringLiteral("<b>casa</b>"));
         QCOMPARE(anki.actions(), (QStringList { "createDeck", "addNote" }));
 
-        const QJsonObject create = bodyOf(anki.server.requests().at(0));
+        const QJsonObject create = anki.requests().value(0);
         QCOMPARE(create.value(QStringLiteral("version")).toInt(), 6);
         QCOMPARE(anki.params(0), (QJsonObject { { "deck", "Deck::Sub" } }));
         const QJsonObject note = anki.params(1).value(QStringLiteral("note")).toObject();
@@ -97,8 +60,8 @@ private Q_SLOTS:
     void addNoteWithAudioUsesTheStoredName()
     {
         FakeAnki anki;
-        anki.replies.insert(QStringLiteral("storeMediaFile"), answer(QStringLiteral("quillmoor3-ABCDEF12_1.mp3")));
-        anki.replies.insert(QStringLiteral("addNote"), answer(42));
+        anki.answer(QStringLiteral("storeMediaFile"), ankiAnswer(QStringLiteral("quillmoor3-ABCDEF12_1.mp3")));
+        anki.answer(QStringLiteral("addNote"), ankiAnswer(42));
         AnkiConnectService service(anki.server.url(QStringLiteral("/")));
         const QByteArray audio("ID3\x00\x01binary\xff", 12);
         const auto added = valueOf(Waits::waitFor(
@@ -119,7 +82,7 @@ private Q_SLOTS:
     void unsafeStoredNameIsNotTrusted()
     {
         FakeAnki anki;
-        anki.replies.insert(QStringLiteral("storeMediaFile"), answer(QStringLiteral("x\" onerror=\"alert(1).png")));
+        anki.answer(QStringLiteral("storeMediaFile"), ankiAnswer(QStringLiteral("x\" onerror=\"alert(1).png")));
         AnkiConnectService service(anki.server.url(QStringLiteral("/")));
         const auto result = Waits::waitFor(service.attachImage(7, QStringLiteral("casa"), "PNG", QStringLiteral("png")));
         QVERIFY(result && std::holds_alternative<AnkiConnectService::Done>(*result));
@@ -133,6 +96,7 @@ private Q_SLOTS:
     void nullResultGivesNoNoteId()
     {
         FakeAnki anki;
+        anki.answer(QStringLiteral("addNote"), ankiAnswer(QJsonValue::Null));
         AnkiConnectService service(anki.server.url(QStringLiteral("/")));
         const auto result = Waits::waitFor(service.addNote("D", "f", "b", std::nullopt, "mp3"));
         QVERIFY(result && std::holds_alternative<AnkiConnectService::AddedNote>(*result));
@@ -145,20 +109,21 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("description");
-        QTest::newRow("duplicate") << "addNote" << answer(QJsonValue::Null, "cannot create note because it is a duplicate")
+        QTest::newRow("duplicate") << "addNote"
+                                   << ankiAnswer(QJsonValue::Null, "cannot create note because it is a duplicate")
                                    << int(AnkiConnectError::Kind::AnkiError)
                                    << "Anki вернул ошибку: cannot create note because it is a duplicate";
-        QTest::newRow("wrong api version") << "addNote" << answer(QJsonValue::Null, "unsupported action")
-                                           << int(AnkiConnectError::Kind::AnkiError)
-                                           << "Anki вернул ошибку: unsupported action";
+        QTest::newRow("wrong api version")
+            << "addNote" << ankiAnswer(QJsonValue::Null, "unsupported action") << int(AnkiConnectError::Kind::AnkiError)
+            << "Anki вернул ошибку: unsupported action";
         QTest::newRow("html page") << "addNote" << QByteArray("<html>Jupyter</html>")
                                    << int(AnkiConnectError::Kind::InvalidResponse) << "Anki прислал неожиданный ответ.";
         QTest::newRow("json array") << "addNote" << QByteArray("[1]") << int(AnkiConnectError::Kind::InvalidResponse)
                                     << "Anki прислал неожиданный ответ.";
-        QTest::newRow("media refused") << "storeMediaFile" << answer(QJsonValue::Null, "disk full")
+        QTest::newRow("media refused") << "storeMediaFile" << ankiAnswer(QJsonValue::Null, "disk full")
                                        << int(AnkiConnectError::Kind::AnkiError) << "Anki вернул ошибку: disk full";
         QTest::newRow("deck refusal is ignored, note fails")
-            << "createDeck" << answer(QJsonValue::Null, "deck name invalid") << -1 << "";
+            << "createDeck" << ankiAnswer(QJsonValue::Null, "deck name invalid") << -1 << "";
     }
 
     void failures()
@@ -168,7 +133,7 @@ private Q_SLOTS:
         QFETCH(int, kind);
         QFETCH(QString, description);
         FakeAnki anki;
-        anki.replies.insert(action, reply);
+        anki.answer(action, reply);
         AnkiConnectService service(anki.server.url(QStringLiteral("/")));
         const auto result = Waits::waitFor(service.addNote("D", "f", "b", QByteArray("mp3data"), "mp3"));
         QVERIFY(result);
@@ -183,28 +148,25 @@ private Q_SLOTS:
         QCOMPARE(error.description(), description);
     }
 
-    void ankiNotRunning()
+    void noAnswerIsAConnectionFailure_data()
     {
-        QTcpServer probe;
-        QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-        const quint16 port = probe.serverPort();
-        probe.close(); // nothing listens there now
-        AnkiConnectService service(QUrl(QStringLiteral("http://127.0.0.1:%1").arg(port)));
+        QTest::addColumn<bool>("listening");
+        QTest::newRow("Anki not running") << false;
+        QTest::newRow("Anki silent past the time limit") << true;
+    }
+
+    void noAnswerIsAConnectionFailure()
+    {
+        QFETCH(bool, listening);
+        FakeAnki anki;
+        anki.queued[QStringLiteral("addNote")] << LocalHttpServer::Response { .hang = true };
+        const QUrl endpoint = listening ? anki.server.url(QStringLiteral("/")) : QUrl("http://127.0.0.1:1/");
+        AnkiConnectService service(endpoint, { .timeout = std::chrono::milliseconds(300) });
         const auto result = Waits::waitFor(service.addNote("D", "f", "b", std::nullopt, "mp3"));
         QVERIFY(result && std::holds_alternative<AnkiConnectError>(*result));
         QCOMPARE(std::get<AnkiConnectError>(*result).kind(), AnkiConnectError::Kind::ConnectionFailed);
-        QVERIFY(std::get<AnkiConnectError>(*result).description().startsWith(QStringLiteral("Не удалось подключиться к Anki.")));
-    }
-
-    void silentServerTimesOutAsConnectionFailure()
-    {
-        FakeAnki anki;
-        anki.replies.insert(QStringLiteral("addNote"), "HANG");
-        AnkiConnectService service(anki.server.url(QStringLiteral("/")));
-        service.setTimeoutMs(300);
-        const auto result = Waits::waitFor(service.addNote("D", "f", "b", std::nullopt, "mp3"), 5000);
-        QVERIFY(result && std::holds_alternative<AnkiConnectError>(*result));
-        QCOMPARE(std::get<AnkiConnectError>(*result).kind(), AnkiConnectError::Kind::ConnectionFailed);
+        QVERIFY(std::get<AnkiConnectError>(*result).description().startsWith(
+            QStringLiteral("Не удалось подключиться к Anki.")));
     }
 
     void mediaNamesAreFresh()

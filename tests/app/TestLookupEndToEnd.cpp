@@ -8,7 +8,7 @@
 #include "preferences/Preferences.h"
 #include "store/CardStores.h"
 #include "store/VocabCardStore.h"
-#include "support/LocalHttpServer.h"
+#include "support/FakeAnkiConnect.h"
 #include "support/TempXdgHome.h"
 
 #include <QApplication>
@@ -25,18 +25,6 @@
 // X.h's status macros collide with ordinary names.
 #undef Success
 
-namespace {
-
-LocalHttpServer::Response reply(int status, const QByteArray& body)
-{
-    LocalHttpServer::Response response;
-    response.status = status;
-    response.body = body;
-    return response;
-}
-
-} // namespace
-
 // The application's main job on a real desktop: a GTK window shows a sentence, the learner holds
 // Alt over a word, the card shows the word and its offline translation, and the add button
 // stores one card and sends one note to Anki.
@@ -45,7 +33,7 @@ class TestLookupEndToEnd : public QObject
     Q_OBJECT
 
     std::unique_ptr<TempXdgHome> m_home;
-    LocalHttpServer m_anki;
+    FakeAnkiConnect m_anki;
     LocalHttpServer m_web; // the language model, dictionary and encyclopedia: all unavailable
     Display* m_driver = nullptr;
     QProcess m_window;
@@ -64,7 +52,7 @@ class TestLookupEndToEnd : public QObject
         seed.onboarding().setHasCompletedOnboarding(true);
         seed.translation().setStudyLanguageCode(QStringLiteral("en"));
         seed.translation().setTargetLanguageCode(QStringLiteral("es"));
-        seed.store().setValue(AnkiConnectService::kUrlKey, m_anki.url().toString());
+        seed.store().setValue(AnkiConnectService::kUrlKey, m_anki.server.url().toString());
         seed.store().setValue(LanguageModelClient::kBaseUrlKey, m_web.url(QStringLiteral("/v1")).toString());
         seed.store().setValue(PronunciationService::kBaseUrlKey, m_web.url().toString());
         seed.store().setValue(ImageService::kBaseUrlKey, m_web.url().toString());
@@ -121,20 +109,7 @@ private Q_SLOTS:
             QSKIP("needs the test desktop (scripts/test)");
         m_driver = XOpenDisplay(nullptr);
         QVERIFY(m_driver);
-        QVERIFY(m_anki.start());
         QVERIFY(m_web.start());
-        m_anki.route("POST", "/", [](const LocalHttpServer::Request& request) {
-            const QJsonObject body = QJsonDocument::fromJson(request.body).object();
-            const QString action = body.value("action").toString();
-            QJsonValue result = QJsonValue::Null;
-            if (action == QLatin1String("addNote"))
-                result = double(1'700'000'000'123);
-            else if (action == QLatin1String("storeMediaFile"))
-                result = body.value("params").toObject().value("filename");
-            return reply(200,
-                QJsonDocument(QJsonObject { { "result", result }, { "error", QJsonValue::Null } })
-                    .toJson(QJsonDocument::Compact));
-        });
         m_web.route("GET", "*", [](const auto&) { return reply(404, "{}"); });
         m_web.route("POST", "*", [](const auto&) { return reply(503, "{}"); });
     }
@@ -182,10 +157,7 @@ private Q_SLOTS:
         QCOMPARE(cards.size(), 1);
         QCOMPARE(cards.first().word, QStringLiteral("house"));
         QCOMPARE(cards.first().translatedWord, QStringLiteral("casa"));
-        int notes = 0;
-        for (const LocalHttpServer::Request& request : m_anki.requests())
-            notes += QJsonDocument::fromJson(request.body).object().value("action").toString() == "addNote";
-        QCOMPARE(notes, 1);
+        QCOMPARE(m_anki.requests(QStringLiteral("addNote")).size(), 1);
     }
 
     // No accessibility text under the pointer: the word is read from the screen.

@@ -3,7 +3,7 @@
 #include "language/ImageService.h"
 #include "language/LanguageModelClient.h"
 #include "preferences/DefaultsStore.h"
-#include "support/LocalHttpServer.h"
+#include "support/FakeModelServer.h"
 #include "support/TempXdgHome.h"
 #include "support/Waits.h"
 
@@ -28,28 +28,6 @@ QByteArray imageBytes(const char* format, QColor colour = Qt::red)
     return bytes;
 }
 
-LocalHttpServer::Response reply(int status, const QByteArray& body, const QByteArray& type = "application/json")
-{
-    LocalHttpServer::Response response;
-    response.status = status;
-    response.body = body;
-    response.contentType = type;
-    return response;
-}
-
-QByteArray json(const QJsonObject& object)
-{
-    return QJsonDocument(object).toJson(QJsonDocument::Compact);
-}
-
-QByteArray completion(bool relevant)
-{
-    const QJsonObject message { { "role", "assistant" },
-        { "content", relevant ? "{\"isRelevant\":true}" : "{\"isRelevant\":false}" } };
-    return json({ { "choices",
-        QJsonArray { QJsonObject { { "index", 0 }, { "message", message }, { "finish_reason", "stop" } } } } });
-}
-
 QStringList g_log;
 void collect(QtMsgType, const QMessageLogContext& context, const QString& message)
 {
@@ -66,22 +44,15 @@ class TestIllustration : public QObject
 private:
     std::unique_ptr<TempXdgHome> m_home;
     std::unique_ptr<DefaultsStore> m_settings;
-    std::unique_ptr<LocalHttpServer> m_server;
+    std::unique_ptr<FakeModelServer> m_fake; // the model, the encyclopedia and the image server
+    LocalHttpServer* m_server = nullptr;
     std::unique_ptr<LanguageModelClient> m_model;
     std::unique_ptr<ImageRelevanceService> m_relevance;
     std::unique_ptr<ImageService> m_images;
     std::unique_ptr<GeneratedImageService> m_generator;
-    bool m_modelServes = true;
-    bool m_relevant = true;
     QtMessageHandler m_previousHandler = nullptr;
 
-    int count(const QByteArray& method, const QByteArray& prefix) const
-    {
-        int n = 0;
-        for (const auto& request : m_server->requests())
-            n += request.method == method && request.path.startsWith(prefix) ? 1 : 0;
-        return n;
-    }
+    void judge(bool relevant) { m_fake->chat = reply(200, completion(QJsonObject { { "isRelevant", relevant } })); }
 
     void summary(const QByteArray& title, const QJsonObject& body)
     {
@@ -108,25 +79,16 @@ private Q_SLOTS:
     {
         m_home = std::make_unique<TempXdgHome>();
         m_settings = std::make_unique<DefaultsStore>(m_home->defaultsFile());
-        m_server = std::make_unique<LocalHttpServer>();
-        QVERIFY(m_server->start());
-        m_modelServes = true;
-        m_relevant = true;
-        m_server->route("GET", "/v1/models", [this](const auto&) {
-            if (!m_modelServes)
-                return reply(503, "{}");
-            return reply(200, json({ { "data", QJsonArray { QJsonObject { { "id", "tiny" } } } } }));
-        });
-        m_server->route(
-            "POST", "/v1/chat/completions", [this](const auto&) { return reply(200, completion(m_relevant)); });
+        m_fake = std::make_unique<FakeModelServer>();
+        m_server = &m_fake->server;
+        judge(true);
         m_settings->setValue(LanguageModelClient::kBaseUrlKey, m_server->url(QStringLiteral("/v1")).toString());
         m_settings->setValue(ImageService::kBaseUrlKey, m_server->url().toString());
         m_model = std::make_unique<LanguageModelClient>(*m_settings);
         m_relevance = std::make_unique<ImageRelevanceService>(*m_model);
         m_images = std::make_unique<ImageService>(*m_settings, *m_relevance);
-        m_images->setTimeoutForTesting(2000);
-        m_generator = std::make_unique<GeneratedImageService>(*m_settings);
-        m_generator->setTimingForTesting(2000, 50);
+        m_generator = std::make_unique<GeneratedImageService>(
+            *m_settings, GeneratedImageService::Options { .retryDelay = std::chrono::milliseconds(50) });
         QLoggingCategory::setFilterRules(QStringLiteral("quillmoor.image.debug=true"));
         g_log.clear();
         m_previousHandler = qInstallMessageHandler(collect);
@@ -139,7 +101,7 @@ private Q_SLOTS:
         m_images.reset();
         m_relevance.reset();
         m_model.reset();
-        m_server.reset();
+        m_fake.reset();
         m_settings.reset();
         m_home.reset();
     }
@@ -174,8 +136,8 @@ private Q_SLOTS:
         if (format == "JPEG")
             QCOMPARE(image->data, bytes);
         // The model saw the word, the sentence and the article's summary.
-        QCOMPARE(count("POST", "/v1/chat/completions"), 1);
-        const QJsonObject chat = QJsonDocument::fromJson(m_server->requests().at(2).body).object();
+        QCOMPARE(m_fake->chatRequests(), 1);
+        const QJsonObject chat = m_fake->lastChatBody();
         const QJsonArray messages = chat.value(QStringLiteral("messages")).toArray();
         QVERIFY(messages.at(0)
                     .toObject()
@@ -214,7 +176,7 @@ private Q_SLOTS:
             body.remove(QStringLiteral("thumbnail"));
         if (kind == QLatin1String("badurl"))
             body.insert(QStringLiteral("thumbnail"), QJsonObject { { "source", "::not a url::" } });
-        m_relevant = kind != QLatin1String("irrelevant");
+        judge(kind != QLatin1String("irrelevant"));
         if (kind == QLatin1String("garbage"))
             m_server->route("GET", "/api/rest_v1/page/summary/Cat", [](const auto&) { return reply(200, "<html>"); });
         else
@@ -231,7 +193,7 @@ private Q_SLOTS:
         QCOMPARE(encyclopedia(QStringLiteral("Cat")), std::nullopt);
         const bool judged = kind == QLatin1String("irrelevant") || kind == QLatin1String("404")
             || kind == QLatin1String("html") || kind == QLatin1String("huge");
-        QCOMPARE(count("POST", "/v1/chat/completions"), judged ? 1 : 0);
+        QCOMPARE(m_fake->chatRequests(), judged ? 1 : 0);
         if (kind == QLatin1String("irrelevant"))
             QVERIFY(g_log.contains(QStringLiteral("Image for \"Cat\" filtered out as not relevant: A domestic cat.")));
     }
@@ -248,18 +210,18 @@ private Q_SLOTS:
     {
         QFETCH(bool, modelServes);
         QFETCH(QString, extract);
-        m_modelServes = modelServes;
-        m_relevant = false; // would reject if it were asked
+        m_fake->modelsStatus = modelServes ? 200 : 503;
+        judge(false); // would reject if it were asked
         summary("Cat", standard(QStringLiteral("/thumb/Cat.jpg"), extract));
         m_server->route(
             "GET", "/thumb/Cat.jpg", [](const auto&) { return reply(200, imageBytes("JPEG"), "image/jpeg"); });
         QVERIFY(encyclopedia(QStringLiteral("Cat")));
-        QCOMPARE(count("POST", "/v1/chat/completions"), 0);
+        QCOMPARE(m_fake->chatRequests(), 0);
     }
 
     void relevanceErrorAcceptsTheImage()
     {
-        m_server->route("POST", "/v1/chat/completions", [](const auto&) { return reply(500, "{\"error\":\"boom\"}"); });
+        m_fake->chat = reply(500, "{\"error\":\"boom\"}");
         summary("Cat", standard(QStringLiteral("/thumb/Cat.jpg")));
         m_server->route(
             "GET", "/thumb/Cat.jpg", [](const auto&) { return reply(200, imageBytes("JPEG"), "image/jpeg"); });

@@ -1,5 +1,5 @@
-#include "language/CancellationToken.h"
 #include "language/OnDeviceModelQueue.h"
+#include "platform/CancellationToken.h"
 #include "support/Waits.h"
 
 #include <QCoroTimer>

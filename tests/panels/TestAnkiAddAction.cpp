@@ -7,7 +7,7 @@
 #include "preferences/DefaultsStore.h"
 #include "store/CardDatabase.h"
 #include "store/VocabCardStore.h"
-#include "support/LocalHttpServer.h"
+#include "support/FakeAnkiConnect.h"
 #include "support/TempXdgHome.h"
 #include "support/Waits.h"
 
@@ -23,22 +23,6 @@
 Q_DECLARE_METATYPE(AnkiAddState)
 
 namespace {
-
-constexpr qint64 kNoteId = 1'700'000'000'123; // note ids are epoch milliseconds
-
-LocalHttpServer::Response reply(int status, const QByteArray& body, const QByteArray& type = "application/json")
-{
-    LocalHttpServer::Response response;
-    response.status = status;
-    response.body = body;
-    response.contentType = type;
-    return response;
-}
-
-QByteArray ankiAnswer(const QJsonValue& result, const QJsonValue& error = QJsonValue::Null)
-{
-    return QJsonDocument(QJsonObject { { "result", result }, { "error", error } }).toJson(QJsonDocument::Compact);
-}
 
 QByteArray jpeg()
 {
@@ -60,7 +44,8 @@ class TestAnkiAddAction : public QObject
 private:
     std::unique_ptr<TempXdgHome> m_home;
     std::unique_ptr<DefaultsStore> m_settings;
-    std::unique_ptr<LocalHttpServer> m_server;
+    std::unique_ptr<FakeAnkiConnect> m_fake; // AnkiConnect and the encyclopedia
+    LocalHttpServer* m_server = nullptr;
     std::unique_ptr<CardDatabase> m_database;
     std::unique_ptr<VocabCardStore> m_store;
     std::unique_ptr<AnkiConnectService> m_anki;
@@ -68,8 +53,6 @@ private:
     std::unique_ptr<ImageRelevanceService> m_relevance;
     std::unique_ptr<ImageService> m_images;
     std::unique_ptr<GeneratedImageService> m_generator;
-    QStringList m_addNoteErrors; // one per addNote call, empty = success
-    QList<QJsonObject> m_ankiRequests;
 
     std::unique_ptr<AnkiAddAction> action(const QString& deckPreference = QStringLiteral("  "))
     {
@@ -91,21 +74,9 @@ private:
         return c;
     }
 
-    QStringList actions() const
-    {
-        QStringList names;
-        for (const QJsonObject& request : m_ankiRequests)
-            names << request.value(QStringLiteral("action")).toString();
-        return names;
-    }
-
     QJsonObject params(const QString& name, int nth = 0) const
     {
-        for (const QJsonObject& request : m_ankiRequests) {
-            if (request.value(QStringLiteral("action")).toString() == name && nth-- == 0)
-                return request.value(QStringLiteral("params")).toObject();
-        }
-        return {};
+        return m_fake->requests(name).value(nth).value(QStringLiteral("params")).toObject();
     }
 
     int storedCards() const
@@ -119,25 +90,8 @@ private Q_SLOTS:
     {
         m_home = std::make_unique<TempXdgHome>();
         m_settings = std::make_unique<DefaultsStore>(m_home->defaultsFile());
-        m_server = std::make_unique<LocalHttpServer>();
-        QVERIFY(m_server->start());
-        m_addNoteErrors.clear();
-        m_ankiRequests.clear();
-        m_server->route("POST", "/", [this](const LocalHttpServer::Request& request) {
-            const QJsonObject body = QJsonDocument::fromJson(request.body).object();
-            m_ankiRequests << body;
-            const QString name = body.value(QStringLiteral("action")).toString();
-            const QJsonObject p = body.value(QStringLiteral("params")).toObject();
-            if (name == QLatin1String("createDeck"))
-                return reply(200, ankiAnswer(1));
-            if (name == QLatin1String("storeMediaFile"))
-                return reply(200, ankiAnswer(p.value(QStringLiteral("filename"))));
-            if (name == QLatin1String("addNote")) {
-                const QString error = m_addNoteErrors.isEmpty() ? QString() : m_addNoteErrors.takeFirst();
-                return reply(200, error.isEmpty() ? ankiAnswer(kNoteId) : ankiAnswer(QJsonValue::Null, error));
-            }
-            return reply(200, ankiAnswer(QJsonValue::Null));
-        });
+        m_fake = std::make_unique<FakeAnkiConnect>();
+        m_server = &m_fake->server;
         m_server->route("GET", "/api/rest_v1/page/summary/House", [this](const auto&) {
             const QJsonObject summary { { "type", "standard" }, { "extract", "A house is a building." },
                 { "thumbnail",
@@ -154,7 +108,6 @@ private Q_SLOTS:
         QVERIFY2(m_database, qPrintable(error));
         m_store = std::make_unique<VocabCardStore>(*m_database);
         m_anki = std::make_unique<AnkiConnectService>(m_server->url(QStringLiteral("/")));
-        m_anki->setTimeoutMs(3000);
         m_model = std::make_unique<LanguageModelClient>(*m_settings);
         m_relevance = std::make_unique<ImageRelevanceService>(*m_model);
         m_images = std::make_unique<ImageService>(*m_settings, *m_relevance);
@@ -169,7 +122,7 @@ private Q_SLOTS:
         m_anki.reset();
         m_store.reset();
         m_database.reset();
-        m_server.reset();
+        m_fake.reset();
         m_settings.reset();
         m_home.reset();
     }
@@ -234,7 +187,7 @@ private Q_SLOTS:
         QCOMPARE(states.count(), 2); // loading, success
         QCOMPARE(pictured.count(), 1);
 
-        QCOMPARE(actions(),
+        QCOMPARE(m_fake->actions(),
             (QStringList { "createDeck", "storeMediaFile", "addNote", "storeMediaFile", "updateNoteFields" }));
         QCOMPARE(params("createDeck").value(QStringLiteral("deck")).toString(), QStringLiteral("Quillmoor"));
         QCOMPARE(QByteArray::fromBase64(params("storeMediaFile").value(QStringLiteral("data")).toString().toLatin1()),
@@ -247,7 +200,7 @@ private Q_SLOTS:
         QCOMPARE(noteFields.value(QStringLiteral("Back")).toString(),
             QStringLiteral("дом<br><br>Старый дом стоял на холме."));
         const QJsonObject update = params("updateNoteFields").value(QStringLiteral("note")).toObject();
-        QCOMPARE(update.value(QStringLiteral("id")).toInteger(), kNoteId);
+        QCOMPARE(update.value(QStringLiteral("id")).toInteger(), FakeAnkiConnect::kNoteId);
         QVERIFY(update.value(QStringLiteral("fields"))
                     .toObject()
                     .value(QStringLiteral("Front"))
@@ -266,23 +219,24 @@ private Q_SLOTS:
         // After success the button does nothing.
         QVERIFY(Waits::waitFor(add->run(content())));
         QCOMPARE(storedCards(), 1);
-        QCOMPARE(actions().count(QStringLiteral("addNote")), 1);
+        QCOMPARE(m_fake->actions().count(QStringLiteral("addNote")), 1);
     }
 
     void retryAfterAnkiFailureAddsNoSecondCard()
     {
-        m_addNoteErrors << QStringLiteral("cannot create note because it is a duplicate");
+        m_fake->answer(
+            QStringLiteral("addNote"), ankiAnswer(QJsonValue::Null, "cannot create note because it is a duplicate"));
         auto add = action(QStringLiteral("Inglés"));
         QVERIFY(Waits::waitFor(add->run(content())));
         QCOMPARE(add->state().kind, AnkiAddState::Kind::Failure);
         QCOMPARE(
             add->state().message, QStringLiteral("Anki вернул ошибку: cannot create note because it is a duplicate"));
         QCOMPARE(storedCards(), 1); // the own-deck card stays saved
-        QVERIFY(!actions().contains(QStringLiteral("updateNoteFields")));
+        QVERIFY(!m_fake->actions().contains(QStringLiteral("updateNoteFields")));
         QVERIFY(Waits::waitFor(add->run(content())));
         QCOMPARE(add->state(), AnkiAddState::success());
         QCOMPARE(storedCards(), 1);
-        QCOMPARE(actions().count(QStringLiteral("addNote")), 2);
+        QCOMPARE(m_fake->actions().count(QStringLiteral("addNote")), 2);
         QCOMPARE(params("createDeck").value(QStringLiteral("deck")).toString(), QStringLiteral("Inglés"));
     }
 
@@ -302,7 +256,7 @@ private Q_SLOTS:
         auto add = action();
         QVERIFY(Waits::waitFor(add->run(content())));
         QCOMPARE(add->state(), AnkiAddState::failure(QStringLiteral("Не удалось сохранить карточку в Quillmoor.")));
-        QVERIFY(m_ankiRequests.isEmpty());
+        QVERIFY(m_fake->requests().isEmpty());
         QCOMPARE(add->savedCardId(), std::nullopt);
         // Once the store can write again, the retry saves the card and sends the note.
         QVERIFY(QSqlQuery(m_database->db()).exec(QStringLiteral("PRAGMA query_only = 0")));

@@ -1,8 +1,28 @@
 #include "support/LocalHttpServer.h"
 
+#include <QJsonDocument>
 #include <QPointer>
 #include <QTcpSocket>
 #include <QTimer>
+
+LocalHttpServer::Response reply(int status, const QByteArray& body, const QByteArray& contentType)
+{
+    LocalHttpServer::Response response;
+    response.status = status;
+    response.body = body;
+    response.contentType = contentType;
+    return response;
+}
+
+QByteArray json(const QJsonObject& object)
+{
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+QByteArray json(const QJsonArray& array)
+{
+    return QJsonDocument(array).toJson(QJsonDocument::Compact);
+}
 
 LocalHttpServer::LocalHttpServer(QObject* parent)
     : QObject(parent)
@@ -37,6 +57,12 @@ void LocalHttpServer::onConnection()
 void LocalHttpServer::serve(QTcpSocket* socket)
 {
     QByteArray buffer = socket->property("buffer").toByteArray() + socket->readAll();
+    // Bytes that start no HTTP request (a TLS handshake) are refused as a plain server does.
+    if (!buffer.isEmpty() && (buffer.front() < 'A' || buffer.front() > 'Z')) {
+        socket->write("HTTP/1.1 400 Bad Request\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+        socket->disconnectFromHost();
+        return;
+    }
     const qsizetype headerEnd = buffer.indexOf("\r\n\r\n");
     if (headerEnd < 0) {
         socket->setProperty("buffer", buffer);
@@ -79,14 +105,14 @@ void LocalHttpServer::serve(QTcpSocket* socket)
         QPointer<QTcpSocket> target(socket);
         QTimer::singleShot(response.delayMs, this, [target, response] {
             if (target)
-                reply(target, response);
+                send(target, response);
         });
         return;
     }
-    reply(socket, response);
+    send(socket, response);
 }
 
-void LocalHttpServer::reply(QTcpSocket* socket, const Response& response)
+void LocalHttpServer::send(QTcpSocket* socket, const Response& response)
 {
     QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + " Status\r\n";
     head += "Content-Type: " + response.contentType + "\r\n";
@@ -94,6 +120,19 @@ void LocalHttpServer::reply(QTcpSocket* socket, const Response& response)
     for (auto it = response.headers.cbegin(); it != response.headers.cend(); ++it)
         head += it.key() + ": " + it.value() + "\r\n";
     head += "Connection: keep-alive\r\n\r\n";
-    socket->write(head + response.body);
-    socket->flush();
+    if (response.trickleMs <= 0) {
+        socket->write(head + response.body);
+        socket->flush();
+        return;
+    }
+    socket->write(head);
+    auto* drip = new QTimer(socket); // ends with the connection
+    QObject::connect(
+        drip, &QTimer::timeout, socket, [socket, drip, body = response.body, sent = qsizetype(0)]() mutable {
+            if (sent == body.size())
+                return drip->stop();
+            socket->write(body.mid(sent++, 1));
+            socket->flush();
+        });
+    drip->start(response.trickleMs);
 }

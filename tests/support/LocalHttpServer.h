@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -25,13 +27,15 @@ public:
     struct Response
     {
         int status = 200;
-        QByteArray body;
+        QByteArray body {};
         QByteArray contentType = "application/json";
-        QHash<QByteArray, QByteArray> headers;
+        QHash<QByteArray, QByteArray> headers {};
         // Never answer: for time-out tests.
         bool hang = false;
         // Answer after this many milliseconds.
         int delayMs = 0;
+        // Send the body one byte at a time, this many milliseconds apart: for deadline tests.
+        int trickleMs = 0;
     };
     using Handler = std::function<Response(const Request&)>;
 
@@ -53,9 +57,15 @@ Q_SIGNALS:
 private:
     void onConnection();
     void serve(class QTcpSocket* socket);
-    static void reply(QTcpSocket* socket, const Response& response);
+    static void send(QTcpSocket* socket, const Response& response);
 
     QTcpServer m_server;
     QHash<QByteArray, Handler> m_routes;
     QList<Request> m_requests;
 };
+
+// A canned answer for a route.
+LocalHttpServer::Response reply(int status, const QByteArray& body, const QByteArray& contentType = "application/json");
+// Compact JSON text for a body.
+QByteArray json(const QJsonObject& object);
+QByteArray json(const QJsonArray& array);

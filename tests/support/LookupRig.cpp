@@ -20,35 +20,8 @@
 #include <QCoroTimer>
 #include <QTest>
 #include <QJsonArray>
-#include <QJsonDocument>
 
 #include <chrono>
-
-namespace {
-
-LocalHttpServer::Response reply(int status, const QByteArray& body)
-{
-    LocalHttpServer::Response response;
-    response.status = status;
-    response.body = body;
-    return response;
-}
-
-QByteArray json(const QJsonValue& value)
-{
-    return value.isArray() ? QJsonDocument(value.toArray()).toJson(QJsonDocument::Compact)
-                           : QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact);
-}
-
-QByteArray completion(const QJsonObject& record)
-{
-    const QJsonObject message { { "role", "assistant" },
-        { "content", QString::fromUtf8(QJsonDocument(record).toJson(QJsonDocument::Compact)) } };
-    return json(QJsonObject { { "choices",
-        QJsonArray { QJsonObject { { "index", 0 }, { "message", message }, { "finish_reason", "stop" } } } } });
-}
-
-} // namespace
 
 QCoro::Task<bool> ScriptedBackend::supports(QString, QString)
 {
@@ -78,27 +51,9 @@ QCoro::Task<std::optional<QString>> SilentSpeech::transcribe(QString, QString)
 
 LookupRig::LookupRig()
 {
-    m_web.start();
-    m_anki.start();
-    m_web.route("GET", "/v1/models", [this](const auto&) {
-        if (!m_modelAnswer && m_schemaAnswers.isEmpty())
-            return reply(503, "{}");
-        return reply(200, json(QJsonObject { { "data", QJsonArray { QJsonObject { { "id", "tiny" } } } } }));
-    });
-    m_web.route("POST", "/v1/chat/completions", [this](const LocalHttpServer::Request& request) {
-        const QString schema = QJsonDocument::fromJson(request.body)
-                                   .object()
-                                   .value("response_format")
-                                   .toObject()
-                                   .value("json_schema")
-                                   .toObject()
-                                   .value("name")
-                                   .toString();
-        if (m_schemaAnswers.contains(schema))
-            return reply(200, completion(m_schemaAnswers.value(schema)));
-        return m_modelAnswer ? reply(200, completion(*m_modelAnswer)) : reply(503, "{}");
-    });
-    m_web.route("GET", "*", [this](const LocalHttpServer::Request& request) {
+    m_web.modelsStatus = 503;
+    m_web.chat = reply(503, "{}");
+    m_web.server.route("GET", "*", [this](const LocalHttpServer::Request& request) {
         // The dictionary: /api/v2/entries/<locale>/<word>; everything else is not found.
         const QList<QByteArray> parts = request.path.split('/');
         if (parts.size() == 6 && parts[1] == "api") {
@@ -111,25 +66,13 @@ LookupRig::LookupRig()
         }
         return reply(404, "{}");
     });
-    m_anki.route("POST", "/", [](const LocalHttpServer::Request& request) {
-        const QJsonObject body = QJsonDocument::fromJson(request.body).object();
-        const QString action = body.value("action").toString();
-        QJsonValue result = QJsonValue::Null;
-        if (action == QLatin1String("addNote"))
-            result = double(1'700'000'000'123);
-        else if (action == QLatin1String("storeMediaFile"))
-            result = body.value("params").toObject().value("filename");
-        else if (action == QLatin1String("createDeck"))
-            result = 1;
-        return reply(200, json(QJsonObject { { "result", result }, { "error", QJsonValue::Null } }));
-    });
 
     m_preferences = std::make_unique<Preferences>(m_home.defaultsFile());
     DefaultsStore& settings = m_preferences->store();
-    settings.setValue(LanguageModelClient::kBaseUrlKey, m_web.url(QStringLiteral("/v1")).toString());
-    settings.setValue(PronunciationService::kBaseUrlKey, m_web.url().toString());
-    settings.setValue(ImageService::kBaseUrlKey, m_web.url().toString());
-    settings.setValue(GeneratedImageService::kUrlKey, m_web.url(QStringLiteral("/v1/images/generations")).toString());
+    settings.setValue(LanguageModelClient::kBaseUrlKey, web().url(QStringLiteral("/v1")).toString());
+    settings.setValue(PronunciationService::kBaseUrlKey, web().url().toString());
+    settings.setValue(ImageService::kBaseUrlKey, web().url().toString());
+    settings.setValue(GeneratedImageService::kUrlKey, web().url(QStringLiteral("/v1/images/generations")).toString());
     m_model = std::make_unique<LanguageModelClient>(settings);
     m_queue = std::make_unique<OnDeviceModelQueue>();
     m_backends = std::make_unique<TranslationBackendSet>();
@@ -140,7 +83,7 @@ LookupRig::LookupRig()
     m_pronunciation = std::make_unique<PronunciationService>(settings, m_speech);
     m_meaning = std::make_unique<MeaningService>(*m_model);
     m_etymology = std::make_unique<EtymologyService>(*m_model);
-    m_ankiClient = std::make_unique<AnkiConnectService>(m_anki.url());
+    m_ankiClient = std::make_unique<AnkiConnectService>(m_anki.server.url());
     m_relevance = std::make_unique<ImageRelevanceService>(*m_model);
     m_encyclopedia = std::make_unique<ImageService>(settings, *m_relevance);
     m_generator = std::make_unique<GeneratedImageService>(settings);
@@ -167,25 +110,14 @@ void LookupRig::useEnglishToSpanish()
     m_preferences->translation().setMode(TranslationMode::Bilingual);
 }
 
-QList<QJsonObject> LookupRig::modelRequests(const QString& schemaName) const
+void LookupRig::setModelAnswer(const QJsonObject& record)
 {
-    QList<QJsonObject> bodies;
-    for (const LocalHttpServer::Request& request : m_web.requests()) {
-        const QJsonObject body = QJsonDocument::fromJson(request.body).object();
-        const QJsonObject format = body.value("response_format").toObject().value("json_schema").toObject();
-        if (request.path == "/v1/chat/completions" && format.value("name").toString() == schemaName)
-            bodies.append(body);
-    }
-    return bodies;
+    m_web.modelsStatus = 200;
+    m_web.chat = reply(200, completion(record));
 }
 
-QList<QJsonObject> LookupRig::ankiRequests(const QString& action) const
+void LookupRig::setModelAnswer(const QString& schemaName, const QJsonObject& record)
 {
-    QList<QJsonObject> found;
-    for (const LocalHttpServer::Request& request : m_anki.requests()) {
-        const QJsonObject body = QJsonDocument::fromJson(request.body).object();
-        if (body.value("action").toString() == action)
-            found << body;
-    }
-    return found;
+    m_web.modelsStatus = 200;
+    m_web.chatBySchema.insert(schemaName, reply(200, completion(record)));
 }

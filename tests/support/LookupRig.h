@@ -4,7 +4,8 @@
 #include "panels/LookupServices.h"
 #include "platform/LanguageRecognizer.h"
 #include "platform/SpeechSynthesizer.h"
-#include "support/LocalHttpServer.h"
+#include "support/FakeAnkiConnect.h"
+#include "support/FakeModelServer.h"
 #include "support/TempXdgHome.h"
 
 #include <QHash>
@@ -68,8 +69,8 @@ public:
     LookupServices& services() { return *m_services; }
     Preferences& preferences() { return *m_preferences; }
     ScriptedBackend& backend() { return *m_backend; }
-    LocalHttpServer& web() { return m_web; } // model, dictionary, encyclopedia
-    LocalHttpServer& anki() { return m_anki; }
+    LocalHttpServer& web() { return m_web.server; } // model, dictionary, encyclopedia
+    LocalHttpServer& anki() { return m_anki.server; }
     VocabCardStore& store() { return *m_store; }
     AnkiConnectService& ankiClient() { return *m_ankiClient; }
     OverridableRecognizer& recognizer() { return m_recognizer; }
@@ -77,25 +78,20 @@ public:
     // Study English, translate into Spanish, bilingual.
     void useEnglishToSpanish();
     // The model answers chat requests with this record (its "meaning", "translation", …).
-    void setModelAnswer(const QJsonObject& record) { m_modelAnswer = record; }
+    void setModelAnswer(const QJsonObject& record);
     // Requests for one record type ("GeneratedEtymology") get this answer instead.
-    void setModelAnswer(const QString& schemaName, const QJsonObject& record)
-    {
-        m_schemaAnswers.insert(schemaName, record);
-    }
+    void setModelAnswer(const QString& schemaName, const QJsonObject& record);
     // Chat requests the model received for one record type, in order.
-    QList<QJsonObject> modelRequests(const QString& schemaName) const;
+    QList<QJsonObject> modelRequests(const QString& schemaName) const { return m_web.chatBodies(schemaName); }
     // The dictionary entry for a word: a transcription and no recording.
     void setPhonetic(const QString& word, const QString& phonetic) { m_phonetics.insert(word, phonetic); }
     // Requests AnkiConnect received for an action, in order.
-    QList<QJsonObject> ankiRequests(const QString& action) const;
+    QList<QJsonObject> ankiRequests(const QString& action) const { return m_anki.requests(action); }
 
 private:
     TempXdgHome m_home;
-    LocalHttpServer m_web;
-    LocalHttpServer m_anki;
-    std::optional<QJsonObject> m_modelAnswer;
-    QHash<QString, QJsonObject> m_schemaAnswers;
+    FakeModelServer m_web; // the model is unavailable until it has an answer
+    FakeAnkiConnect m_anki;
     QHash<QString, QString> m_phonetics;
     std::unique_ptr<Preferences> m_preferences;
     std::unique_ptr<LanguageModelClient> m_model;

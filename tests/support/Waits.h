@@ -2,8 +2,10 @@
 
 #include <QCoroTask>
 #include <QEventLoop>
+#include <QPointer>
 #include <QTimer>
 
+#include <memory>
 #include <optional>
 
 // Bounded waits for tests: a coroutine that never finishes fails the test instead of hanging it.
@@ -11,24 +13,29 @@ namespace Waits {
 
 inline constexpr int kDefaultTimeoutMs = 10000;
 
-// Runs the event loop until the task finishes or the time-out passes; nullopt on time-out.
+// Runs the event loop until the task finishes or the time-out passes; nullopt on time-out. A task
+// that finishes later (a request ending on its own deadline) reaches only the state it shares.
 template <typename T>
 std::optional<T> waitFor(QCoro::Task<T> task, int timeoutMs = kDefaultTimeoutMs)
 {
-    std::optional<T> result;
-    bool done = false;
-    QEventLoop loop;
-    auto runner = [&]() -> QCoro::Task<void> {
-        result = co_await std::move(task);
-        done = true;
-        loop.quit();
+    struct Outcome
+    {
+        std::optional<T> result;
+        QPointer<QEventLoop> loop;
     };
-    auto running = runner();
-    if (!done) {
+    QEventLoop loop;
+    auto outcome = std::make_shared<Outcome>(Outcome { std::nullopt, &loop });
+    auto run = [](QCoro::Task<T> awaited, std::shared_ptr<Outcome> shared) -> QCoro::Task<void> {
+        shared->result = co_await std::move(awaited);
+        if (shared->loop)
+            shared->loop->quit();
+    };
+    auto running = run(std::move(task), outcome);
+    if (!outcome->result) {
         QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
         loop.exec();
     }
-    return result;
+    return outcome->result;
 }
 
 // The same for tasks without a value: true when the task finished in time.

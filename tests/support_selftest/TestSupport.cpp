@@ -41,18 +41,9 @@ private Q_SLOTS:
         LocalHttpServer server;
         QVERIFY(server.start());
         server.route("POST", "/v1/echo", [](const LocalHttpServer::Request& request) {
-            LocalHttpServer::Response response;
-            response.status = 201;
-            QByteArray escaped = request.body;
-            escaped.replace('"', "\\\"");
-            response.body = "{\"echo\":\"" + escaped + "\"}";
-            return response;
+            return reply(201, json(QJsonObject { { "echo", QString::fromUtf8(request.body) } }));
         });
-        server.route("POST", "*", [](const LocalHttpServer::Request&) {
-            LocalHttpServer::Response response;
-            response.body = "any";
-            return response;
-        });
+        server.route("POST", "*", [](const auto&) { return reply(200, "any"); });
         QNetworkAccessManager manager;
         const auto result = Waits::waitFor(fetch(manager, server.url(path), "{\"a\":1}"));
         QVERIFY(result.has_value());
@@ -66,11 +57,7 @@ private Q_SLOTS:
     {
         LocalHttpServer server;
         QVERIFY(server.start());
-        server.route("POST", "*", [](const LocalHttpServer::Request&) {
-            LocalHttpServer::Response response;
-            response.hang = true;
-            return response;
-        });
+        server.route("POST", "*", [](const auto&) { return LocalHttpServer::Response { .hang = true }; });
         QNetworkAccessManager manager;
         const auto result = Waits::waitFor(fetch(manager, server.url(QStringLiteral("/")), {}), 300);
         QVERIFY(!result.has_value());
