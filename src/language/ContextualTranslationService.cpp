@@ -3,7 +3,7 @@
 #include "diagnostics/QMLog.h"
 #include "language/CancellablePause.h"
 #include "language/CancellationToken.h"
-#include "language/LanguageCodes.h"
+#include "preferences/LanguageCodes.h"
 #include "language/LanguageModelClient.h"
 #include "language/OnDeviceModelQueue.h"
 #include "language/TranslationBackendSet.h"

@@ -2,7 +2,7 @@
 
 #include "diagnostics/QMLog.h"
 #include "language/HttpExchange.h"
-#include "language/LanguageCodes.h"
+#include "preferences/LanguageCodes.h"
 #include "preferences/DefaultsStore.h"
 
 #include <QJsonArray>
