@@ -5,6 +5,7 @@
 // window keeps out of the accessibility bus, so every word is read from a screenshot.
 //   bench_lookup_latency <source dir> [hovers] [--ocr]
 #include "app/QuillmoorApp.h"
+#include "panels/LookupCardModel.h"
 #include "panels/CaptureOverlayWindow.h"
 #include "platform/tesseract/TesseractRecognizer.h"
 #include "preferences/Preferences.h"
@@ -79,9 +80,10 @@ int main(int argc, char* argv[])
         seed.store().setValue(QStringLiteral("languageModel.baseURL"), QStringLiteral("http://127.0.0.1:9/v1"));
         seed.store().setValue(QStringLiteral("dictionary.baseURL"), QStringLiteral("http://127.0.0.1:9"));
     }
-    QuillmoorApp app(QuillmoorApp::Paths { home.defaultsFile(), home.diagnosticsFile() });
-    QString error;
-    const auto stores = CardStores::open(home.dataHome() + QStringLiteral("/quillmoor/cards.sqlite"), &error);
+    const auto quillmoor = QuillmoorApp::create({ home.defaultsFile(), home.diagnosticsFile(), home.cardsFile() });
+    if (!quillmoor)
+        return 1;
+    QuillmoorApp& app = *quillmoor;
     app.start();
     if (!app.overlayPanel()) {
         std::fprintf(stderr, "no X11 desktop\n");
@@ -134,7 +136,7 @@ int main(int argc, char* argv[])
                     return false;
                 panel.windowHandle()->installEventFilter(&watch);
                 return watch.exposedAtMs >= 0 && app.overlayPanel()->view()
-                    && app.overlayPanel()->view()->word() == expected;
+                    && app.overlayPanel()->view()->model().word() == expected;
             },
             viaScreen ? 6000 : 3000);
         if (shown)

@@ -3,6 +3,7 @@
 // the sentence come out exactly as a perfect reading of the page gives them. Pinned to one core.
 //   bench_ocr_capture [--quick] [--verbose] [--upscale N]
 // Run inside the test desktop for the screenshot figures (scripts/test starts one).
+#include "capture/OCRLanguages.h"
 #include "capture/ScreenOCRCapture.h"
 #include "capture/ScreenWordPicker.h"
 #include "platform/tesseract/TesseractRecognizer.h"
@@ -144,7 +145,7 @@ int main(int argc, char* argv[])
     std::map<QString, Tally> perLanguage;
     int page = 0;
     for (const Corpus& corpus : corpora()) {
-        const QStringList languages = TesseractRecognizer::languagesForStudy(corpus.language);
+        const QStringList languages = OCRLanguages::forStudy(corpus.language, TesseractRecognizer::installedLanguagesIn({}));
         recognizer.prepareAndWait(languages);
         for (const QString& family : families) {
             if (!QFontDatabase::families().contains(family))

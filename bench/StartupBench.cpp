@@ -35,7 +35,10 @@ int main(int argc, char* argv[])
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
     qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
-    QuillmoorApp quillmoor;
+    const auto built = QuillmoorApp::create(QuillmoorApp::defaultPaths());
+    if (!built)
+        return 1;
+    QuillmoorApp& quillmoor = *built;
     quillmoor.preferences().onboarding().setHasCompletedOnboarding(true);
     quillmoor.preferences().translation().setTargetLanguageCode(QStringLiteral("en"));
     quillmoor.start();

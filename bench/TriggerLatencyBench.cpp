@@ -33,11 +33,11 @@ int main(int argc, char* argv[])
     HotkeyManager manager(store);
     HotkeyCombo alt;
     alt.modifiers = HotkeyCombo::Alt;
-    manager.registerAction(QStringLiteral("word"), {}, std::nullopt, alt);
+    manager.registerAction(HotkeyAction::Word, {}, std::nullopt, alt);
 
     QElapsedTimer clock;
     qint64 firedAt = -1;
-    HotkeyMatcher matcher(manager, HotkeyMatcher::Hooks{[&](const QString&) { firedAt = clock.nsecsElapsed(); },
+    HotkeyMatcher matcher(manager, HotkeyMatcher::Hooks{[&](HotkeyAction) { firedAt = clock.nsecsElapsed(); },
                                                         [&] { return monitor->currentModifiers(); }, {}});
     HotkeyEventRouter::attach(*monitor, matcher);
 

@@ -1,12 +1,9 @@
-#include "app/QuillmoorApp.h"
 #include "app/AppDelegate.h"
-#include "app/CardStoreStartup.h"
+#include "app/QuillmoorApp.h"
 #include "app/SingleInstanceGuard.h"
 #include "diagnostics/LogSink.h"
 #include "platform/SystemJournal.h"
 #include "platform/tesseract/TesseractRecognizer.h"
-#include "store/CardDatabase.h"
-#include "store/CardStores.h"
 
 #include <QApplication>
 
@@ -27,13 +24,12 @@ int main(int argc, char* argv[])
     if (!guard.claim())
         return 0;
 
-    QuillmoorApp quillmoor;
     // Without its card store the program cannot keep what the learner saves: stop here.
-    const auto stores = CardStoreStartup::open(CardDatabase::defaultFilePath(), CardStoreStartup::showFatalDialog);
-    if (!stores)
+    const std::unique_ptr<QuillmoorApp> quillmoor = QuillmoorApp::create(QuillmoorApp::defaultPaths());
+    if (!quillmoor)
         return 1;
     QObject::connect(
-        &guard, &SingleInstanceGuard::activationRequested, &quillmoor.delegate(), &AppDelegate::showLanguageSettings);
-    quillmoor.start();
+        &guard, &SingleInstanceGuard::activationRequested, &quillmoor->delegate(), &AppDelegate::showLanguageSettings);
+    quillmoor->start();
     return app.exec();
 }

@@ -1,6 +1,6 @@
 #include "app/AppDelegate.h"
 
-#include "app/CaptureCoordinator.h"
+#include "capture/CaptureCoordinator.h"
 #include "app/GrammarWindowController.h"
 #include "app/LanguageSettingsWindowController.h"
 #include "app/OnboardingWindowController.h"
@@ -31,18 +31,15 @@ AppDelegate::AppDelegate(Preferences& preferences, FeedbackService& feedback, Ac
 {
 }
 
-AppDelegate::~AppDelegate()
+AppDelegate::~AppDelegate() = default;
+
+void AppDelegate::adopt(SectionWindowController& controller)
 {
-    if (s_shared == this)
-        s_shared = nullptr;
-    SectionNavigator::uninstallShared(this);
+    connect(&controller, &SectionWindowController::sectionRequested, this, &AppDelegate::showSection);
 }
 
 void AppDelegate::applicationDidFinishLaunching()
 {
-    s_shared = this;
-    SectionNavigator::installShared(this);
-
     const bool trusted = m_trust && m_trust->isTrusted(true);
     qCInfo(lcApp).noquote() << QStringLiteral("Accessibility trusted: %1").arg(trusted ? "true" : "false");
 
@@ -97,6 +94,7 @@ void AppDelegate::showReview()
     closeSectionWindows(AppSection::Review);
     // A fresh controller every time: the review screen always opens in its initial state.
     m_review = std::make_unique<ReviewWindowController>();
+    adopt(*m_review);
     m_review->showWindow();
 }
 
@@ -104,6 +102,7 @@ void AppDelegate::showGrammar()
 {
     closeSectionWindows(AppSection::Grammar);
     m_grammar = std::make_unique<GrammarWindowController>();
+    adopt(*m_grammar);
     m_grammar->showWindow();
 }
 
@@ -111,8 +110,10 @@ void AppDelegate::showLanguageSettings()
 {
     closeSectionWindows(AppSection::LanguageSettings);
     qCDebug(lcSettings) << "showLanguageSettings() called";
-    if (!m_languageSettings)
+    if (!m_languageSettings) {
         m_languageSettings = std::make_unique<LanguageSettingsWindowController>();
+        adopt(*m_languageSettings);
+    }
     m_languageSettings->showWindowUnfocused();
     const SectionWindow* window = m_languageSettings->window();
     if (!window) {
@@ -131,6 +132,7 @@ void AppDelegate::showOnboarding()
     closeSectionWindows(AppSection::Onboarding);
     if (!m_onboarding) {
         m_onboarding = std::make_unique<OnboardingWindowController>();
+        adopt(*m_onboarding);
         QPointer<AppDelegate> self(this);
         m_onboarding->setOnFinish([self] {
             if (self)
@@ -158,10 +160,10 @@ void AppDelegate::composeFeedback()
     m_feedback.composeFeedbackEmail();
 }
 
-void AppDelegate::fire(const QString& actionID)
+void AppDelegate::fire(HotkeyAction action)
 {
     if (m_coordinator)
-        m_coordinator->fire(actionID);
+        m_coordinator->fire(action);
 }
 
 qint64 AppDelegate::captureGeneration() const

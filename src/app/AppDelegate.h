@@ -2,8 +2,7 @@
 
 #include "app/AppSection.h"
 #include "app/LaunchServices.h"
-#include "app/SectionNavigator.h"
-#include "preferences/SharedInstance.h"
+#include "hotkeys/HotkeyAction.h"
 
 #include <QObject>
 
@@ -17,17 +16,16 @@ class LanguageSettingsWindowController;
 class OnboardingWindowController;
 class Preferences;
 class ReviewWindowController;
+class SectionWindowController;
 
 // Owns the long-lived windows of the application and runs its launch sequence.
-class AppDelegate : public QObject, public SectionNavigator
+class AppDelegate : public QObject
 {
     Q_OBJECT
 public:
     AppDelegate(Preferences& preferences, FeedbackService& feedback, AccessibilityTrust* trust,
                 LaunchServices services = {}, QObject* parent = nullptr);
     ~AppDelegate() override;
-
-    static AppDelegate* shared() { return s_shared; }
 
     void applicationDidFinishLaunching();
     void applicationWillTerminate();
@@ -39,13 +37,13 @@ public:
     void showQuickLookup();
     void composeFeedback();
     void closeSectionWindows(AppSection except);
-    void showSection(AppSection section) override;
+    void showSection(AppSection section);
 
     // The capture flows that fired triggers run; absent until the application installs them.
     void setCaptureCoordinator(CaptureCoordinator* coordinator) { m_coordinator = coordinator; }
     CaptureCoordinator* captureCoordinator() const { return m_coordinator; }
-    // Runs the flow of a trigger action ("word", "selection", "quickLookup", "grammarAnalysis").
-    void fire(const QString& actionID);
+    // Runs the flow of a trigger action.
+    void fire(HotkeyAction action);
     qint64 captureGeneration() const;
 
     ReviewWindowController* reviewWindowController() const { return m_review.get(); }
@@ -58,8 +56,8 @@ Q_SIGNALS:
 
 private:
     void onboardingFinished();
-
-    static inline AppDelegate* s_shared = nullptr;
+    // Buttons of the controller's section bar open other sections.
+    void adopt(SectionWindowController& controller);
 
     Preferences& m_preferences;
     FeedbackService& m_feedback;

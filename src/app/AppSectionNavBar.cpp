@@ -1,7 +1,5 @@
 #include "app/AppSectionNavBar.h"
 
-#include "app/SectionNavigator.h"
-
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -37,10 +35,7 @@ AppSectionNavBar::AppSectionNavBar(AppSection current, QWidget* parent)
         button->setObjectName(objectNameFor(section));
         button->setFont(small);
         button->setFocusPolicy(Qt::TabFocus);
-        connect(button, &QPushButton::clicked, this, [section] {
-            if (SectionNavigator* navigator = SectionNavigator::shared())
-                navigator->showSection(section);
-        });
+        connect(button, &QPushButton::clicked, this, [this, section] { Q_EMIT sectionRequested(section); });
         row->addWidget(button, 0, Qt::AlignVCenter);
         m_buttons.insert(section, button);
     }

@@ -18,6 +18,9 @@ public:
     static QString label(AppSection section);
     static QString objectNameFor(AppSection section);
 
+Q_SIGNALS:
+    void sectionRequested(AppSection section);
+
 protected:
     void changeEvent(QEvent* event) override;
 

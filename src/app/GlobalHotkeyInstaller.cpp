@@ -1,6 +1,6 @@
 #include "app/GlobalHotkeyInstaller.h"
 
-#include "app/CaptureCoordinator.h"
+#include "capture/CaptureCoordinator.h"
 #include "diagnostics/QMLog.h"
 #include "hotkeys/HotkeyActions.h"
 #include "hotkeys/HotkeyEventRouter.h"
@@ -45,9 +45,9 @@ void GlobalHotkeyInstaller::installMonitors()
     // The handlers reach the coordinator only while it exists.
     QPointer<CaptureCoordinator> coordinator(&m_coordinator);
     HotkeyMatcher::Hooks hooks;
-    hooks.fire = [coordinator](const QString& id) {
+    hooks.fire = [coordinator](HotkeyAction action) {
         if (coordinator)
-            coordinator->fire(id);
+            coordinator->fire(action);
     };
     hooks.currentModifiers = [source] { return source->currentModifiers(); };
     hooks.hideLookupPanelUnlessHovered = [coordinator] {

@@ -21,7 +21,7 @@ class HotkeyInstaller
 {
 public:
     virtual ~HotkeyInstaller() = default;
-    // Registers "word", "selection", "quickLookup" and "grammarAnalysis" with their defaults.
+    // Registers the four trigger actions with their defaults.
     virtual void registerActions() = 0;
     virtual void installMonitors() = 0;
     virtual void removeMonitors() = 0;

@@ -13,12 +13,10 @@
 #include "language/PronunciationService.h"
 #include "language/TranslationBackendSet.h"
 #include "language/WordNetVerbTagger.h"
-#include "platform/LanguageRecognizer.h"
-#include "platform/espeak/EspeakSpeechSynthesizer.h"
 #include "preferences/Preferences.h"
-#include "store/VocabCardStore.h"
 
-LookupServiceStack::LookupServiceStack(Preferences& preferences)
+LookupServiceStack::LookupServiceStack(
+    Preferences& preferences, VocabCardStore& vocabulary, LanguageRecognizer& recognizer, SpeechSynthesizer& speech)
 {
     DefaultsStore& settings = preferences.store();
     m_model = std::make_unique<LanguageModelClient>(settings);
@@ -27,10 +25,8 @@ LookupServiceStack::LookupServiceStack(Preferences& preferences)
     m_translation
         = std::make_unique<ContextualTranslationService>(*m_model, *m_queue, *m_backends, preferences.translation(),
             [this](const QString& word, const QString& sentence) { return isVerb(word, sentence); });
-    m_recognizer = LanguageRecognizer::createDefault();
-    m_detector = std::make_unique<LanguageDetector>(*m_recognizer);
-    m_speech = std::make_unique<EspeakSpeechSynthesizer>();
-    m_pronunciation = std::make_unique<PronunciationService>(settings, *m_speech);
+    m_detector = std::make_unique<LanguageDetector>(recognizer);
+    m_pronunciation = std::make_unique<PronunciationService>(settings, speech);
     m_meaning = std::make_unique<MeaningService>(*m_model);
     m_etymology = std::make_unique<EtymologyService>(*m_model);
     m_anki = std::make_unique<AnkiConnectService>(AnkiConnectService::endpointFromSettings(settings));
@@ -39,16 +35,10 @@ LookupServiceStack::LookupServiceStack(Preferences& preferences)
     m_generator = std::make_unique<GeneratedImageService>(settings);
     m_services = std::make_unique<LookupServices>(
         LookupServices { preferences, *m_detector, *m_translation, *m_backends, *m_pronunciation, *m_meaning,
-            *m_etymology, *m_anki, *m_encyclopedia, *m_generator, [] { return VocabCardStore::shared(); } });
-    ContextualTranslationService::installShared(m_translation.get());
-    MeaningService::installShared(m_meaning.get());
+            *m_etymology, *m_anki, *m_encyclopedia, *m_generator, vocabulary });
 }
 
-LookupServiceStack::~LookupServiceStack()
-{
-    MeaningService::uninstallShared(m_meaning.get());
-    ContextualTranslationService::uninstallShared(m_translation.get());
-}
+LookupServiceStack::~LookupServiceStack() = default;
 
 bool LookupServiceStack::isVerb(const QString& word, const QString& sentence)
 {

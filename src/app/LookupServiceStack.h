@@ -4,19 +4,19 @@
 
 #include <memory>
 
-class EspeakSpeechSynthesizer;
 class ImageRelevanceService;
 class LanguageModelClient;
 class LanguageRecognizer;
 class OnDeviceModelQueue;
+class SpeechSynthesizer;
 class WordNetVerbTagger;
 
-// Owns the language services, Anki and the picture sources that the lookup cards use, and
-// installs the shared ones for as long as it lives.
+// Owns the language services, Anki and the picture sources that the lookup cards use.
 class LookupServiceStack
 {
 public:
-    explicit LookupServiceStack(Preferences& preferences);
+    LookupServiceStack(Preferences& preferences, VocabCardStore& vocabulary, LanguageRecognizer& recognizer,
+        SpeechSynthesizer& speech);
     ~LookupServiceStack();
 
     LookupServices& services() { return *m_services; }
@@ -30,9 +30,7 @@ private:
     std::unique_ptr<TranslationBackendSet> m_backends;
     std::unique_ptr<WordNetVerbTagger> m_verbs;
     std::unique_ptr<ContextualTranslationService> m_translation;
-    std::unique_ptr<LanguageRecognizer> m_recognizer;
     std::unique_ptr<LanguageDetector> m_detector;
-    std::unique_ptr<EspeakSpeechSynthesizer> m_speech;
     std::unique_ptr<PronunciationService> m_pronunciation;
     std::unique_ptr<MeaningService> m_meaning;
     std::unique_ptr<EtymologyService> m_etymology;

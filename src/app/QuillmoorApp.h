@@ -1,34 +1,34 @@
 #pragma once
 
+#include "app/CardStoreStartup.h"
+
 #include <QObject>
+#include <QString>
 
 #include <memory>
 
-class AccessibilityDesktop;
-class AccessibilityTrust;
-class PrimarySelection;
-class SelectionCaptureService;
-class ScreenGrabber;
-class ScreenOCRCapture;
-class TesseractRecognizer;
-class WordCaptureService;
 class AppDelegate;
-class CaptureOverlayWindow;
-class DesktopWindowManager;
-class LookupServiceStack;
-class QuickLookupWindow;
 class CaptureCoordinator;
 class CaptureEnvironment;
+class CaptureOverlayWindow;
+class CardStores;
 class DiagnosticsService;
 class FeedbackService;
 class GlobalHotkeyInstaller;
 class HotkeyManager;
 class InterfaceTranslator;
+class LookupServiceStack;
+class PlatformBackends;
 class Preferences;
+class QuickLookupWindow;
+class ScreenOCRCapture;
+class SelectionCaptureService;
 class TrayIconController;
+class WordCaptureService;
 
-// The application's object graph: preferences, diagnostics, translator, the trigger and capture
-// chain, delegate and tray.
+// The whole application in one place, built in dependency order: preferences, diagnostics and the
+// interface translator; the card store; the platform backends; the language services; the capture
+// flows and the panels; the triggers, the delegate and the tray.
 class QuillmoorApp : public QObject
 {
     Q_OBJECT
@@ -37,16 +37,21 @@ public:
     {
         QString defaults; // the defaults store file
         QString diagnostics; // diagnostics.log
+        QString cards; // the card store
     };
+    static Paths defaultPaths();
 
-    explicit QuillmoorApp(Paths paths, QObject* parent = nullptr);
-    QuillmoorApp();
+    // Builds the application; nullptr when the card store cannot be opened (reported first, in the
+    // interface language, since nothing the learner saves could be kept).
+    static std::unique_ptr<QuillmoorApp> create(
+        Paths paths, const CardStoreStartup::FatalReporter& report = CardStoreStartup::showFatalDialog);
     ~QuillmoorApp() override;
 
     // The launch sequence, then the tray icon.
     void start();
 
     Preferences& preferences() const { return *m_preferences; }
+    CardStores& stores() const { return *m_stores; }
     AppDelegate& delegate() const { return *m_delegate; }
     TrayIconController& tray() const { return *m_tray; }
     InterfaceTranslator& translator() const { return *m_translator; }
@@ -61,25 +66,24 @@ public:
 private:
     static constexpr int kRecognizerWarmUpDelayMs = 1500;
 
+    explicit QuillmoorApp(const Paths& paths);
+    bool openStores(const QString& path, const CardStoreStartup::FatalReporter& report);
+    void buildGraph();
+    void createCaptureServices();
     void createPanels();
-    void createScreenRecognition();
 
     std::unique_ptr<Preferences> m_preferences;
     std::unique_ptr<DiagnosticsService> m_diagnostics;
     std::unique_ptr<InterfaceTranslator> m_translator;
+    std::unique_ptr<CardStores> m_stores;
+    std::unique_ptr<PlatformBackends> m_platform;
     std::unique_ptr<FeedbackService> m_feedback;
-    std::unique_ptr<AccessibilityTrust> m_trust;
     std::unique_ptr<HotkeyManager> m_hotkeyManager;
-    std::unique_ptr<CaptureEnvironment> m_captureEnvironment;
-    std::unique_ptr<AccessibilityDesktop> m_accessibilityDesktop;
-    std::unique_ptr<WordCaptureService> m_wordCapture;
-    std::unique_ptr<PrimarySelection> m_primarySelection;
-    std::unique_ptr<SelectionCaptureService> m_selectionCapture;
-    std::unique_ptr<ScreenGrabber> m_screenGrabber;
-    std::unique_ptr<TesseractRecognizer> m_textRecognizer;
-    std::unique_ptr<ScreenOCRCapture> m_ocrCapture;
     std::unique_ptr<LookupServiceStack> m_lookupServices;
-    std::unique_ptr<DesktopWindowManager> m_windowManager;
+    std::unique_ptr<CaptureEnvironment> m_captureEnvironment;
+    std::unique_ptr<WordCaptureService> m_wordCapture;
+    std::unique_ptr<SelectionCaptureService> m_selectionCapture;
+    std::unique_ptr<ScreenOCRCapture> m_ocrCapture;
     std::unique_ptr<CaptureOverlayWindow> m_overlay;
     std::unique_ptr<QuickLookupWindow> m_quickLookup;
     std::unique_ptr<CaptureCoordinator> m_coordinator;

@@ -21,6 +21,7 @@ SectionWindow::SectionWindow(AppSection section, std::function<QString()> title,
 {
     m_layout->setContentsMargins(12, 10, 12, 12);
     m_layout->addWidget(m_navBar);
+    connect(m_navBar, &AppSectionNavBar::sectionRequested, this, &SectionWindow::sectionRequested);
     // The section's heading; its own view fills the space below.
     m_heading->setObjectName(QStringLiteral("sectionHeading"));
     QFont headingFont = m_heading->font();

@@ -28,6 +28,8 @@ public:
 
 Q_SIGNALS:
     void aboutToClose();
+    // A button of the section bar asks for another section.
+    void sectionRequested(AppSection section);
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -13,6 +13,7 @@ SectionWindowController::~SectionWindowController() = default;
 void SectionWindowController::setWindow(std::unique_ptr<SectionWindow> window)
 {
     m_window = std::move(window);
+    connect(m_window.get(), &SectionWindow::sectionRequested, this, &SectionWindowController::sectionRequested);
     m_window->centerOnScreen();
 }
 

@@ -23,6 +23,9 @@ public:
     void showWindow();
     void close();
 
+Q_SIGNALS:
+    void sectionRequested(AppSection section);
+
 protected:
     // Builds the window with its size, title and content.
     void setWindow(std::unique_ptr<SectionWindow> window);

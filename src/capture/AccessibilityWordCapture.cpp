@@ -1,6 +1,6 @@
 #include "capture/AccessibilityWordCapture.h"
 
-#include "capture/AccessibilityDesktop.h"
+#include "platform/AccessibilityDesktop.h"
 #include "capture/SentenceExtractor.h"
 #include "capture/TextOffsets.h"
 #include "capture/WordEnumerator.h"

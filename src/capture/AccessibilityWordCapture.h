@@ -1,6 +1,6 @@
 #pragma once
 
-#include "capture/AccessibleNode.h"
+#include "platform/AccessibleNode.h"
 #include "capture/WordCaptureService.h"
 
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #include "capture/DesktopSelectionCapture.h"
 
-#include "capture/AccessibilityDesktop.h"
-#include "capture/AccessibleNode.h"
+#include "platform/AccessibilityDesktop.h"
+#include "platform/AccessibleNode.h"
 #include "diagnostics/QMLog.h"
 #include "platform/PrimarySelection.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "capture/OCRCaptureService.h"
-#include "capture/RecognizedLine.h"
+#include "platform/RecognizedLine.h"
 
 #include <QImage>
 #include <QList>

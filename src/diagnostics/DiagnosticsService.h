@@ -1,6 +1,5 @@
 #pragma once
 
-#include "preferences/SharedInstance.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -11,7 +10,7 @@
 
 // Appends performance and crash diagnostics to diagnostics.log in the application's data folder.
 // The file is only ever appended to; it is read when the user attaches it to feedback.
-class DiagnosticsService : public SharedInstance<DiagnosticsService>
+class DiagnosticsService
 {
 public:
     enum class Kind { Diagnostic, Metric };

@@ -11,21 +11,21 @@ namespace {
 
 struct Action
 {
-    const char* id;
+    HotkeyAction action;
     const char* title;
     const char* subtitle;
     quint32 modifiers;
 };
 
 const Action kActions[] = {
-    { kWord, QT_TRANSLATE_NOOP("HotkeyActions", "Наведение на слово"),
+    { HotkeyAction::Word, QT_TRANSLATE_NOOP("HotkeyActions", "Наведение на слово"),
         QT_TRANSLATE_NOOP("HotkeyActions", "Удерживать над словом"), HotkeyCombo::Alt },
-    { kSelection, QT_TRANSLATE_NOOP("HotkeyActions", "Перевод выделения"),
+    { HotkeyAction::Selection, QT_TRANSLATE_NOOP("HotkeyActions", "Перевод выделения"),
         QT_TRANSLATE_NOOP("HotkeyActions", "Работает при любой длине выделения"),
         HotkeyCombo::Control | HotkeyCombo::Alt },
-    { kQuickLookup, QT_TRANSLATE_NOOP("HotkeyActions", "Быстрый поиск"), nullptr,
+    { HotkeyAction::QuickLookup, QT_TRANSLATE_NOOP("HotkeyActions", "Быстрый поиск"), nullptr,
         HotkeyCombo::Super | HotkeyCombo::Shift },
-    { kGrammarAnalysis, QT_TRANSLATE_NOOP("HotkeyActions", "Разбор грамматики"),
+    { HotkeyAction::GrammarAnalysis, QT_TRANSLATE_NOOP("HotkeyActions", "Разбор грамматики"),
         QT_TRANSLATE_NOOP("HotkeyActions", "Проверка и объяснение грамматики выделения"),
         HotkeyCombo::Control | HotkeyCombo::Alt | HotkeyCombo::Shift },
 };
@@ -39,7 +39,7 @@ void registerDefaults(HotkeyManager& manager)
         combo.modifiers = action.modifiers;
         const std::optional<QString> subtitle
             = action.subtitle ? std::optional(QString::fromUtf8(action.subtitle)) : std::nullopt;
-        manager.registerAction(QString::fromLatin1(action.id), QString::fromUtf8(action.title), subtitle, combo);
+        manager.registerAction(action.action, QString::fromUtf8(action.title), subtitle, combo);
     }
 }
 

@@ -9,11 +9,6 @@ class HotkeyManager;
 // Ctrl+Alt+Shift ("grammarAnalysis"), all without a key.
 namespace HotkeyActions {
 
-inline constexpr char kWord[] = "word";
-inline constexpr char kSelection[] = "selection";
-inline constexpr char kQuickLookup[] = "quickLookup";
-inline constexpr char kGrammarAnalysis[] = "grammarAnalysis";
-
 // Translation context of the titles and subtitles the manager holds as keys.
 inline constexpr char kTranslationContext[] = "HotkeyActions";
 

@@ -4,18 +4,18 @@
 
 namespace HotkeyConflictCheck {
 
-std::optional<QString> clashingAction(const HotkeyManager& manager, const HotkeyCombo& combo, const QString& forId)
+std::optional<HotkeyAction> clashingAction(const HotkeyManager& manager, const HotkeyCombo& combo, HotkeyAction forAction)
 {
-    for (const QString& id : manager.actionIDs()) {
-        if (id != forId && manager.combo(id).sameTrigger(combo))
-            return id;
+    for (HotkeyAction action : manager.actions()) {
+        if (action != forAction && manager.combo(action).sameTrigger(combo))
+            return action;
     }
     return std::nullopt;
 }
 
-bool isAcceptable(const HotkeyManager& manager, const HotkeyCombo& combo, const QString& forId)
+bool isAcceptable(const HotkeyManager& manager, const HotkeyCombo& combo, HotkeyAction forAction)
 {
-    return !combo.isEmpty() && !clashingAction(manager, combo, forId);
+    return !combo.isEmpty() && !clashingAction(manager, combo, forAction);
 }
 
 } // namespace HotkeyConflictCheck

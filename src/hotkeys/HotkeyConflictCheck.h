@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hotkeys/HotkeyAction.h"
 #include "hotkeys/HotkeyCombo.h"
 
 #include <QString>
@@ -14,9 +15,9 @@ class HotkeyManager;
 namespace HotkeyConflictCheck {
 
 // The other action whose combination triggers like this one, if any.
-std::optional<QString> clashingAction(const HotkeyManager& manager, const HotkeyCombo& combo, const QString& forId);
+std::optional<HotkeyAction> clashingAction(const HotkeyManager& manager, const HotkeyCombo& combo, HotkeyAction forAction);
 
 // True when the combination is neither empty nor taken by another action.
-bool isAcceptable(const HotkeyManager& manager, const HotkeyCombo& combo, const QString& forId);
+bool isAcceptable(const HotkeyManager& manager, const HotkeyCombo& combo, HotkeyAction forAction);
 
 } // namespace HotkeyConflictCheck

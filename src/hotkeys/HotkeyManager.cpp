@@ -8,24 +8,24 @@ HotkeyManager::HotkeyManager(DefaultsStore& store, QObject* parent)
 {
 }
 
-void HotkeyManager::registerAction(const QString& id, const QString& title,
+void HotkeyManager::registerAction(HotkeyAction action, const QString& title,
                                    const std::optional<QString>& subtitle,
                                    const HotkeyCombo& defaultCombo)
 {
-    auto it = m_registrations.find(id);
+    auto it = m_registrations.find(action);
     if (it != m_registrations.end()) {
         it->title = title;
         it->subtitle = subtitle;
         return;
     }
-    m_registrations.insert(id, Registration{title, subtitle, storedCombo(id).value_or(defaultCombo)});
-    m_actionIDs.append(id);
-    Q_EMIT actionIDsChanged();
+    m_registrations.insert(action, Registration{title, subtitle, storedCombo(action).value_or(defaultCombo)});
+    m_actions.append(action);
+    Q_EMIT actionsChanged();
 }
 
-std::optional<HotkeyCombo> HotkeyManager::storedCombo(const QString& id) const
+std::optional<HotkeyCombo> HotkeyManager::storedCombo(HotkeyAction action) const
 {
-    const QString base = baseKey(id);
+    const QString base = baseKey(action);
     // Only the four modifier bits may ever be stored; larger values are not a modifier set.
     const auto modifiers = m_store.integer(base, 0, 0xFFFFFFFFLL);
     if (!modifiers)
@@ -39,33 +39,33 @@ std::optional<HotkeyCombo> HotkeyManager::storedCombo(const QString& id) const
     return combo;
 }
 
-HotkeyCombo HotkeyManager::combo(const QString& id) const
+HotkeyCombo HotkeyManager::combo(HotkeyAction action) const
 {
-    auto it = m_registrations.constFind(id);
+    auto it = m_registrations.constFind(action);
     return it == m_registrations.constEnd() ? HotkeyCombo{} : it->combo;
 }
 
-QString HotkeyManager::title(const QString& id) const
+QString HotkeyManager::title(HotkeyAction action) const
 {
-    auto it = m_registrations.constFind(id);
+    auto it = m_registrations.constFind(action);
     return it == m_registrations.constEnd() ? QString() : it->title;
 }
 
-std::optional<QString> HotkeyManager::subtitle(const QString& id) const
+std::optional<QString> HotkeyManager::subtitle(HotkeyAction action) const
 {
-    auto it = m_registrations.constFind(id);
+    auto it = m_registrations.constFind(action);
     return it == m_registrations.constEnd() ? std::nullopt : it->subtitle;
 }
 
-void HotkeyManager::setCombo(const HotkeyCombo& combo, const QString& id)
+void HotkeyManager::setCombo(const HotkeyCombo& combo, HotkeyAction action)
 {
-    auto it = m_registrations.find(id);
+    auto it = m_registrations.find(action);
     if (it == m_registrations.end())
         return;
     HotkeyCombo stored = combo;
     stored.modifiers = HotkeyCombo::masked(combo.modifiers);
     it->combo = stored;
-    const QString base = baseKey(id);
+    const QString base = baseKey(action);
     m_store.setValue(base, qint64(stored.modifiers));
     if (stored.keyCode) {
         m_store.setValue(base + QStringLiteral(".keyCode"), int(*stored.keyCode));
@@ -77,7 +77,7 @@ void HotkeyManager::setCombo(const HotkeyCombo& combo, const QString& id)
         m_store.remove(base + QStringLiteral(".keyCode"));
         m_store.remove(base + QStringLiteral(".keyLabel"));
     }
-    Q_EMIT comboChanged(id);
+    Q_EMIT comboChanged(action);
 }
 
 void HotkeyManager::beginRecording()

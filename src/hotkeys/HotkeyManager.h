@@ -1,11 +1,11 @@
 #pragma once
 
+#include "hotkeys/HotkeyAction.h"
 #include "hotkeys/HotkeyCombo.h"
-#include "preferences/SharedInstance.h"
 
 #include <QHash>
 #include <QObject>
-#include <QStringList>
+#include <QList>
 
 #include <optional>
 
@@ -13,36 +13,36 @@ class DefaultsStore;
 
 // The registered trigger actions and their combinations. Registration reads the stored
 // combination ("hotkey.<id>", ".keyCode", ".keyLabel") and never writes; only setCombo does.
-// The application installs its one manager as shared() for the windows that record combinations.
-class HotkeyManager : public QObject, public SharedInstance<HotkeyManager>
+class HotkeyManager : public QObject
 {
     Q_OBJECT
 public:
     explicit HotkeyManager(DefaultsStore& store, QObject* parent = nullptr);
 
-    static QString baseKey(const QString& id) { return QStringLiteral("hotkey.") + id; }
+    static QString baseKey(HotkeyAction action) { return QStringLiteral("hotkey.") + HotkeyActionIds::id(action); }
 
     // Title and subtitle are translation keys, shown through tr() by the views.
-    void registerAction(const QString& id, const QString& title,
+    void registerAction(HotkeyAction action, const QString& title,
                         const std::optional<QString>& subtitle, const HotkeyCombo& defaultCombo);
 
-    QStringList actionIDs() const { return m_actionIDs; }
-    bool isRegistered(const QString& id) const { return m_registrations.contains(id); }
-    HotkeyCombo combo(const QString& id) const;
-    QString title(const QString& id) const;
-    std::optional<QString> subtitle(const QString& id) const;
-    void setCombo(const HotkeyCombo& combo, const QString& id);
+    // Registered actions in registration (matching) order.
+    QList<HotkeyAction> actions() const { return m_actions; }
+    bool isRegistered(HotkeyAction action) const { return m_registrations.contains(action); }
+    HotkeyCombo combo(HotkeyAction action) const;
+    QString title(HotkeyAction action) const;
+    std::optional<QString> subtitle(HotkeyAction action) const;
+    void setCombo(const HotkeyCombo& combo, HotkeyAction action);
 
-    // The stored combination for an id, if its base key holds an unsigned integer.
-    std::optional<HotkeyCombo> storedCombo(const QString& id) const;
+    // The stored combination of an action, if its base key holds an unsigned integer.
+    std::optional<HotkeyCombo> storedCombo(HotkeyAction action) const;
 
     int recordingCount() const { return m_recordingCount; }
     void beginRecording();
     void endRecording();
 
 Q_SIGNALS:
-    void actionIDsChanged();
-    void comboChanged(const QString& id);
+    void actionsChanged();
+    void comboChanged(HotkeyAction action);
     void recordingCountChanged(int count);
 
 private:
@@ -54,7 +54,7 @@ private:
     };
 
     DefaultsStore& m_store;
-    QStringList m_actionIDs;
-    QHash<QString, Registration> m_registrations;
+    QList<HotkeyAction> m_actions;
+    QHash<HotkeyAction, Registration> m_registrations;
     int m_recordingCount = 0;
 };

@@ -15,16 +15,16 @@ void HotkeyMatcher::handleFlagsChanged(quint64 modifierFlags)
         return;
     const quint32 m = HotkeyCombo::masked(modifierFlags);
     if (m != 0) {
-        for (const QString& id : m_manager.actionIDs()) {
-            const HotkeyCombo combo = m_manager.combo(id);
+        for (HotkeyAction action : m_manager.actions()) {
+            const HotkeyCombo combo = m_manager.combo(action);
             if (combo.hasKey() || combo.modifiers != m)
                 continue;
             if (m_hooks.fire)
-                m_hooks.fire(id);
+                m_hooks.fire(action);
             return;
         }
     }
-    if (isTriggerHeld(QStringLiteral("word")) || isTriggerHeld(QStringLiteral("selection")))
+    if (isLookupTriggerHeld())
         return;
     hideUnlessHovered();
 }
@@ -37,11 +37,11 @@ void HotkeyMatcher::handleKeyDown(quint16 keyCode, quint64 modifierFlags, bool i
     if (isRepeat || !fresh)
         return;
     const quint32 m = HotkeyCombo::masked(modifierFlags);
-    for (const QString& id : m_manager.actionIDs()) {
-        const HotkeyCombo combo = m_manager.combo(id);
+    for (HotkeyAction action : m_manager.actions()) {
+        const HotkeyCombo combo = m_manager.combo(action);
         if (combo.keyCode == keyCode && combo.modifiers == m) {
             if (m_hooks.fire)
-                m_hooks.fire(id);
+                m_hooks.fire(action);
             return;
         }
     }
@@ -54,20 +54,30 @@ void HotkeyMatcher::handleKeyUp(quint16 keyCode)
     m_held.release(keyCode);
     if (m_manager.recordingCount() > 0)
         return;
-    if (m_manager.combo(QStringLiteral("word")).keyCode == keyCode
-        || m_manager.combo(QStringLiteral("selection")).keyCode == keyCode)
+    const bool lookupKey = m_manager.combo(HotkeyAction::Word).keyCode == keyCode
+        || m_manager.combo(HotkeyAction::Selection).keyCode == keyCode;
+    if (lookupKey && !isLookupTriggerHeld())
         hideUnlessHovered();
 }
 
-bool HotkeyMatcher::isTriggerHeld(const QString& id) const
+bool HotkeyMatcher::isTriggerHeld(HotkeyAction action) const
 {
-    if (!m_manager.isRegistered(id))
+    if (!m_manager.isRegistered(action))
         return false;
-    const HotkeyCombo combo = m_manager.combo(id);
+    const HotkeyCombo combo = m_manager.combo(action);
     const quint32 now = m_hooks.currentModifiers ? HotkeyCombo::masked(m_hooks.currentModifiers()) : 0;
     if (now != combo.modifiers)
         return false;
     return !combo.keyCode || m_held.isDown(*combo.keyCode);
+}
+
+bool HotkeyMatcher::isLookupTriggerHeld() const
+{
+    if (isTriggerHeld(HotkeyAction::Word) || isTriggerHeld(HotkeyAction::Selection))
+        return true;
+    // A keyed selection trigger still counts while its key is down after the modifiers went up.
+    const HotkeyCombo selection = m_manager.combo(HotkeyAction::Selection);
+    return m_manager.isRegistered(HotkeyAction::Selection) && selection.keyCode && m_held.isDown(*selection.keyCode);
 }
 
 void HotkeyMatcher::hideUnlessHovered()

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "hotkeys/HeldKeyTracker.h"
+#include "hotkeys/HotkeyAction.h"
 
-#include <QString>
 
 #include <functional>
 
@@ -15,7 +15,7 @@ class HotkeyMatcher
 public:
     struct Hooks
     {
-        std::function<void(const QString& id)> fire;
+        std::function<void(HotkeyAction action)> fire;
         // The keyboard's modifier state now, independent of any event.
         std::function<quint32()> currentModifiers;
         // Orders the lookup panel out unless the pointer is over it.
@@ -31,7 +31,10 @@ public:
     // Keyboard lost or device list changed: nothing is held any more.
     void resetHeldKeys() { m_held.clear(); }
 
-    bool isTriggerHeld(const QString& id) const;
+    bool isTriggerHeld(HotkeyAction action) const;
+    // Whether the lookup card must stay while the pointer is away from it: the word trigger is
+    // held, or the selection trigger (its modifiers, or its key alone while it is still down).
+    bool isLookupTriggerHeld() const;
     const HeldKeyTracker& heldKeys() const { return m_held; }
 
     // Key events carrying this marker were synthesised by this application and are ignored.

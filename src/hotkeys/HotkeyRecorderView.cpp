@@ -73,11 +73,11 @@ bool isKey(const QKeyEvent& event, quint16 virtualKey, std::initializer_list<int
 
 } // namespace
 
-HotkeyRecorderView::HotkeyRecorderView(HotkeyManager& manager, const QString& actionID, QWidget* parent)
+HotkeyRecorderView::HotkeyRecorderView(HotkeyManager& manager, HotkeyAction action, QWidget* parent)
     : QWidget(parent)
     , m_manager(manager)
-    , m_actionID(actionID)
-    , m_currentLabel(HotkeyFormatter::label(manager.combo(actionID)))
+    , m_action(action)
+    , m_currentLabel(HotkeyFormatter::label(manager.combo(action)))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -102,9 +102,9 @@ HotkeyRecorderView::HotkeyRecorderView(HotkeyManager& manager, const QString& ac
         else
             startRecording();
     });
-    connect(&m_manager, &HotkeyManager::comboChanged, this, [this](const QString& id) {
-        if (id == m_actionID)
-            setCurrentLabel(HotkeyFormatter::label(m_manager.combo(id)));
+    connect(&m_manager, &HotkeyManager::comboChanged, this, [this](HotkeyAction action) {
+        if (action == m_action)
+            setCurrentLabel(HotkeyFormatter::label(m_manager.combo(action)));
     });
     refresh();
 }
@@ -249,12 +249,12 @@ void HotkeyRecorderView::confirmPending()
 
 bool HotkeyRecorderView::confirmWithConflictCheck(const HotkeyCombo& combo)
 {
-    if (!HotkeyConflictCheck::isAcceptable(m_manager, combo, m_actionID)) {
+    if (!HotkeyConflictCheck::isAcceptable(m_manager, combo, m_action)) {
         m_conflictMessage = tr("Эта комбинация уже занята другим действием");
         return false;
     }
     m_conflictMessage.clear();
-    m_manager.setCombo(combo, m_actionID);
+    m_manager.setCombo(combo, m_action);
     return true;
 }
 

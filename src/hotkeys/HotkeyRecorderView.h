@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hotkeys/HotkeyAction.h"
 #include "hotkeys/HotkeyCombo.h"
 
 #include <QWidget>
@@ -23,9 +24,9 @@ public:
     // Answers whether the combination was accepted; a refused one keeps the recorder recording.
     using ConfirmHandler = std::function<bool(const HotkeyCombo&)>;
 
-    // Records for actionID: shows its combination, refuses empty and clashing combinations with
+    // Records for the action: shows its combination, refuses empty and clashing combinations with
     // a message, and stores accepted ones through the manager.
-    HotkeyRecorderView(HotkeyManager& manager, const QString& actionID, QWidget* parent = nullptr);
+    HotkeyRecorderView(HotkeyManager& manager, HotkeyAction action, QWidget* parent = nullptr);
     ~HotkeyRecorderView() override;
 
     // Replaces the built-in confirmation (used when a window checks conflicts itself).
@@ -58,7 +59,7 @@ private:
     void refresh();
 
     HotkeyManager& m_manager;
-    QString m_actionID;
+    HotkeyAction m_action;
     ConfirmHandler m_onConfirm;
     QString m_currentLabel;
     bool m_isRecording = false;

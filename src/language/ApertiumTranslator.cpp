@@ -1,7 +1,7 @@
 #include "language/ApertiumTranslator.h"
 
 #include "language/ApertiumPairProcess.h"
-#include "language/LanguageCodes.h"
+#include "preferences/LanguageCodes.h"
 
 #include <QFileInfo>
 #include <QStandardPaths>

@@ -2,11 +2,11 @@
 
 #include "diagnostics/QMLog.h"
 #include "language/CancellablePause.h"
-#include "language/LanguageCodes.h"
 #include "language/LanguageModelClient.h"
 #include "language/OnDeviceModelQueue.h"
 #include "language/TranslationBackendSet.h"
 #include "platform/CancellationToken.h"
+#include "preferences/LanguageCodes.h"
 #include "preferences/TranslationPreferences.h"
 
 #include <QCoroSignal>

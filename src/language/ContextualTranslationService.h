@@ -3,7 +3,6 @@
 #include "language/LanguageDetection.h"
 #include "language/ModelSchema.h"
 #include "language/TranslationTextRules.h"
-#include "preferences/SharedInstance.h"
 
 #include <QCoroTask>
 #include <QHash>
@@ -22,7 +21,7 @@ class TranslationPreferences;
 
 // A translation of the captured word that fits its sentence: the offline back-ends give a
 // baseline, and the local language model picks the sense the sentence needs.
-class ContextualTranslationService : public SharedInstance<ContextualTranslationService>
+class ContextualTranslationService
 {
 public:
     // Longer words and sentences are cut here before they reach a prompt or a cache key: a

@@ -1,7 +1,7 @@
 #include "language/EtymologyDisplay.h"
 
 #include "diagnostics/QMLog.h"
-#include "language/LanguageCodes.h"
+#include "preferences/LanguageCodes.h"
 #include "language/TranslationBackendSet.h"
 #include "preferences/TranslationPreferences.h"
 

@@ -2,7 +2,7 @@
 
 #include "diagnostics/QMLog.h"
 #include "language/EtymologyDisplay.h"
-#include "language/LanguageCodes.h"
+#include "preferences/LanguageCodes.h"
 #include "language/LanguageModelClient.h"
 #include "language/TranslationTextRules.h"
 #include "platform/CancellationToken.h"

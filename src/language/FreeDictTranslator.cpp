@@ -1,7 +1,7 @@
 #include "language/FreeDictTranslator.h"
 
 #include "language/FreeDictDictionary.h"
-#include "language/LanguageCodes.h"
+#include "preferences/LanguageCodes.h"
 #include "language/TranslationTextRules.h"
 
 #include <QFileInfo>

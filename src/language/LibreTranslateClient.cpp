@@ -1,8 +1,8 @@
 #include "language/LibreTranslateClient.h"
 
 #include "diagnostics/QMLog.h"
-#include "language/LanguageCodes.h"
 #include "preferences/DefaultsStore.h"
+#include "preferences/LanguageCodes.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
 #include "language/MeaningService.h"
 
 #include "diagnostics/QMLog.h"
-#include "language/LanguageCodes.h"
+#include "preferences/LanguageCodes.h"
 #include "language/LanguageModelClient.h"
 
 #include <QElapsedTimer>

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "language/ModelSchema.h"
-#include "preferences/SharedInstance.h"
 
 #include <QCoroTask>
 #include <QHash>
@@ -13,7 +12,7 @@ class LanguageModelClient;
 
 // In monolingual mode: a short learner's-dictionary definition of the word as its sentence uses
 // it, written in the word's own language by the local language model.
-class MeaningService : public SharedInstance<MeaningService>
+class MeaningService
 {
 public:
     static constexpr int kMaxInputCharacters = 2000;

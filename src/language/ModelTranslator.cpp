@@ -1,6 +1,6 @@
 #include "language/ModelTranslator.h"
 
-#include "language/LanguageCodes.h"
+#include "preferences/LanguageCodes.h"
 #include "language/LanguageModelClient.h"
 #include "preferences/SupportedLanguages.h"
 

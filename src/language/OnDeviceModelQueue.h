@@ -1,6 +1,5 @@
 #pragma once
 
-#include "preferences/SharedInstance.h"
 
 #include <QCoroTask>
 #include <QString>
@@ -13,7 +12,7 @@ class CancellationToken;
 
 // Runs model operations one at a time, the latest winning: a new run asks the running one to
 // stop, and the older caller gets no result even if its operation finished.
-class OnDeviceModelQueue : public SharedInstance<OnDeviceModelQueue>
+class OnDeviceModelQueue
 {
 public:
     // The operation sees the token cancelled when a newer run starts.

@@ -37,7 +37,7 @@ QString AnkiAddAction::frontHtml(const QString& word, const QString& sentence)
     return escaped(word) + QStringLiteral("<br><br>") + highlighted;
 }
 
-QString AnkiAddAction::backHtml(const Content& content)
+QString AnkiAddAction::backHtml(const VocabCardContent& content)
 {
     QString back;
     if (content.meaning) {
@@ -76,28 +76,18 @@ void AnkiAddAction::setState(AnkiAddState state)
     Q_EMIT stateChanged(m_state);
 }
 
-bool AnkiAddAction::saveLocally(const Content& content)
+bool AnkiAddAction::saveLocally(const VocabCardContent& content)
 {
     if (m_savedCardId)
         return true;
-    VocabCardStore::NewCard card;
-    card.word = content.word;
-    card.sentence = content.sentence;
-    card.translatedWord = content.meaning.value_or(content.translatedWord.value_or(content.word));
-    card.translatedSentence = content.translatedSentence;
-    card.etymology = content.etymology;
-    card.phonetic = content.phonetic;
-    card.pronunciationAudio = content.audioData;
-    card.pronunciationAudioExtension = content.audioFileExtension;
-    card.deckName = deckLabel(content.detectedBaseLanguageCode, content.targetLanguageCode);
-    const std::optional<VocabCard> saved = m_services.store.addCard(card);
+    const std::optional<VocabCard> saved = m_services.store.addCard(content);
     if (!saved)
         return false;
     m_savedCardId = saved->id;
     return true;
 }
 
-QCoro::Task<void> AnkiAddAction::run(Content content)
+QCoro::Task<void> AnkiAddAction::run(VocabCardContent content)
 {
     if (!m_state.canStart())
         co_return;
@@ -110,7 +100,8 @@ QCoro::Task<void> AnkiAddAction::run(Content content)
     QPointer<AnkiAddAction> self(this);
     const QString front = frontHtml(content.word, content.sentence);
     const auto added = co_await m_services.anki.addNote(
-        ankiDeckName(m_ankiDeckPreference), front, backHtml(content), content.audioData, content.audioFileExtension);
+        ankiDeckName(m_ankiDeckPreference), front, backHtml(content), content.pronunciationAudio,
+        content.pronunciationAudioExtension);
     if (!self)
         co_return;
     if (const auto* error = std::get_if<AnkiConnectError>(&added)) {
@@ -122,7 +113,7 @@ QCoro::Task<void> AnkiAddAction::run(Content content)
     co_await illustrate(content, note.noteId, note.frontHTML);
 }
 
-QCoro::Task<void> AnkiAddAction::illustrate(Content content, std::optional<qint64> noteId, QString frontHTML)
+QCoro::Task<void> AnkiAddAction::illustrate(VocabCardContent content, std::optional<qint64> noteId, QString frontHTML)
 {
     QPointer<AnkiAddAction> self(this);
     std::optional<Illustration> image

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "panels/AnkiAddState.h"
+#include "store/VocabCardContent.h"
 
-#include <QByteArray>
 #include <QCoroTask>
 #include <QObject>
 #include <QString>
@@ -21,21 +21,6 @@ class AnkiAddAction : public QObject
 {
     Q_OBJECT
 public:
-    // What the card shows when the button is pressed.
-    struct Content
-    {
-        QString word;
-        QString sentence;
-        std::optional<QString> meaning;
-        std::optional<QString> translatedWord;
-        std::optional<QString> translatedSentence;
-        std::optional<QString> etymology;
-        std::optional<QString> phonetic;
-        std::optional<QByteArray> audioData;
-        QString audioFileExtension = QStringLiteral("mp3");
-        std::optional<QString> detectedBaseLanguageCode;
-        std::optional<QString> targetLanguageCode;
-    };
     struct Services
     {
         VocabCardStore& store;
@@ -50,10 +35,10 @@ public:
     std::optional<qint64> savedCardId() const { return m_savedCardId; }
 
     // Runs the sequence for the content; does nothing while loading or after success.
-    QCoro::Task<void> run(Content content);
+    QCoro::Task<void> run(VocabCardContent content);
 
     static QString frontHtml(const QString& word, const QString& sentence);
-    static QString backHtml(const Content& content);
+    static QString backHtml(const VocabCardContent& content);
     static QString deckLabel(const std::optional<QString>& baseCode, const std::optional<QString>& targetCode);
     static QString ankiDeckName(const QString& preference);
 
@@ -64,8 +49,8 @@ Q_SIGNALS:
 
 private:
     void setState(AnkiAddState state);
-    bool saveLocally(const Content& content);
-    QCoro::Task<void> illustrate(Content content, std::optional<qint64> noteId, QString frontHTML);
+    bool saveLocally(const VocabCardContent& content);
+    QCoro::Task<void> illustrate(VocabCardContent content, std::optional<qint64> noteId, QString frontHTML);
 
     Services m_services;
     QString m_ankiDeckPreference;

@@ -1,26 +1,14 @@
 #include "panels/CaptureOverlayView.h"
 
-#include "diagnostics/QMLog.h"
-#include "language/ContextualTranslationService.h"
-#include "language/EtymologyDisplay.h"
-#include "language/EtymologyService.h"
-#include "language/LanguageCodes.h"
-#include "language/LanguageDetector.h"
-#include "language/MeaningService.h"
-#include "language/PronunciationService.h"
-#include "panels/AnkiAddAction.h"
 #include "panels/CardStyle.h"
 #include "panels/EmphasisLabel.h"
-#include "platform/AudioPlayback.h"
-#include "platform/CancellationToken.h"
+#include "panels/LookupCardModel.h"
 #include "preferences/Preferences.h"
-#include "store/VocabCardStore.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
@@ -79,31 +67,25 @@ CaptureOverlayView::CaptureOverlayView(
     LookupServices& services, QString word, QString sentence, bool isSelection, bool showsChrome, QWidget* parent)
     : QFrame(parent)
     , m_services(services)
-    , m_word(std::move(word))
-    , m_sentence(std::move(sentence))
-    , m_isSelection(isSelection)
+    , m_model(new LookupCardModel(services, std::move(word), std::move(sentence), isSelection, this))
     , m_showsChrome(showsChrome)
-    , m_cancel(std::make_shared<CancellationToken>())
-    , m_etymology(std::make_unique<EtymologyDisplay>(services.backends, services.preferences.translation()))
 {
     setObjectName(QStringLiteral("captureOverlayView"));
-    TranslationPreferences& translation = services.preferences.translation();
-    m_detection = services.detector.detect(m_word, m_sentence, translation.studyLanguageCode(),
-        translation.targetLanguageCode(), services.preferences.interfaceLanguage().effectiveLanguageCode());
-    m_isMonolingual = services.translation.isMonolingual(m_detection);
     buildWidgets();
     applyStyle();
     refresh();
+    connect(m_model, &LookupCardModel::changed, this, &CaptureOverlayView::changed);
     connect(&services.preferences.appearance(), &AppearancePreferences::cardSizeChanged, this, [this] {
         applyStyle();
         changed();
     });
 }
 
-CaptureOverlayView::~CaptureOverlayView()
+CaptureOverlayView::~CaptureOverlayView() = default;
+
+void CaptureOverlayView::start()
 {
-    // A replaced card's translation run stops before it reaches the language model.
-    m_cancel->cancel();
+    m_model->start();
 }
 
 void CaptureOverlayView::buildWidgets()
@@ -117,7 +99,7 @@ void CaptureOverlayView::buildWidgets()
     auto* headline = new QHBoxLayout;
     headline->setSpacing(8);
     m_wordLabel = plainLabel(QStringLiteral("word"), this);
-    m_wordLabel->setText(shownHeadline(m_word));
+    m_wordLabel->setText(shownHeadline(m_model->word()));
     m_phoneticLabel = plainLabel(QStringLiteral("phonetic"), this);
     m_phoneticLabel->setWordWrap(false);
     m_playButton = new QToolButton(this);
@@ -125,7 +107,7 @@ void CaptureOverlayView::buildWidgets()
     m_playButton->setAutoRaise(true);
     m_playButton->setFocusPolicy(Qt::NoFocus);
     m_playButton->setIcon(themeIcon("media-playback-start", QStyle::SP_MediaPlay, style()));
-    connect(m_playButton, &QToolButton::clicked, this, &CaptureOverlayView::playPronunciation);
+    connect(m_playButton, &QToolButton::clicked, m_model, &LookupCardModel::playPronunciation);
     headline->addWidget(m_wordLabel, 1);
     headline->addWidget(m_phoneticLabel, 0, Qt::AlignBaseline);
     headline->addWidget(m_playButton, 0, Qt::AlignVCenter);
@@ -144,7 +126,7 @@ void CaptureOverlayView::buildWidgets()
 
     m_sentenceLabel = new EmphasisLabel(this);
     m_sentenceLabel->setObjectName(QStringLiteral("sentence"));
-    m_sentenceLabel->setText(shownSentence(m_sentence, m_word), m_word);
+    m_sentenceLabel->setText(shownSentence(m_model->sentence(), m_model->word()), m_model->word());
     m_sentenceTranslationLabel = plainLabel(QStringLiteral("sentenceTranslation"), this);
     column->addWidget(m_sentenceLabel);
     column->addWidget(m_sentenceTranslationLabel);
@@ -165,9 +147,8 @@ void CaptureOverlayView::buildWidgets()
     m_etymologyToggle->setCheckable(true);
     m_etymologyToggle->setArrowType(Qt::RightArrow);
     connect(m_etymologyToggle, &QToolButton::toggled, this, [this](bool expanded) {
-        m_etymology->setExpanded(expanded);
         m_etymologyToggle->setArrowType(expanded ? Qt::DownArrow : Qt::RightArrow);
-        changed();
+        m_model->setEtymologyExpanded(expanded);
     });
     m_etymologyLabel = plainLabel(QStringLiteral("etymology"), this);
     etymology->addWidget(m_etymologyToggle, 0, Qt::AlignTop);
@@ -177,7 +158,7 @@ void CaptureOverlayView::buildWidgets()
     m_addButton = new QPushButton(this);
     m_addButton->setObjectName(QStringLiteral("add"));
     m_addButton->setFocusPolicy(Qt::NoFocus);
-    connect(m_addButton, &QPushButton::clicked, this, &CaptureOverlayView::addToAnki);
+    connect(m_addButton, &QPushButton::clicked, m_model, &LookupCardModel::addToAnki);
     m_addFailure = plainLabel(QStringLiteral("addFailure"), this);
     m_addFailure->setWordWrap(false);
     column->addWidget(m_addButton);
@@ -240,198 +221,11 @@ void CaptureOverlayView::applyStyle()
     setTextColor(m_addFailure, colours.textSecondary());
 }
 
-void CaptureOverlayView::start()
-{
-    if (m_started)
-        return;
-    m_started = true;
-    runTranslation();
-    runEtymology();
-    runPronunciation();
-    runMeaning();
-}
-
-std::optional<QString> CaptureOverlayView::baseLanguageCode() const
-{
-    const QString base = LanguageDetector::baseCode(m_detection.language);
-    return base.isEmpty() ? std::nullopt : std::optional<QString>(base);
-}
-
-QString CaptureOverlayView::etymologyLanguageCode() const
-{
-    const std::optional<QString> target = m_services.preferences.translation().targetLanguageCode();
-    if (target && !target->isEmpty())
-        return LanguageCodes::base(*target);
-    return m_services.preferences.interfaceLanguage().effectiveLanguageCode();
-}
-
-QCoro::Task<void> CaptureOverlayView::runTranslation()
-{
-    QPointer<CaptureOverlayView> self(this);
-    ContextualTranslationService& service = m_services.translation;
-    const ContextualTranslationService::PackCheck check = co_await service.checkPack(m_word, m_detection);
-    if (!self)
-        co_return;
-    m_wordPackReady = check.wordPackReady;
-    if (check.translatedWord && !m_translatedWord)
-        m_translatedWord = check.translatedWord;
-    const auto configuration = service.configuration(m_detection, check.wordPackReady);
-    if (!configuration) {
-        // No session will run: the card shows the word itself instead of waiting for ever.
-        if (!m_isMonolingual && !m_translatedWord)
-            m_translatedWord = m_word;
-        changed();
-        co_return;
-    }
-    changed();
-    auto publish = [self](const ContextualTranslationService::WordTranslationState& state) {
-        if (!self)
-            return;
-        self->m_translatedWord = state.translatedWord;
-        self->m_translationFailed = state.translationFailed;
-        self->m_isRefiningTranslation = state.isRefiningTranslation;
-        self->m_translatedSentence = state.translatedSentence;
-        self->changed();
-    };
-    co_await service.translateWord(
-        m_word, m_sentence, configuration->first, configuration->second, m_cancel, std::move(publish));
-}
-
-QCoro::Task<void> CaptureOverlayView::runEtymology()
-{
-    QPointer<CaptureOverlayView> self(this);
-    std::optional<EtymologyResult> result;
-    const QString unit = m_services.translation.translationUnit(m_word, m_sentence);
-    const std::optional<QString> code = baseLanguageCode();
-    if (code && EtymologyService::isEligible(unit)) {
-        result = co_await m_services.etymology.generate(unit, m_sentence, *code, etymologyLanguageCode(), m_cancel);
-        if (!self)
-            co_return;
-    }
-    m_etymology->finishLoading(std::move(result));
-    changed();
-    if (!m_etymology->translationConfiguration())
-        co_return;
-    co_await m_etymology->checkPack();
-    if (!self)
-        co_return;
-    co_await m_etymology->translate();
-    if (self)
-        changed();
-}
-
-QCoro::Task<void> CaptureOverlayView::runPronunciation()
-{
-    QPointer<CaptureOverlayView> self(this);
-    const PronunciationResult result = co_await m_services.pronunciation.fetch(m_word, baseLanguageCode());
-    if (!self)
-        co_return;
-    m_phonetic = result.phonetic;
-    m_pronunciationAudio = result.audioData;
-    m_pronunciationAudioExtension = result.audioFileExtension;
-    qCInfo(lcPronunciation).noquote() << QStringLiteral("Pronunciation for \"%1\": phonetic=%2, audio=%3")
-                                             .arg(m_word, m_phonetic.value_or(QStringLiteral("nil")),
-                                                 m_pronunciationAudio ? QStringLiteral("true")
-                                                                      : QStringLiteral("false"));
-    changed();
-}
-
-QCoro::Task<void> CaptureOverlayView::runMeaning()
-{
-    m_meaningFailed = false;
-    if (m_services.preferences.translation().mode() != TranslationMode::Monolingual)
-        co_return;
-    const std::optional<QString> code = baseLanguageCode();
-    if (!code) {
-        // Skipped for want of a language counts as failed, so the card can still be saved.
-        m_meaningFailed = true;
-        changed();
-        co_return;
-    }
-    QPointer<CaptureOverlayView> self(this);
-    const std::optional<QString> meaning = co_await m_services.meaning.generate(m_word, m_sentence, *code);
-    if (!self)
-        co_return;
-    m_meaning = meaning;
-    m_meaningFailed = !meaning;
-    changed();
-}
-
-AnkiAddState CaptureOverlayView::ankiState() const
-{
-    return m_addAction ? m_addAction->state() : AnkiAddState::idle();
-}
-
-bool CaptureOverlayView::savedLocally() const
-{
-    return savedCardId().has_value();
-}
-
-std::optional<qint64> CaptureOverlayView::savedCardId() const
-{
-    return m_addAction ? m_addAction->savedCardId() : std::nullopt;
-}
-
-bool CaptureOverlayView::isReadyToSave() const
-{
-    if (m_isRefiningTranslation)
-        return false;
-    if (m_services.preferences.translation().mode() == TranslationMode::Monolingual)
-        return m_meaning ? true : m_meaningFailed;
-    if (m_isMonolingual)
-        return m_etymology->displayedEtymology().has_value() || m_phonetic.has_value();
-    return m_translatedWord.has_value();
-}
-
-void CaptureOverlayView::addToAnki()
-{
-    if (!isReadyToSave() || !ankiState().canStart())
-        return;
-    VocabCardStore* store = m_services.vocabulary ? m_services.vocabulary() : nullptr;
-    if (!store) {
-        qCCritical(lcApp) << "The card store is not open; the card cannot be added";
-        return;
-    }
-    if (!m_addAction) {
-        m_addAction = new AnkiAddAction({ *store, m_services.anki, m_services.encyclopedia, m_services.generator },
-            m_services.preferences.anki().deckName(), this);
-        connect(m_addAction, &AnkiAddAction::stateChanged, this, &CaptureOverlayView::changed);
-    }
-    AnkiAddAction::Content content;
-    content.word = m_word;
-    content.sentence = m_sentence;
-    content.meaning = m_meaning;
-    content.translatedWord = m_translatedWord;
-    content.translatedSentence = m_translatedSentence;
-    const QString etymology = m_etymology->savedEtymology();
-    if (!etymology.isEmpty())
-        content.etymology = etymology;
-    content.phonetic = m_phonetic;
-    content.audioData = m_pronunciationAudio;
-    content.audioFileExtension = m_pronunciationAudioExtension;
-    content.detectedBaseLanguageCode = baseLanguageCode();
-    content.targetLanguageCode = m_services.preferences.translation().targetLanguageCode();
-    m_addAction->run(std::move(content));
-}
-
-void CaptureOverlayView::playPronunciation()
-{
-    if (!m_pronunciationAudio)
-        return;
-    if (!m_audioPlayer) {
-        m_audioPlayer = new AudioPlayback(this);
-        connect(m_audioPlayer, &AudioPlayback::failed, this, [](const QString& reason) {
-            qCWarning(lcPronunciation).noquote() << QStringLiteral("Audio playback failed: %1").arg(reason);
-        });
-    }
-    m_audioPlayer->play(*m_pronunciationAudio, m_pronunciationAudioExtension);
-}
-
 QString CaptureOverlayView::addButtonText() const
 {
-    switch (ankiState().kind) {
+    switch (m_model->ankiState().kind) {
     case AnkiAddState::Kind::Idle:
-        return m_isRefiningTranslation ? tr("Уточняем перевод…") : tr("Добавить в Anki и Quillmoor");
+        return m_model->isRefiningTranslation() ? tr("Уточняем перевод…") : tr("Добавить в Anki и Quillmoor");
     case AnkiAddState::Kind::Loading:
         return tr("Добавляем…");
     case AnkiAddState::Kind::Success:
@@ -444,40 +238,44 @@ QString CaptureOverlayView::addButtonText() const
 
 void CaptureOverlayView::refresh()
 {
-    const bool monolingualMode = m_services.preferences.translation().mode() == TranslationMode::Monolingual;
-    const bool bilingualLine = !monolingualMode && !m_isMonolingual;
+    const LookupCardModel& card = *m_model;
+    const bool monolingualMode = card.isMonolingualMode();
+    const bool bilingualLine = !monolingualMode && !card.isMonolingual();
+    const std::optional<QString> translated = card.translatedWord();
 
-    m_phoneticLabel->setVisible(m_phonetic.has_value());
-    m_phoneticLabel->setText(m_phonetic.value_or(QString()));
-    m_playButton->setVisible(m_pronunciationAudio.has_value());
+    m_phoneticLabel->setVisible(card.phonetic().has_value());
+    m_phoneticLabel->setText(card.phonetic().value_or(QString()));
+    m_playButton->setVisible(card.hasAudio());
 
-    m_translationUnavailable->setVisible(bilingualLine && m_translationFailed);
-    m_translationLabel->setVisible(bilingualLine && !m_translationFailed && m_translatedWord.has_value());
-    m_translationLabel->setText(m_translatedWord.value_or(QString()));
-    m_translationProgress->setVisible(bilingualLine && !m_translationFailed && !m_translatedWord);
+    m_translationUnavailable->setVisible(bilingualLine && card.translationFailed());
+    m_translationLabel->setVisible(bilingualLine && !card.translationFailed() && translated.has_value());
+    m_translationLabel->setText(translated.value_or(QString()));
+    m_translationProgress->setVisible(bilingualLine && !card.translationFailed() && !translated);
 
-    m_noticeLabel->setVisible(m_detection.notice.has_value());
-    m_noticeLabel->setText(m_detection.notice.value_or(QString()));
+    const std::optional<QString> notice = card.detection().notice;
+    m_noticeLabel->setVisible(notice.has_value());
+    m_noticeLabel->setText(notice.value_or(QString()));
 
-    m_sentenceLabel->setVisible(!m_sentence.isEmpty());
-    m_sentenceTranslationLabel->setVisible(m_translatedSentence.has_value());
-    m_sentenceTranslationLabel->setText(m_translatedSentence.value_or(QString()));
+    m_sentenceLabel->setVisible(!card.sentence().isEmpty());
+    m_sentenceTranslationLabel->setVisible(card.translatedSentence().has_value());
+    m_sentenceTranslationLabel->setText(card.translatedSentence().value_or(QString()));
 
-    m_meaningLabel->setVisible(monolingualMode && m_meaning.has_value());
-    m_meaningLabel->setText(m_meaning.value_or(QString()));
-    m_meaningUnavailable->setVisible(monolingualMode && !m_meaning && m_meaningFailed);
-    m_meaningProgress->setVisible(monolingualMode && !m_meaning && !m_meaningFailed);
+    const std::optional<QString> meaning = card.meaning();
+    m_meaningLabel->setVisible(monolingualMode && meaning.has_value());
+    m_meaningLabel->setText(meaning.value_or(QString()));
+    m_meaningUnavailable->setVisible(monolingualMode && !meaning && card.meaningFailed());
+    m_meaningProgress->setVisible(monolingualMode && !meaning && !card.meaningFailed());
 
-    const std::optional<QString> etymology = m_etymology->displayedEtymology();
-    const bool etymologyShown = etymology || m_etymology->isEtymologyLoading();
+    const std::optional<QString> etymology = card.displayedEtymology();
+    const bool etymologyShown = etymology || card.isEtymologyLoading();
     m_etymologyToggle->setVisible(etymologyShown);
     m_etymologyLabel->setVisible(etymologyShown);
     m_etymologyLabel->setText(etymology.value_or(QStringLiteral("…")));
 
-    const AnkiAddState state = ankiState();
+    const AnkiAddState state = card.ankiState();
     m_addButton->setText(addButtonText());
     const bool busy = state.kind == AnkiAddState::Kind::Loading
-        || (state.kind == AnkiAddState::Kind::Idle && m_isRefiningTranslation);
+        || (state.kind == AnkiAddState::Kind::Idle && card.isRefiningTranslation());
     if (busy) {
         m_addButton->setIcon(QIcon::fromTheme(QStringLiteral("content-loading-symbolic")));
     } else if (state.kind == AnkiAddState::Kind::Success) {
@@ -487,7 +285,7 @@ void CaptureOverlayView::refresh()
     } else {
         m_addButton->setIcon(QIcon::fromTheme(QStringLiteral("list-add")));
     }
-    m_addButton->setEnabled(isReadyToSave() && state.canStart());
+    m_addButton->setEnabled(card.isReadyToSave() && state.canStart());
     m_addFailure->setVisible(state.kind == AnkiAddState::Kind::Failure);
     m_addFailure->setText(state.message);
 }

@@ -28,11 +28,11 @@ QList<PanelPlacement::Screen> desktopScreens()
 } // namespace
 
 CaptureOverlayWindow::CaptureOverlayWindow(
-    LookupServices& services, DesktopWindowManager& windows, TriggerProbe triggers, QObject* parent)
+    LookupServices& services, DesktopWindowManager& windows, std::function<bool()> triggerHeld, QObject* parent)
     : QObject(parent)
     , m_services(services)
     , m_windows(windows)
-    , m_triggers(std::move(triggers))
+    , m_triggerHeld(std::move(triggerHeld))
     , m_window(std::make_unique<QWidget>(nullptr,
           Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus
               | Qt::NoDropShadowWindowHint))
@@ -100,7 +100,7 @@ void CaptureOverlayWindow::refitAndPlace()
 void CaptureOverlayWindow::hoverChanged(bool hovering)
 {
     m_isHovering = hovering;
-    if (hovering || m_triggers.keepsCardOpen())
+    if (hovering || (m_triggerHeld && m_triggerHeld()))
         return;
     if (m_window->frameGeometry().contains(QCursor::pos()))
         return;

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "panels/CaptureOverlayPanel.h"
+#include "capture/CaptureOverlayPanel.h"
 #include "panels/LookupServices.h"
-#include "panels/TriggerProbe.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -20,8 +20,10 @@ class CaptureOverlayWindow : public QObject, public CaptureOverlayPanel
 {
     Q_OBJECT
 public:
-    CaptureOverlayWindow(
-        LookupServices& services, DesktopWindowManager& windows, TriggerProbe triggers, QObject* parent = nullptr);
+    // triggerHeld: whether a lookup trigger is still held, which keeps the card when the pointer
+    // leaves it.
+    CaptureOverlayWindow(LookupServices& services, DesktopWindowManager& windows, std::function<bool()> triggerHeld,
+        QObject* parent = nullptr);
     ~CaptureOverlayWindow() override;
 
     void show(const QString& word, const QString& sentence, LogicalPoint near, bool isSelection) override;
@@ -42,7 +44,7 @@ private:
 
     LookupServices& m_services;
     DesktopWindowManager& m_windows;
-    TriggerProbe m_triggers;
+    std::function<bool()> m_triggerHeld;
     std::unique_ptr<QWidget> m_window;
     QPointer<CaptureOverlayView> m_view;
     LogicalPoint m_anchor;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 class AnkiConnectService;
 class ContextualTranslationService;
 class EtymologyService;
@@ -14,8 +12,8 @@ class PronunciationService;
 class TranslationBackendSet;
 class VocabCardStore;
 
-// What a lookup card works with: the language services, the stores and Anki. All outlive every
-// card; the vocabulary store is looked up when a card is added, as it opens after the panels exist.
+// What a lookup card works with: the language services, the vocabulary store and Anki. All
+// outlive every card.
 struct LookupServices
 {
     Preferences& preferences;
@@ -28,5 +26,5 @@ struct LookupServices
     AnkiConnectService& anki;
     ImageService& encyclopedia;
     GeneratedImageService& generator;
-    std::function<VocabCardStore*()> vocabulary;
+    VocabCardStore& vocabulary;
 };

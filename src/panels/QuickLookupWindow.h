@@ -1,7 +1,7 @@
 #pragma once
 
 #include "panels/LookupServices.h"
-#include "panels/QuickLookupPanel.h"
+#include "capture/QuickLookupPanel.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "capture/TopLevelWindow.h"
+#include "platform/TopLevelWindow.h"
 
 #include <QCoroTask>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "capture/RecognizedLine.h"
+#include "platform/RecognizedLine.h"
 
 #include <QCoroTask>
 #include <QImage>
@@ -26,4 +26,8 @@ public:
     // point (in the image) whose text matters most: its surroundings decide whether the image
     // is light text on a dark ground.
     virtual QCoro::Task<Recognition> recognize(QImage image, QStringList languages, QPoint focus) = 0;
+    // Loads what recognising these languages needs ahead of the first call, without waiting.
+    virtual void prepare(QStringList languages) = 0;
+    // The language names the recogniser has data for.
+    virtual QStringList installedLanguages() const = 0;
 };

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "preferences/SharedInstance.h"
 
 #include <QObject>
 
 class DefaultsStore;
 
-class AnkiPreferences : public QObject, public SharedInstance<AnkiPreferences>
+class AnkiPreferences : public QObject
 {
     Q_OBJECT
 public:

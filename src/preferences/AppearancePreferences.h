@@ -1,13 +1,12 @@
 #pragma once
 
 #include "preferences/CardSize.h"
-#include "preferences/SharedInstance.h"
 
 #include <QObject>
 
 class DefaultsStore;
 
-class AppearancePreferences : public QObject, public SharedInstance<AppearancePreferences>
+class AppearancePreferences : public QObject
 {
     Q_OBJECT
 public:

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "preferences/SharedInstance.h"
 
 #include <QLocale>
 #include <QObject>
@@ -9,7 +8,7 @@
 
 class DefaultsStore;
 
-class InterfaceLanguagePreferences : public QObject, public SharedInstance<InterfaceLanguagePreferences>
+class InterfaceLanguagePreferences : public QObject
 {
     Q_OBJECT
 public:

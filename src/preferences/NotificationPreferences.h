@@ -1,12 +1,11 @@
 #pragma once
 
-#include "preferences/SharedInstance.h"
 
 #include <QObject>
 
 class DefaultsStore;
 
-class NotificationPreferences : public QObject, public SharedInstance<NotificationPreferences>
+class NotificationPreferences : public QObject
 {
     Q_OBJECT
 public:

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "preferences/SharedInstance.h"
 
 #include <QObject>
 
 class DefaultsStore;
 
-class OnboardingPreferences : public QObject, public SharedInstance<OnboardingPreferences>
+class OnboardingPreferences : public QObject
 {
     Q_OBJECT
 public:

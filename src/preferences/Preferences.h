@@ -8,17 +8,14 @@
 #include "preferences/OnboardingPreferences.h"
 #include "preferences/TranslationPreferences.h"
 
-// All preference groups over one defaults store. The application creates one at start and
-// installs its groups as the shared instances; tests create their own over a temporary file.
+// All preference groups over one defaults store. The application creates one at start and passes
+// the groups to what reads them; tests create their own over a temporary file.
 class Preferences
 {
 public:
     explicit Preferences(const QString& filePath = DefaultsStore::defaultFilePath());
-    ~Preferences();
     Preferences(const Preferences&) = delete;
     Preferences& operator=(const Preferences&) = delete;
-
-    void installShared();
 
     DefaultsStore& store() { return m_store; }
     AnkiPreferences& anki() { return m_anki; }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "preferences/SharedInstance.h"
 #include "preferences/TranslationMode.h"
 
 #include <QObject>
@@ -9,7 +8,7 @@
 
 class DefaultsStore;
 
-class TranslationPreferences : public QObject, public SharedInstance<TranslationPreferences>
+class TranslationPreferences : public QObject
 {
     Q_OBJECT
 public:

@@ -17,12 +17,6 @@ CardStores::CardStores(std::unique_ptr<CardDatabase> database)
     , m_vocabulary(std::make_unique<VocabCardStore>(*m_database))
     , m_grammar(std::make_unique<GrammarCardStore>(*m_database))
 {
-    VocabCardStore::installShared(m_vocabulary.get());
-    GrammarCardStore::installShared(m_grammar.get());
 }
 
-CardStores::~CardStores()
-{
-    GrammarCardStore::uninstallShared(m_grammar.get());
-    VocabCardStore::uninstallShared(m_vocabulary.get());
-}
+CardStores::~CardStores() = default;

@@ -8,8 +8,8 @@ class CardDatabase;
 class GrammarCardStore;
 class VocabCardStore;
 
-// The card database and the two stores that work on it, installed as the shared stores for as
-// long as this object lives.
+// The card database and the two stores that work on it. The application opens them before it
+// builds anything else and passes the stores to what uses them.
 class CardStores
 {
 public:

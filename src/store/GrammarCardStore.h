@@ -1,6 +1,5 @@
 #pragma once
 
-#include "preferences/SharedInstance.h"
 #include "store/FSRSRating.h"
 #include "store/GrammarCard.h"
 
@@ -14,7 +13,7 @@ struct GrammarBankExercise;
 
 // Grammar cards and their review logs, in the same card database as the vocabulary. Each
 // operation is one transaction; writes report failure instead of pretending to succeed.
-class GrammarCardStore : public SharedInstance<GrammarCardStore>
+class GrammarCardStore
 {
 public:
     // An exercise made from the learner's own words.

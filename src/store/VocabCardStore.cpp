@@ -52,7 +52,7 @@ VocabCardStore::VocabCardStore(CardDatabase& database)
 {
 }
 
-std::optional<VocabCard> VocabCardStore::addCard(const NewCard& input)
+std::optional<VocabCard> VocabCardStore::addCard(const VocabCardContent& input)
 {
     const qint64 now = m_clock().toMSecsSinceEpoch();
     CardDatabase::Transaction transaction(m_database.db());
@@ -62,7 +62,7 @@ std::optional<VocabCard> VocabCardStore::addCard(const NewCard& input)
         " pronunciation_audio_extension, image_file_extension, deck_name, due_date, created_at)"
         " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     bindAll(insert,
-        { text(input.word), text(input.sentence), text(input.translatedWord), optionalText(input.translatedSentence),
+        { text(input.word), text(input.sentence), text(input.backText()), optionalText(input.translatedSentence),
             optionalText(input.etymology), optionalText(input.phonetic), text(input.pronunciationAudioExtension),
             optionalText(input.imageFileExtension), text(input.deckName), now, now });
     if (!transaction.isActive() || !run(insert, "adding a card"))

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "preferences/SharedInstance.h"
 #include "store/FSRSRating.h"
 #include "store/VocabCard.h"
+#include "store/VocabCardContent.h"
 
 #include <QDateTime>
 #include <QList>
@@ -17,23 +17,9 @@ class CardDatabase;
 
 // Vocabulary cards, their review logs and unlocked achievements in the card database. Each
 // operation is one transaction; writes report failure instead of pretending to succeed.
-class VocabCardStore : public SharedInstance<VocabCardStore>
+class VocabCardStore
 {
 public:
-    struct NewCard
-    {
-        QString word;
-        QString sentence;
-        QString translatedWord;
-        std::optional<QString> translatedSentence;
-        std::optional<QString> etymology;
-        std::optional<QString> phonetic;
-        std::optional<QByteArray> pronunciationAudio;
-        QString pronunciationAudioExtension = QStringLiteral("mp3");
-        std::optional<QByteArray> imageData;
-        std::optional<QString> imageFileExtension;
-        QString deckName;
-    };
     struct CardStats
     {
         int learning = 0;
@@ -48,7 +34,7 @@ public:
     explicit VocabCardStore(CardDatabase& database);
 
     // The card as stored, or nullopt when it could not be written.
-    std::optional<VocabCard> addCard(const NewCard& card);
+    std::optional<VocabCard> addCard(const VocabCardContent& card);
     bool attachImage(qint64 cardId, const QByteArray& imageData, const QString& imageFileExtension);
     // The card with its audio and picture loaded.
     std::optional<VocabCard> cardWithMedia(qint64 cardId) const;

@@ -1,4 +1,4 @@
-#include "app/CaptureCoordinator.h"
+#include "capture/CaptureCoordinator.h"
 #include "app/GlobalHotkeyInstaller.h"
 #include "hotkeys/HotkeyActions.h"
 #include "hotkeys/HotkeyFormatter.h"
@@ -119,24 +119,24 @@ private Q_SLOTS:
     {
         Rig rig;
         rig.installer.registerActions();
-        QCOMPARE(rig.manager.actionIDs(),
-            (QStringList { QStringLiteral("word"), QStringLiteral("selection"), QStringLiteral("quickLookup"),
-                QStringLiteral("grammarAnalysis") }));
+        QCOMPARE(rig.manager.actions(),
+            (QList<HotkeyAction> { HotkeyAction::Word, HotkeyAction::Selection, HotkeyAction::QuickLookup,
+                HotkeyAction::GrammarAnalysis }));
         QStringList labels;
-        for (const QString& id : rig.manager.actionIDs()) {
-            QVERIFY(!rig.manager.combo(id).hasKey());
-            labels << HotkeyFormatter::label(rig.manager.combo(id));
+        for (HotkeyAction action : rig.manager.actions()) {
+            QVERIFY(!rig.manager.combo(action).hasKey());
+            labels << HotkeyFormatter::label(rig.manager.combo(action));
         }
         QCOMPARE(labels,
             (QStringList { QStringLiteral("Alt"), QStringLiteral("Ctrl+Alt"), QStringLiteral("Shift+Super"),
                 QStringLiteral("Ctrl+Alt+Shift") }));
-        QCOMPARE(rig.manager.combo(QStringLiteral("grammarAnalysis")).modifiers, 0xE0000u);
-        QCOMPARE(rig.manager.combo(QStringLiteral("quickLookup")).modifiers, 0x120000u);
-        QCOMPARE(rig.manager.title(QStringLiteral("word")), QStringLiteral("Наведение на слово"));
-        QCOMPARE(rig.manager.subtitle(QStringLiteral("word")), std::optional(QStringLiteral("Удерживать над словом")));
-        QCOMPARE(rig.manager.subtitle(QStringLiteral("quickLookup")), std::nullopt);
+        QCOMPARE(rig.manager.combo(HotkeyAction::GrammarAnalysis).modifiers, 0xE0000u);
+        QCOMPARE(rig.manager.combo(HotkeyAction::QuickLookup).modifiers, 0x120000u);
+        QCOMPARE(rig.manager.title(HotkeyAction::Word), QStringLiteral("Наведение на слово"));
+        QCOMPARE(rig.manager.subtitle(HotkeyAction::Word), std::optional(QStringLiteral("Удерживать над словом")));
+        QCOMPARE(rig.manager.subtitle(HotkeyAction::QuickLookup), std::nullopt);
         // Registration writes nothing: the defaults are never stored.
-        QVERIFY(!rig.manager.storedCombo(QStringLiteral("word")));
+        QVERIFY(!rig.manager.storedCombo(HotkeyAction::Word));
     }
 
     void triggersReachTheFlows_data()

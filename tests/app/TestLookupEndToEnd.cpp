@@ -4,6 +4,7 @@
 #include "language/ImageService.h"
 #include "language/LanguageModelClient.h"
 #include "language/PronunciationService.h"
+#include "panels/LookupCardModel.h"
 #include "panels/CaptureOverlayWindow.h"
 #include "preferences/Preferences.h"
 #include "store/CardStores.h"
@@ -127,11 +128,9 @@ private Q_SLOTS:
     void holdAltOverAWordAndAddIt()
     {
         freshHome();
-        QuillmoorApp app(QuillmoorApp::Paths { m_home->defaultsFile(), m_home->diagnosticsFile() });
-        QString error;
-        const QString database = m_home->dataHome() + QStringLiteral("/quillmoor/cards.sqlite");
-        const auto stores = CardStores::open(database, &error);
-        QVERIFY2(stores, qPrintable(error));
+        const auto quillmoor = QuillmoorApp::create({ m_home->defaultsFile(), m_home->diagnosticsFile(), m_home->cardsFile() });
+        QVERIFY(quillmoor);
+        QuillmoorApp& app = *quillmoor;
         app.start();
         QVERIFY(app.overlayPanel());
 
@@ -141,19 +140,19 @@ private Q_SLOTS:
         holdTriggerUntilShown(at, panel, 4, 2000);
         QVERIFY(panel.isVisible());
         CaptureOverlayView* card = app.overlayPanel()->view();
-        QCOMPARE(card->word(), QStringLiteral("house"));
-        QCOMPARE(card->sentence(), QStringLiteral("The house is on the hill."));
-        QTRY_COMPARE_WITH_TIMEOUT(card->translatedWord(), std::optional<QString>(QStringLiteral("casa")), 15000);
-        QVERIFY(!card->translationFailed());
+        QCOMPARE(card->model().word(), QStringLiteral("house"));
+        QCOMPARE(card->model().sentence(), QStringLiteral("The house is on the hill."));
+        QTRY_COMPARE_WITH_TIMEOUT(card->model().translatedWord(), std::optional<QString>(QStringLiteral("casa")), 15000);
+        QVERIFY(!card->model().translationFailed());
         QVERIFY(panel.geometry().contains(at.toPoint() + QPoint(20, 20)));
 
         auto* add = card->findChild<QPushButton*>(QStringLiteral("add"));
         // After the whole translation run (a refinement disables the button while it lasts).
-        QTRY_VERIFY_WITH_TIMEOUT(card->translatedSentence().has_value(), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(card->model().translatedSentence().has_value(), 15000);
         QTRY_VERIFY_WITH_TIMEOUT(add->isEnabled(), 15000);
         QTest::mouseClick(add, Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(card->ankiState().kind, AnkiAddState::Kind::Success, 10000);
-        const QList<VocabCard> cards = stores->vocabulary().allCards();
+        QTRY_COMPARE_WITH_TIMEOUT(card->model().ankiState().kind, AnkiAddState::Kind::Success, 10000);
+        const QList<VocabCard> cards = app.stores().vocabulary().allCards();
         QCOMPARE(cards.size(), 1);
         QCOMPARE(cards.first().word, QStringLiteral("house"));
         QCOMPARE(cards.first().translatedWord, QStringLiteral("casa"));
@@ -164,10 +163,9 @@ private Q_SLOTS:
     void holdAltOverTextOnlyOnScreen()
     {
         freshHome();
-        QuillmoorApp app(QuillmoorApp::Paths { m_home->defaultsFile(), m_home->diagnosticsFile() });
-        QString error;
-        const auto stores = CardStores::open(m_home->dataHome() + QStringLiteral("/quillmoor/cards.sqlite"), &error);
-        QVERIFY2(stores, qPrintable(error));
+        const auto quillmoor = QuillmoorApp::create({ m_home->defaultsFile(), m_home->diagnosticsFile(), m_home->cardsFile() });
+        QVERIFY(quillmoor);
+        QuillmoorApp& app = *quillmoor;
         app.start();
         QVERIFY(app.overlayPanel());
 
@@ -178,9 +176,9 @@ private Q_SLOTS:
         holdTriggerUntilShown(at, panel, 3, 8000);
         QVERIFY(panel.isVisible());
         CaptureOverlayView* card = app.overlayPanel()->view();
-        QCOMPARE(card->word(), QStringLiteral("garden"));
-        QCOMPARE(card->sentence(), QStringLiteral("The garden behind the house is quiet."));
-        QTRY_COMPARE_WITH_TIMEOUT(card->translatedWord(), std::optional<QString>(QStringLiteral("jardín")), 15000);
+        QCOMPARE(card->model().word(), QStringLiteral("garden"));
+        QCOMPARE(card->model().sentence(), QStringLiteral("The garden behind the house is quiet."));
+        QTRY_COMPARE_WITH_TIMEOUT(card->model().translatedWord(), std::optional<QString>(QStringLiteral("jardín")), 15000);
     }
 };
 

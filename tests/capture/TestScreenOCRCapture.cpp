@@ -25,6 +25,8 @@ public:
         languages.append(langs);
         co_return answers.isEmpty() ? Recognition {} : answers.takeFirst();
     }
+    void prepare(QStringList) override { }
+    QStringList installedLanguages() const override { return { QStringLiteral("eng") }; }
 };
 
 RecognizedLine line(const QString& text, QRectF rect)

@@ -1,5 +1,5 @@
-#include "capture/AccessibilityDesktop.h"
-#include "capture/AccessibleNode.h"
+#include "platform/AccessibilityDesktop.h"
+#include "platform/AccessibleNode.h"
 #include "capture/DesktopSelectionCapture.h"
 #include "platform/PrimarySelection.h"
 #include "platform/atspi/AtspiDesktop.h"

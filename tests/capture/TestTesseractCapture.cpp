@@ -1,3 +1,4 @@
+#include "capture/OCRLanguages.h"
 #include "capture/ScreenOCRCapture.h"
 #include "platform/tesseract/TesseractRecognizer.h"
 
@@ -16,7 +17,7 @@ ScreenOCRCapture::Environment screenFor(const QString& studyLanguage)
 {
     ScreenOCRCapture::Environment environment;
     environment.screens = [] { return QList<ScreenOCRCapture::Screen> { { QRect(0, 0, 1920, 1080), 1.0 } }; };
-    environment.languages = [studyLanguage] { return TesseractRecognizer::languagesForStudy(studyLanguage); };
+    environment.languages = [studyLanguage] { return OCRLanguages::forStudy(studyLanguage, TesseractRecognizer::installedLanguagesIn({})); };
     return environment;
 }
 
@@ -42,13 +43,13 @@ class TestTesseractCapture : public QObject
 private Q_SLOTS:
     void languagesForStudy()
     {
-        const QStringList installed = TesseractRecognizer::installedLanguages();
+        const QStringList installed = TesseractRecognizer::installedLanguagesIn({});
         QVERIFY2(installed.contains(QStringLiteral("eng")), "tesseract-ocr-eng is not installed");
-        QCOMPARE(TesseractRecognizer::languagesForStudy(QStringLiteral("es")),
+        QCOMPARE(OCRLanguages::forStudy(QStringLiteral("es"), installed),
             (QStringList { QStringLiteral("spa"), QStringLiteral("eng") }));
-        QCOMPARE(TesseractRecognizer::languagesForStudy(QStringLiteral("en")), QStringList { QStringLiteral("eng") });
-        QCOMPARE(TesseractRecognizer::languagesForStudy(std::nullopt), QStringList { QStringLiteral("eng") });
-        QCOMPARE(TesseractRecognizer::languagesForStudy(QStringLiteral("xx")), QStringList { QStringLiteral("eng") });
+        QCOMPARE(OCRLanguages::forStudy(QStringLiteral("en"), installed), QStringList { QStringLiteral("eng") });
+        QCOMPARE(OCRLanguages::forStudy(std::nullopt, installed), QStringList { QStringLiteral("eng") });
+        QCOMPARE(OCRLanguages::forStudy(QStringLiteral("xx"), installed), QStringList { QStringLiteral("eng") });
     }
 
     void wordAndSentence_data()
@@ -131,8 +132,8 @@ private Q_SLOTS:
         QFETCH(QStringList, lines);
         QFETCH(QString, word);
         QFETCH(QString, sentence);
-        const QString data = TesseractRecognizer::languageFor(language);
-        if (!TesseractRecognizer::installedLanguages().contains(data))
+        const QString data = OCRLanguages::dataNameFor(language);
+        if (!TesseractRecognizer::installedLanguagesIn({}).contains(data))
             QSKIP(qPrintable(QStringLiteral("%1.traineddata is not installed").arg(data)));
         if (!QFontDatabase::families().contains(family))
             QSKIP(qPrintable(QStringLiteral("font %1 is not installed").arg(family)));

@@ -147,7 +147,7 @@ private Q_SLOTS:
         m_field->setObjectName(QStringLiteral("field"));
         auto* second = new QLineEdit(m_window.get());
         second->setObjectName(QStringLiteral("secondField"));
-        m_recorder = new HotkeyRecorderView(*m_manager, QStringLiteral("word"), m_window.get());
+        m_recorder = new HotkeyRecorderView(*m_manager, HotkeyAction::Word, m_window.get());
         layout->addWidget(m_field);
         layout->addWidget(second);
         layout->addWidget(m_recorder);
@@ -190,8 +190,8 @@ private Q_SLOTS:
         tap(kReturnKey);
         QVERIFY(!m_recorder->isRecording());
         QCOMPARE(confirmed.count(), 1);
-        QCOMPARE(m_manager->combo(QStringLiteral("word")), modifiersOnly(kCtrl | kSuper));
-        QCOMPARE(m_manager->storedCombo(QStringLiteral("word")), std::optional(modifiersOnly(kCtrl | kSuper)));
+        QCOMPARE(m_manager->combo(HotkeyAction::Word), modifiersOnly(kCtrl | kSuper));
+        QCOMPARE(m_manager->storedCombo(HotkeyAction::Word), std::optional(modifiersOnly(kCtrl | kSuper)));
         QCOMPARE(buttonText(), QStringLiteral("Ctrl+Super"));
         QCOMPARE(m_manager->recordingCount(), 0);
         // Nothing reached the focused field.
@@ -232,7 +232,7 @@ private Q_SLOTS:
         QCOMPARE(m_recorder->pending(), expected);
         tap(useKeypadEnter ? kEnterKey : kReturnKey);
         QVERIFY(!m_recorder->isRecording());
-        QCOMPARE(m_manager->combo(QStringLiteral("word")), expected);
+        QCOMPARE(m_manager->combo(HotkeyAction::Word), expected);
         QCOMPARE(buttonText(), HotkeyFormatter::label(expected));
     }
 
@@ -254,7 +254,7 @@ private Q_SLOTS:
         QVERIFY(label("modifierWarning")->isVisible());
         QVERIFY(label("modifierWarning")->text().contains(QStringLiteral("(Ctrl, Alt, Shift, Super)")));
         QCOMPARE(label("modifierWarning")->width(), 220);
-        QCOMPARE(m_manager->combo(QStringLiteral("word")), modifiersOnly(kAlt));
+        QCOMPARE(m_manager->combo(HotkeyAction::Word), modifiersOnly(kAlt));
         // The next event clears the warning; adding a modifier then makes it acceptable.
         press(kControlKey);
         QVERIFY(!m_recorder->showsModifierWarning());
@@ -291,8 +291,8 @@ private Q_SLOTS:
         tap(kF5Key);
         tap(kEscapeKey);
         QVERIFY(!m_recorder->isRecording());
-        QCOMPARE(m_manager->combo(QStringLiteral("word")), modifiersOnly(kAlt));
-        QVERIFY(!m_manager->storedCombo(QStringLiteral("word")));
+        QCOMPARE(m_manager->combo(HotkeyAction::Word), modifiersOnly(kAlt));
+        QVERIFY(!m_manager->storedCombo(HotkeyAction::Word));
         QCOMPARE(buttonText(), QStringLiteral("Alt"));
         QCOMPARE(m_manager->recordingCount(), 0);
     }
@@ -308,7 +308,7 @@ private Q_SLOTS:
     {
         QFETCH(HotkeyCombo, selectionCombo);
         QFETCH(bool, recordCtrlA);
-        m_manager->setCombo(selectionCombo, QStringLiteral("selection"));
+        m_manager->setCombo(selectionCombo, HotkeyAction::Selection);
         startRecording();
         press(kControlKey);
         if (recordCtrlA)
@@ -319,18 +319,18 @@ private Q_SLOTS:
         QVERIFY(m_recorder->isRecording());
         QCOMPARE(m_recorder->conflictMessage(), QStringLiteral("Эта комбинация уже занята другим действием"));
         QVERIFY(label("conflictMessage")->isVisible());
-        QCOMPARE(m_manager->combo(QStringLiteral("word")), modifiersOnly(kAlt));
-        QCOMPARE(HotkeyConflictCheck::clashingAction(*m_manager, m_recorder->pending(), QStringLiteral("word")),
-            std::optional(QStringLiteral("selection")));
+        QCOMPARE(m_manager->combo(HotkeyAction::Word), modifiersOnly(kAlt));
+        QCOMPARE(HotkeyConflictCheck::clashingAction(*m_manager, m_recorder->pending(), HotkeyAction::Word),
+            std::optional(HotkeyAction::Selection));
         // The action's own combination is no clash.
-        QVERIFY(HotkeyConflictCheck::isAcceptable(*m_manager, modifiersOnly(kAlt), QStringLiteral("word")));
-        QVERIFY(!HotkeyConflictCheck::isAcceptable(*m_manager, HotkeyCombo {}, QStringLiteral("word")));
+        QVERIFY(HotkeyConflictCheck::isAcceptable(*m_manager, modifiersOnly(kAlt), HotkeyAction::Word));
+        QVERIFY(!HotkeyConflictCheck::isAcceptable(*m_manager, HotkeyCombo {}, HotkeyAction::Word));
     }
 
     void triggersAreSilentWhileRecording()
     {
         QStringList fired;
-        HotkeyMatcher matcher(*m_manager, HotkeyMatcher::Hooks { [&](const QString& id) { fired << id; }, {}, {} });
+        HotkeyMatcher matcher(*m_manager, HotkeyMatcher::Hooks { [&](HotkeyAction action) { fired << HotkeyActionIds::id(action); }, {}, {} });
         startRecording();
         QCOMPARE(m_manager->recordingCount(), 1);
         matcher.handleFlagsChanged(kAlt);
@@ -378,13 +378,13 @@ private Q_SLOTS:
         press(kAltKey);
         QTest::mouseClick(m_recorder->findChild<QPushButton*>(QStringLiteral("recorderButton")), Qt::LeftButton);
         QVERIFY(!m_recorder->isRecording());
-        QCOMPARE(m_manager->combo(QStringLiteral("word")), modifiersOnly(kAlt));
+        QCOMPARE(m_manager->combo(HotkeyAction::Word), modifiersOnly(kAlt));
         QCOMPARE(m_manager->recordingCount(), 0);
     }
 
     void twoRecordersCount()
     {
-        HotkeyRecorderView other(*m_manager, QStringLiteral("selection"));
+        HotkeyRecorderView other(*m_manager, HotkeyAction::Selection);
         startRecording();
         other.startRecording();
         QCOMPARE(m_manager->recordingCount(), 2);

@@ -42,14 +42,23 @@ HotkeyCombo keyed(quint32 modifiers, quint16 key, const QString& label)
     return combo;
 }
 
+HotkeyAction actionNamed(const QString& id)
+{
+    for (HotkeyAction action : HotkeyActionIds::kAll) {
+        if (HotkeyActionIds::id(action) == id)
+            return action;
+    }
+    qFatal("no action %s", qPrintable(id));
+}
+
 void registerLinuxDefaults(HotkeyManager& manager)
 {
-    manager.registerAction(QStringLiteral("word"), QStringLiteral("w"), std::nullopt, modifiersOnly(kAlt));
-    manager.registerAction(QStringLiteral("selection"), QStringLiteral("s"), std::nullopt,
+    manager.registerAction(HotkeyAction::Word, QStringLiteral("w"), std::nullopt, modifiersOnly(kAlt));
+    manager.registerAction(HotkeyAction::Selection, QStringLiteral("s"), std::nullopt,
                            modifiersOnly(kCtrl | kAlt));
-    manager.registerAction(QStringLiteral("quickLookup"), QStringLiteral("q"), std::nullopt,
+    manager.registerAction(HotkeyAction::QuickLookup, QStringLiteral("q"), std::nullopt,
                            modifiersOnly(kSuper | kShift));
-    manager.registerAction(QStringLiteral("grammarAnalysis"), QStringLiteral("g"), std::nullopt,
+    manager.registerAction(HotkeyAction::GrammarAnalysis, QStringLiteral("g"), std::nullopt,
                            modifiersOnly(kCtrl | kAlt | kShift));
 }
 
@@ -247,8 +256,8 @@ private Q_SLOTS:
         }
         DefaultsStore store(m_home->defaultsFile());
         HotkeyManager manager(store);
-        manager.registerAction(QStringLiteral("word"), QStringLiteral("t"), std::nullopt, modifiersOnly(kAlt));
-        QCOMPARE(manager.combo(QStringLiteral("word")), expected);
+        manager.registerAction(HotkeyAction::Word, QStringLiteral("t"), std::nullopt, modifiersOnly(kAlt));
+        QCOMPARE(manager.combo(HotkeyAction::Word), expected);
         // Registration reads and never writes.
         QCOMPARE(m_home->defaultsFileObject(), QJsonDocument::fromJson(json).object());
     }
@@ -257,29 +266,22 @@ private Q_SLOTS:
     {
         DefaultsStore store(m_home->defaultsFile());
         HotkeyManager manager(store);
-        QSignalSpy order(&manager, &HotkeyManager::actionIDsChanged);
+        QSignalSpy order(&manager, &HotkeyManager::actionsChanged);
         registerLinuxDefaults(manager);
         QCOMPARE(order.count(), 4);
-        QCOMPARE(manager.actionIDs(), (QStringList{QStringLiteral("word"), QStringLiteral("selection"),
-                                                   QStringLiteral("quickLookup"), QStringLiteral("grammarAnalysis")}));
+        QCOMPARE(manager.actions(), (QList<HotkeyAction>{HotkeyAction::Word, HotkeyAction::Selection,
+                                                         HotkeyAction::QuickLookup, HotkeyAction::GrammarAnalysis}));
         QVERIFY(!QFile::exists(m_home->defaultsFile()));
         QVERIFY(store.keys().isEmpty());
 
         // Registering again keeps the combination and the place, replaces the texts.
-        manager.setCombo(keyed(kCtrl, 96, QStringLiteral("F5")), QStringLiteral("word"));
-        manager.registerAction(QStringLiteral("word"), QStringLiteral("new"), QStringLiteral("sub"), modifiersOnly(kShift));
+        manager.setCombo(keyed(kCtrl, 96, QStringLiteral("F5")), HotkeyAction::Word);
+        manager.registerAction(HotkeyAction::Word, QStringLiteral("new"), QStringLiteral("sub"), modifiersOnly(kShift));
         QCOMPARE(order.count(), 4);
-        QCOMPARE(manager.actionIDs().first(), QStringLiteral("word"));
-        QCOMPARE(manager.title(QStringLiteral("word")), QStringLiteral("new"));
-        QCOMPARE(manager.subtitle(QStringLiteral("word")), std::optional<QString>(QStringLiteral("sub")));
-        QCOMPARE(manager.combo(QStringLiteral("word")), keyed(kCtrl, 96, QStringLiteral("F5")));
-
-        // Unknown ids.
-        QCOMPARE(manager.combo(QStringLiteral("nope")), HotkeyCombo{});
-        QCOMPARE(manager.title(QStringLiteral("nope")), QString());
-        QCOMPARE(manager.subtitle(QStringLiteral("nope")), std::nullopt);
-        manager.setCombo(modifiersOnly(kCtrl), QStringLiteral("nope"));
-        QVERIFY(!store.contains(QStringLiteral("hotkey.nope")));
+        QCOMPARE(manager.actions().first(), HotkeyAction::Word);
+        QCOMPARE(manager.title(HotkeyAction::Word), QStringLiteral("new"));
+        QCOMPARE(manager.subtitle(HotkeyAction::Word), std::optional<QString>(QStringLiteral("sub")));
+        QCOMPARE(manager.combo(HotkeyAction::Word), keyed(kCtrl, 96, QStringLiteral("F5")));
     }
 
     void setComboWritesAndRemoves()
@@ -289,14 +291,14 @@ private Q_SLOTS:
         registerLinuxDefaults(manager);
         QSignalSpy changed(&manager, &HotkeyManager::comboChanged);
 
-        manager.setCombo(keyed(kCtrl | kShift, 96, QStringLiteral("F5")), QStringLiteral("selection"));
+        manager.setCombo(keyed(kCtrl | kShift, 96, QStringLiteral("F5")), HotkeyAction::Selection);
         QJsonObject file = m_home->defaultsFileObject();
         QCOMPARE(file.value(QStringLiteral("hotkey.selection")).toInteger(), qint64(kCtrl | kShift));
         QCOMPARE(file.value(QStringLiteral("hotkey.selection.keyCode")).toInteger(), 96);
         QCOMPARE(file.value(QStringLiteral("hotkey.selection.keyLabel")).toString(), QStringLiteral("F5"));
         QCOMPARE(changed.count(), 1);
 
-        manager.setCombo(modifiersOnly(kSuper), QStringLiteral("selection"));
+        manager.setCombo(modifiersOnly(kSuper), HotkeyAction::Selection);
         file = m_home->defaultsFileObject();
         QCOMPARE(file.value(QStringLiteral("hotkey.selection")).toInteger(), qint64(kSuper));
         QVERIFY(!file.contains(QStringLiteral("hotkey.selection.keyCode")));
@@ -306,8 +308,8 @@ private Q_SLOTS:
         DefaultsStore again(m_home->defaultsFile());
         HotkeyManager second(again);
         registerLinuxDefaults(second);
-        QCOMPARE(second.combo(QStringLiteral("selection")), modifiersOnly(kSuper));
-        QCOMPARE(second.combo(QStringLiteral("word")), modifiersOnly(kAlt));
+        QCOMPARE(second.combo(HotkeyAction::Selection), modifiersOnly(kSuper));
+        QCOMPARE(second.combo(HotkeyAction::Word), modifiersOnly(kAlt));
     }
 
     // Event script: "F<hex>" modifier change to the given set, "D<key>" key down with the current
@@ -334,7 +336,7 @@ private Q_SLOTS:
             << QString() << QStringLiteral("F100000 F120000")
             << QStringList{QStringLiteral("hide"), QStringLiteral("quickLookup")};
         QTest::newRow("release to nothing never fires")
-            << QStringLiteral("zero:0:") << QStringLiteral("F80000 F0")
+            << QStringLiteral("quickLookup:0:") << QStringLiteral("F80000 F0")
             << QStringList{QStringLiteral("word"), QStringLiteral("hide")};
         QTest::newRow("caps lock bit is masked away")
             << QString() << QStringLiteral("F90000") << QStringList{QStringLiteral("word")};
@@ -375,17 +377,14 @@ private Q_SLOTS:
                 combo.keyCode = quint16(parts[2].toUInt());
                 combo.keyLabel = QStringLiteral("K");
             }
-            if (!manager.isRegistered(parts[0]))
-                manager.registerAction(parts[0], parts[0], std::nullopt, combo);
-            else
-                manager.setCombo(combo, parts[0]);
+            manager.setCombo(combo, actionNamed(parts[0]));
         }
 
         QStringList events;
         quint32 current = 0;
         bool hovered = false;
         HotkeyMatcher matcher(manager, HotkeyMatcher::Hooks{
-                                           [&](const QString& id) { events << id; },
+                                           [&](HotkeyAction action) { events << HotkeyActionIds::id(action); },
                                            [&] { return current; },
                                            [&] {
                                                if (!hovered)
@@ -419,35 +418,44 @@ private Q_SLOTS:
         QCOMPARE(events, expected);
     }
 
-    void triggerHeld_data()
+    // Whether the lookup card stays when the pointer leaves it.
+    void lookupTriggerHeld_data()
     {
-        QTest::addColumn<quint32>("current");
-        QTest::addColumn<bool>("keyDown");
-        QTest::addColumn<bool>("wordHeld");
-        QTest::addColumn<bool>("keyedHeld");
-        QTest::newRow("alt") << kAlt << false << true << false;
-        QTest::newRow("alt with caps lock") << (kAlt | 0x10000u) << false << true << false;
-        QTest::newRow("alt with shift") << (kAlt | kShift) << false << false << false;
-        QTest::newRow("nothing") << 0u << false << false << false;
-        QTest::newRow("ctrl shift without key") << (kCtrl | kShift) << false << false << false;
-        QTest::newRow("ctrl shift with key") << (kCtrl | kShift) << true << false << true;
+        QTest::addColumn<HotkeyCombo>("word");
+        QTest::addColumn<HotkeyCombo>("selection");
+        QTest::addColumn<quint32>("modifiers");
+        QTest::addColumn<QList<int>>("keysDown");
+        QTest::addColumn<bool>("held");
+        const HotkeyCombo altOnly = modifiersOnly(kAlt);
+        const HotkeyCombo ctrlAltF5 = keyed(kCtrl | kAlt, 96, QStringLiteral("F5"));
+        QTest::newRow("modifier-only word trigger") << altOnly << ctrlAltF5 << kAlt << QList<int> {} << true;
+        QTest::newRow("with caps lock") << altOnly << ctrlAltF5 << (kAlt | 0x10000u) << QList<int> {} << true;
+        QTest::newRow("nothing held") << altOnly << ctrlAltF5 << 0u << QList<int> {} << false;
+        QTest::newRow("other modifiers") << altOnly << ctrlAltF5 << (kAlt | kShift) << QList<int> {} << false;
+        QTest::newRow("keyed word trigger, key down") << keyed(kAlt, 40, QStringLiteral("D")) << ctrlAltF5 << kAlt << QList<int> { 40 }
+                                                      << true;
+        QTest::newRow("keyed word trigger, key up") << keyed(kAlt, 40, QStringLiteral("D")) << ctrlAltF5 << kAlt << QList<int> {}
+                                                    << false;
+        QTest::newRow("selection key still down") << altOnly << ctrlAltF5 << 0u << QList<int> { 96 } << true;
+        QTest::newRow("modifier-only selection trigger") << modifiersOnly(kSuper) << modifiersOnly(kCtrl | kAlt)
+                                                         << (kCtrl | kAlt) << QList<int> {} << true;
     }
-    void triggerHeld()
+    void lookupTriggerHeld()
     {
-        QFETCH(quint32, current);
-        QFETCH(bool, keyDown);
-        QFETCH(bool, wordHeld);
-        QFETCH(bool, keyedHeld);
+        QFETCH(HotkeyCombo, word);
+        QFETCH(HotkeyCombo, selection);
+        QFETCH(quint32, modifiers);
+        QFETCH(QList<int>, keysDown);
+        QFETCH(bool, held);
         DefaultsStore store(m_home->defaultsFile());
         HotkeyManager manager(store);
         registerLinuxDefaults(manager);
-        manager.setCombo(keyed(kCtrl | kShift, 96, QStringLiteral("F5")), QStringLiteral("selection"));
-        HotkeyMatcher matcher(manager, HotkeyMatcher::Hooks{{}, [&] { return current; }, {}});
-        if (keyDown)
-            matcher.handleKeyDown(96, 0, false);
-        QCOMPARE(matcher.isTriggerHeld(QStringLiteral("word")), wordHeld);
-        QCOMPARE(matcher.isTriggerHeld(QStringLiteral("selection")), keyedHeld);
-        QCOMPARE(matcher.isTriggerHeld(QStringLiteral("unknown")), false);
+        manager.setCombo(word, HotkeyAction::Word);
+        manager.setCombo(selection, HotkeyAction::Selection);
+        HotkeyMatcher matcher(manager, HotkeyMatcher::Hooks { {}, [&] { return modifiers; }, {} });
+        for (int key : keysDown)
+            matcher.handleKeyDown(quint16(key), 0, false);
+        QCOMPARE(matcher.isLookupTriggerHeld(), held);
     }
 
     void recordingCountClampsAtZero()
@@ -498,7 +506,7 @@ private Q_SLOTS:
         HotkeyManager manager(store);
         registerLinuxDefaults(manager);
         QStringList fired;
-        HotkeyMatcher matcher(manager, HotkeyMatcher::Hooks{[&](const QString& id) { fired << id; }, {}, {}});
+        HotkeyMatcher matcher(manager, HotkeyMatcher::Hooks{[&](HotkeyAction action) { fired << HotkeyActionIds::id(action); }, {}, {}});
         auto event = [](GlobalKeyEvent::Type type, int keycode, bool modifierKey, quint32 modifiers) {
             GlobalKeyEvent e;
             e.type = type;

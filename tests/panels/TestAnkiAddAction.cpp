@@ -60,17 +60,16 @@ private:
             AnkiAddAction::Services { *m_store, *m_anki, *m_images, *m_generator }, deckPreference);
     }
 
-    static AnkiAddAction::Content content()
+    static VocabCardContent content()
     {
-        AnkiAddAction::Content c;
+        VocabCardContent c;
         c.word = QStringLiteral("House");
         c.sentence = QStringLiteral("The old house stood on the hill.");
         c.translatedWord = QStringLiteral("дом");
         c.translatedSentence = QStringLiteral("Старый дом стоял на холме.");
         c.phonetic = QStringLiteral("/haʊs/");
-        c.audioData = QByteArray("ID3 audio bytes");
-        c.detectedBaseLanguageCode = QStringLiteral("en");
-        c.targetLanguageCode = QStringLiteral("ru");
+        c.pronunciationAudio = QByteArray("ID3 audio bytes");
+        c.deckName = AnkiAddAction::deckLabel(QStringLiteral("en"), QStringLiteral("ru"));
         return c;
     }
 
@@ -159,7 +158,7 @@ private Q_SLOTS:
 
     void backs()
     {
-        AnkiAddAction::Content c;
+        VocabCardContent c;
         QCOMPARE(AnkiAddAction::backHtml(c), QString());
         c.phonetic = QStringLiteral("/a/");
         QCOMPARE(AnkiAddAction::backHtml(c), QStringLiteral("/a/"));
@@ -267,11 +266,11 @@ private Q_SLOTS:
 
     void hostileTextsReachAnkiLiterally()
     {
-        AnkiAddAction::Content c = content();
+        VocabCardContent c = content();
         c.word = QStringLiteral("<img src=x onerror=alert(1)>");
         c.sentence = QStringLiteral("Try <img src=x onerror=alert(1)> & see");
         c.translatedWord = QStringLiteral("<b>bold</b>");
-        c.audioData.reset();
+        c.pronunciationAudio.reset();
         auto add = action();
         QVERIFY(Waits::waitFor(add->run(c)));
         const QJsonObject noteFields

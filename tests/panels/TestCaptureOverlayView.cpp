@@ -1,6 +1,7 @@
 #include "panels/CaptureOverlayView.h"
 #include "panels/CardStyle.h"
 #include "panels/EmphasisLabel.h"
+#include "panels/LookupCardModel.h"
 #include "preferences/Preferences.h"
 #include "store/VocabCardStore.h"
 #include "support/LookupRig.h"
@@ -70,9 +71,8 @@ private Q_SLOTS:
         QVERIFY(shown(*view, "translationProgress"));
         QVERIFY(!shown(*view, "translation"));
         QVERIFY(!view->findChild<QPushButton*>("add")->isEnabled());
-        QTRY_COMPARE(view->translatedWord(), std::optional<QString>(QStringLiteral("casa")));
-        QTRY_VERIFY(!view->isRefiningTranslation());
-        QCOMPARE(view->wordPackReady(), std::optional<bool>(true));
+        QTRY_COMPARE(view->model().translatedWord(), std::optional<QString>(QStringLiteral("casa")));
+        QTRY_VERIFY(!view->model().isRefiningTranslation());
         QVERIFY(!shown(*view, "translationProgress"));
         QVERIFY(shown(*view, "translation"));
         QCOMPARE(part(*view, "translation")->text(), QStringLiteral("casa"));
@@ -87,14 +87,14 @@ private Q_SLOTS:
     void failedTranslationShowsUnavailable()
     {
         const auto view = card(); // the back-end has no answer
-        QTRY_VERIFY(view->translationFailed());
+        QTRY_VERIFY(view->model().translationFailed());
         QVERIFY(shown(*view, "translationUnavailable"));
         QCOMPARE(part(*view, "translationUnavailable")->text(), QStringLiteral("Перевод недоступен"));
         QVERIFY(!shown(*view, "translation"));
         QVERIFY(!shown(*view, "translationProgress"));
         // It can still be saved: the card keeps the word itself.
-        QCOMPARE(view->translatedWord(), std::optional<QString>(kWord));
-        QVERIFY(view->isReadyToSave());
+        QCOMPARE(view->model().translatedWord(), std::optional<QString>(kWord));
+        QVERIFY(view->model().isReadyToSave());
     }
 
     void noSessionFallsBackToTheWord_data()
@@ -114,9 +114,9 @@ private Q_SLOTS:
             m_rig->preferences().translation().setTargetLanguageCode(std::nullopt);
         m_rig->backend().supported = packInstalled;
         const auto view = card();
-        QTRY_COMPARE(view->translatedWord(), std::optional<QString>(kWord));
+        QTRY_COMPARE(view->model().translatedWord(), std::optional<QString>(kWord));
         QVERIFY(!shown(*view, "translationProgress"));
-        QVERIFY(view->isReadyToSave());
+        QVERIFY(view->model().isReadyToSave());
         QVERIFY(m_rig->backend().seen.isEmpty());
     }
 
@@ -126,22 +126,22 @@ private Q_SLOTS:
         m_rig->setModelAnswer({ { "expression", "house" }, { "meaning", "a building people live in" } });
         const auto view = card();
         QVERIFY(shown(*view, "meaningProgress"));
-        QTRY_COMPARE(view->meaning(), std::optional<QString>(QStringLiteral("a building people live in")));
+        QTRY_COMPARE(view->model().meaning(), std::optional<QString>(QStringLiteral("a building people live in")));
         QVERIFY(shown(*view, "meaning"));
         QVERIFY(!shown(*view, "meaningProgress"));
         QVERIFY(!shown(*view, "translation"));
         QVERIFY(!shown(*view, "translationProgress"));
-        QVERIFY(view->isReadyToSave());
+        QVERIFY(view->model().isReadyToSave());
     }
 
     void monolingualMeaningUnavailable()
     {
         m_rig->preferences().translation().setMode(TranslationMode::Monolingual);
         const auto view = card(); // the model is down
-        QTRY_VERIFY(view->meaningFailed());
+        QTRY_VERIFY(view->model().meaningFailed());
         QVERIFY(shown(*view, "meaningUnavailable"));
         QCOMPARE(part(*view, "meaningUnavailable")->text(), QStringLiteral("Значение недоступно"));
-        QVERIFY(view->isReadyToSave());
+        QVERIFY(view->model().isReadyToSave());
     }
 
     void monolingualWithoutLanguageCountsAsFailed()
@@ -150,8 +150,8 @@ private Q_SLOTS:
         m_rig->preferences().translation().setStudyLanguageCode(std::nullopt);
         // Digits have no language: nothing to ask the model about.
         const auto view = card(QStringLiteral("42"), QString());
-        QTRY_VERIFY(view->meaningFailed());
-        QVERIFY(view->isReadyToSave());
+        QTRY_VERIFY(view->model().meaningFailed());
+        QVERIFY(view->model().isReadyToSave());
     }
 
     void weakDetectionShowsTheNotice()
@@ -159,12 +159,12 @@ private Q_SLOTS:
         answerHouse();
         m_rig->recognizer().guesses = QList<LanguageHypothesis> { { QStringLiteral("it"), 0.1 } };
         const auto view = card();
-        QVERIFY(view->detection().notice.has_value());
+        QVERIFY(view->model().detection().notice.has_value());
         QVERIFY(shown(*view, "notice"));
-        QCOMPARE(part(*view, "notice")->text(), *view->detection().notice);
+        QCOMPARE(part(*view, "notice")->text(), *view->model().detection().notice);
         QVERIFY(part(*view, "notice")->text().contains(QStringLiteral("итальянский")));
         // The study language still decides the translation.
-        QTRY_COMPARE(view->translatedWord(), std::optional<QString>(QStringLiteral("casa")));
+        QTRY_COMPARE(view->model().translatedWord(), std::optional<QString>(QStringLiteral("casa")));
     }
 
     void noNoticeForAConfidentGuess()
@@ -179,7 +179,7 @@ private Q_SLOTS:
         answerHouse();
         m_rig->setPhonetic(kWord, QStringLiteral("/haʊs/"));
         const auto view = card();
-        QTRY_VERIFY(view->phonetic().has_value());
+        QTRY_VERIFY(view->model().phonetic().has_value());
         QVERIFY(shown(*view, "phonetic"));
         QVERIFY(part(*view, "phonetic")->text().contains(QStringLiteral("haʊs")));
         QVERIFY(!shown(*view, "play")); // no recording, no synthesized speech
@@ -277,9 +277,9 @@ private Q_SLOTS:
         const auto view = card();
         auto* add = view->findChild<QPushButton*>("add");
         QTRY_VERIFY(add->isEnabled());
-        QTRY_VERIFY(view->translatedSentence().has_value());
+        QTRY_VERIFY(view->model().translatedSentence().has_value());
         QTest::mouseClick(add, Qt::LeftButton);
-        QTRY_COMPARE(view->ankiState().kind, AnkiAddState::Kind::Success);
+        QTRY_COMPARE(view->model().ankiState().kind, AnkiAddState::Kind::Success);
         QCOMPARE(add->text(), QStringLiteral("Добавлено в Anki и Quillmoor"));
         QVERIFY(!add->isEnabled());
         const QList<VocabCard> cards = m_rig->store().allCards();
@@ -294,7 +294,7 @@ private Q_SLOTS:
         const QJsonObject fields = note.value("fields").toObject();
         QCOMPARE(fields.value("Front").toString(), QStringLiteral("house<br><br>The <b>house</b> is on the hill."));
         QVERIFY(fields.value("Back").toString().startsWith(QStringLiteral("casa<br><br>La casa")));
-        QCOMPARE(view->savedCardId(), std::optional<qint64>(cards.first().id));
+        QCOMPARE(view->model().savedCardId(), std::optional<qint64>(cards.first().id));
     }
 
     void etymologyIsShownAndSavedWhole()
@@ -313,7 +313,7 @@ private Q_SLOTS:
         auto* add = view->findChild<QPushButton*>("add");
         QTRY_VERIFY(add->isEnabled());
         QTest::mouseClick(add, Qt::LeftButton);
-        QTRY_COMPARE(view->ankiState().kind, AnkiAddState::Kind::Success);
+        QTRY_COMPARE(view->model().ankiState().kind, AnkiAddState::Kind::Success);
         QCOMPARE(m_rig->store().allCards().first().etymology, std::optional<QString>(fullText));
         const QJsonObject note = m_rig->ankiRequests(QStringLiteral("addNote")).first().value("params").toObject();
         const QString back = note.value("note").toObject().value("fields").toObject().value("Back").toString();
@@ -363,11 +363,11 @@ private Q_SLOTS:
         const auto view = card();
         auto* add = view->findChild<QPushButton*>("add");
         // The whole translation run has ended (a refinement would disable the button meanwhile).
-        QTRY_VERIFY(view->translatedSentence().has_value());
+        QTRY_VERIFY(view->model().translatedSentence().has_value());
         QVERIFY(add->isEnabled());
         for (int attempt = 1; attempt <= 2; ++attempt) {
             QTest::mouseClick(add, Qt::LeftButton);
-            QTRY_COMPARE(view->ankiState().kind, AnkiAddState::Kind::Failure);
+            QTRY_COMPARE(view->model().ankiState().kind, AnkiAddState::Kind::Failure);
             QCOMPARE(add->text(), QStringLiteral("Не удалось — повторить"));
             QVERIFY(add->isEnabled());
             QVERIFY(shown(*view, "addFailure"));

@@ -1,3 +1,4 @@
+#include "panels/LookupCardModel.h"
 #include "panels/CaptureOverlayWindow.h"
 #include "panels/QuickLookupWindow.h"
 #include "platform/DesktopWindowManager.h"
@@ -28,14 +29,7 @@ class TestLookupWindows : public QObject
 
     std::unique_ptr<CaptureOverlayWindow> overlay()
     {
-        TriggerProbe probe;
-        probe.combo = [](const char* id) -> std::optional<HotkeyCombo> {
-            HotkeyCombo combo;
-            combo.modifiers = qstrcmp(id, "word") == 0 ? HotkeyCombo::Alt : HotkeyCombo::Control | HotkeyCombo::Alt;
-            return combo;
-        };
-        probe.currentModifiers = [this] { return m_triggerHeld ? quint32(HotkeyCombo::Alt) : 0u; };
-        return std::make_unique<CaptureOverlayWindow>(m_rig->services(), *m_windows, probe);
+        return std::make_unique<CaptureOverlayWindow>(m_rig->services(), *m_windows, [this] { return m_triggerHeld; });
     }
 
     static QRect available() { return QGuiApplication::primaryScreen()->availableGeometry(); }
@@ -96,7 +90,7 @@ private Q_SLOTS:
         const auto panel = overlay();
         panel->show(QStringLiteral("house"), kSentence, LogicalPoint::fromQPointF(anchor), false);
         QVERIFY(QTest::qWaitForWindowExposed(&panel->window()));
-        QTRY_VERIFY(panel->view()->translatedWord().has_value());
+        QTRY_VERIFY(panel->view()->model().translatedWord().has_value());
         QTRY_VERIFY(available().contains(panel->window().geometry()));
         QCOMPARE(panel->window().width(), panel->view()->fittingSize().width());
         QCOMPARE(panel->window().height(), panel->view()->fittingSize().height());
@@ -126,7 +120,7 @@ private Q_SLOTS:
         const auto panel = overlay();
         panel->show(QStringLiteral("house"), kSentence, LogicalPoint::fromQPointF(QPointF(400, 300)), false);
         QVERIFY(QTest::qWaitForWindowExposed(&panel->window()));
-        QTRY_VERIFY(panel->view()->translatedWord().has_value());
+        QTRY_VERIFY(panel->view()->model().translatedWord().has_value());
         QTest::qWait(100);
         QCOMPARE(QApplication::activeWindow(), &editor->window);
         QCOMPARE(QApplication::focusWidget(), editor->field);
@@ -139,14 +133,14 @@ private Q_SLOTS:
     {
         const auto panel = overlay();
         panel->show(QStringLiteral("house"), kSentence, LogicalPoint { 100, 100 }, false);
-        QTRY_VERIFY(panel->view()->translatedWord().has_value());
+        QTRY_VERIFY(panel->view()->model().translatedWord().has_value());
         QPointer<CaptureOverlayView> first = panel->view();
         panel->show(QStringLiteral("house"), kSentence, LogicalPoint { 300, 200 }, false);
         QCOMPARE(panel->view(), first.data());
         QCOMPARE(panel->window().pos(), QPoint(316, 216));
         panel->show(QStringLiteral("house"), kSentence, LogicalPoint { 300, 200 }, true); // now as a selection
         QVERIFY(!first); // replaced
-        QVERIFY(panel->view()->isSelection());
+        QVERIFY(panel->view()->model().isSelection());
     }
 
     void newestCaptureWins()
@@ -158,10 +152,10 @@ private Q_SLOTS:
         panel->show(QStringLiteral("slow"), QString(), LogicalPoint { 100, 100 }, false);
         QTest::qWait(50);
         panel->show(QStringLiteral("fast"), QString(), LogicalPoint { 100, 100 }, false);
-        QTRY_COMPARE(panel->view()->translatedWord(), std::optional<QString>(QStringLiteral("rápido")));
+        QTRY_COMPARE(panel->view()->model().translatedWord(), std::optional<QString>(QStringLiteral("rápido")));
         QTest::qWait(600); // the slow translation comes back into a card that is gone
-        QCOMPARE(panel->view()->word(), QStringLiteral("fast"));
-        QCOMPARE(panel->view()->translatedWord(), std::optional<QString>(QStringLiteral("rápido")));
+        QCOMPARE(panel->view()->model().word(), QStringLiteral("fast"));
+        QCOMPARE(panel->view()->model().translatedWord(), std::optional<QString>(QStringLiteral("rápido")));
         QCOMPARE(panel->window().findChildren<CaptureOverlayView*>().size(), 1);
     }
 
@@ -170,7 +164,7 @@ private Q_SLOTS:
         const auto panel = overlay();
         panel->show(QStringLiteral("house"), kSentence, LogicalPoint { 200, 200 }, false);
         QVERIFY(QTest::qWaitForWindowExposed(&panel->window()));
-        QTRY_VERIFY(panel->view()->translatedWord().has_value());
+        QTRY_VERIFY(panel->view()->model().translatedWord().has_value());
         QTest::qWait(100);
         const QRect card = panel->window().geometry();
 
@@ -206,7 +200,7 @@ private Q_SLOTS:
         QVERIFY(panel.view()->card());
         const int top = panel.window().y();
         const int centre = panel.window().geometry().center().x();
-        QTRY_VERIFY(panel.view()->card()->translatedWord().has_value());
+        QTRY_VERIFY(panel.view()->card()->model().translatedWord().has_value());
         QTRY_VERIFY(panel.window().height() > 80);
         QCOMPARE(panel.window().y(), top); // grows downwards
         QVERIFY(std::abs(panel.window().geometry().center().x() - centre) <= 1);

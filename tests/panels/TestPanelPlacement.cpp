@@ -1,5 +1,4 @@
 #include "panels/PanelPlacement.h"
-#include "panels/TriggerProbe.h"
 
 #include <QTest>
 
@@ -11,14 +10,6 @@ namespace {
 // A 1920×1080 screen with a 32 px panel at the top, and a 1280×1024 one to its right.
 const PanelPlacement::Screen kMain { QRect(0, 0, 1920, 1080), QRect(0, 32, 1920, 1048) };
 const PanelPlacement::Screen kSecond { QRect(1920, 0, 1280, 1024), QRect(1920, 0, 1280, 1000) };
-
-HotkeyCombo combo(quint32 modifiers, std::optional<quint16> key = std::nullopt)
-{
-    HotkeyCombo c;
-    c.modifiers = modifiers;
-    c.keyCode = key;
-    return c;
-}
 
 } // namespace
 
@@ -93,54 +84,6 @@ private Q_SLOTS:
     {
         QCOMPARE(PanelPlacement::refittedOrigin(QRect(800, 300, 320, 80), QSize(400, 300)), QPoint(760, 300));
         QCOMPARE(PanelPlacement::refittedOrigin(QRect(800, 300, 320, 80), QSize(320, 80)), QPoint(800, 300));
-    }
-
-    void leavingTheCard_data()
-    {
-        QTest::addColumn<HotkeyCombo>("word");
-        QTest::addColumn<HotkeyCombo>("selection");
-        QTest::addColumn<quint32>("modifiers");
-        QTest::addColumn<QList<int>>("keysDown");
-        QTest::addColumn<bool>("keepsOpen");
-
-        const quint32 alt = HotkeyCombo::Alt;
-        const quint32 ctrlAlt = HotkeyCombo::Control | HotkeyCombo::Alt;
-        const HotkeyCombo altOnly = combo(alt);
-        const HotkeyCombo ctrlAltS = combo(ctrlAlt, 39);
-        QTest::newRow("modifier-only word trigger held") << altOnly << ctrlAltS << alt << QList<int> {} << true;
-        QTest::newRow("nothing held") << altOnly << ctrlAltS << 0u << QList<int> {} << false;
-        QTest::newRow("other modifiers") << altOnly << ctrlAltS << quint32(HotkeyCombo::Shift) << QList<int> {}
-                                         << false;
-        QTest::newRow("word trigger with key, key down")
-            << combo(alt, 40) << ctrlAltS << alt << QList<int> { 40 } << true;
-        QTest::newRow("word trigger with key, key up") << combo(alt, 40) << ctrlAltS << alt << QList<int> {} << false;
-        QTest::newRow("selection key still down") << altOnly << ctrlAltS << 0u << QList<int> { 39 } << true;
-        QTest::newRow("modifier-only selection trigger held")
-            << combo(HotkeyCombo::Super) << combo(ctrlAlt) << ctrlAlt << QList<int> {} << true;
-    }
-
-    void leavingTheCard()
-    {
-        QFETCH(HotkeyCombo, word);
-        QFETCH(HotkeyCombo, selection);
-        QFETCH(quint32, modifiers);
-        QFETCH(QList<int>, keysDown);
-        QFETCH(bool, keepsOpen);
-        TriggerProbe probe;
-        probe.combo
-            = [&](const char* id) -> std::optional<HotkeyCombo> { return qstrcmp(id, "word") == 0 ? word : selection; };
-        probe.currentModifiers = [&] { return modifiers; };
-        probe.isKeyDown = [&](quint16 code) { return keysDown.contains(code); };
-        QCOMPARE(probe.keepsCardOpen(), keepsOpen);
-    }
-
-    void unregisteredTriggersKeepNothingOpen()
-    {
-        TriggerProbe probe;
-        probe.combo = [](const char*) { return std::optional<HotkeyCombo>(); };
-        probe.currentModifiers = [] { return quint32(HotkeyCombo::Alt); };
-        QVERIFY(!probe.keepsCardOpen());
-        QVERIFY(!TriggerProbe {}.keepsCardOpen());
     }
 };
 

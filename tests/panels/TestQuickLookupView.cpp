@@ -1,3 +1,4 @@
+#include "panels/LookupCardModel.h"
 #include "panels/QuickLookupView.h"
 #include "support/LookupRig.h"
 
@@ -75,7 +76,7 @@ private Q_SLOTS:
         QVERIFY(m_view->submittedWord().isEmpty());
         QTRY_COMPARE(m_view->submittedWord(), QStringLiteral("run"));
         QVERIFY(m_view->card());
-        QCOMPARE(m_view->card()->word(), QStringLiteral("run"));
+        QCOMPARE(m_view->card()->model().word(), QStringLiteral("run"));
         QTest::qWait(QuickLookupView::kDebounceMs + 100);
         QCOMPARE(m_rig->backend().seen.count(QStringLiteral("run")), 1); // one submit, one lookup
     }
@@ -86,7 +87,7 @@ private Q_SLOTS:
         QTest::keyClick(&m_view->field(), Qt::Key_Return);
         QCOMPARE(m_view->submittedWord(), QStringLiteral("up"));
         QCOMPARE(m_view->submittedSentence(), QStringLiteral("I gave up."));
-        QCOMPARE(m_view->card()->sentence(), QStringLiteral("I gave up."));
+        QCOMPARE(m_view->card()->model().sentence(), QStringLiteral("I gave up."));
     }
 
     void theSameTextAgainDoesNothing()

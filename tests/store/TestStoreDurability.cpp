@@ -24,7 +24,7 @@ private Q_SLOTS:
             QVERIFY2(database, qPrintable(error));
             VocabCardStore store(*database);
             for (int i = 0; i < 20; ++i) {
-                VocabCardStore::NewCard card;
+                VocabCardContent card;
                 card.word = QStringLiteral("palabra %1").arg(i);
                 card.pronunciationAudio = QByteArray(4096, char(i));
                 QVERIFY(store.addCard(card));

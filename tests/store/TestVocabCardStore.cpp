@@ -32,7 +32,7 @@ private:
 
     VocabCard add(const QString& word, const QString& deck = QStringLiteral("ES → RU"))
     {
-        VocabCardStore::NewCard card;
+        VocabCardContent card;
         card.word = word;
         card.deckName = deck;
         const auto stored = m_store->addCard(card);
@@ -85,7 +85,7 @@ private Q_SLOTS:
 
     void newCardDefaultsAndReopen()
     {
-        VocabCardStore::NewCard input;
+        VocabCardContent input;
         input.word = QStringLiteral("casa");
         input.sentence = QStringLiteral("La casa es grande.");
         input.translatedWord = QStringLiteral("дом");

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CaptureEnvironment.h"
+#include "capture/CaptureEnvironment.h"
 #include "support/PendingCall.h"
 
 #include <deque>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "panels/CaptureOverlayPanel.h"
+#include "capture/CaptureOverlayPanel.h"
 
 #include <QList>
 #include <QStringList>

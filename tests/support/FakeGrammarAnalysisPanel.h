@@ -1,6 +1,6 @@
 #pragma once
 
-#include "panels/GrammarAnalysisPanel.h"
+#include "capture/GrammarAnalysisPanel.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "panels/QuickLookupPanel.h"
+#include "capture/QuickLookupPanel.h"
 
 #include <QStringList>
 

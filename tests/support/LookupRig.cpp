@@ -93,7 +93,7 @@ LookupRig::LookupRig()
     m_store = std::make_unique<VocabCardStore>(*m_database);
     m_services = std::make_unique<LookupServices>(
         LookupServices { *m_preferences, *m_detector, *m_translation, *m_backends, *m_pronunciation, *m_meaning,
-            *m_etymology, *m_ankiClient, *m_encyclopedia, *m_generator, [this] { return m_store.get(); } });
+            *m_etymology, *m_ankiClient, *m_encyclopedia, *m_generator, *m_store });
 }
 
 LookupRig::~LookupRig()

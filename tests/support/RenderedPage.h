@@ -1,6 +1,6 @@
 #pragma once
 
-#include "capture/RecognizedLine.h"
+#include "platform/RecognizedLine.h"
 
 #include <QFont>
 #include <QImage>

@@ -23,6 +23,7 @@ public:
     QString dataHome() const { return root() + QStringLiteral("/data"); }
     QString defaultsFile() const { return configHome() + QStringLiteral("/quillmoor/defaults.json"); }
     QString diagnosticsFile() const { return dataHome() + QStringLiteral("/quillmoor/diagnostics.log"); }
+    QString cardsFile() const { return dataHome() + QStringLiteral("/quillmoor/cards.sqlite"); }
     // The defaults file as it is on disk; empty when it is missing or unreadable.
     QJsonObject defaultsFileObject() const
     {

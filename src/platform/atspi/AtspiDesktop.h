@@ -1,6 +1,6 @@
 #pragma once
 
-#include "capture/AccessibilityDesktop.h"
+#include "platform/AccessibilityDesktop.h"
 
 #include <QRect>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "capture/AccessibleNode.h"
+#include "platform/AccessibleNode.h"
 
 typedef struct _AtspiAccessible AtspiAccessible;
 

@@ -1,9 +1,6 @@
 #include "platform/tesseract/TesseractRecognizer.h"
 
-#include "capture/CJKScript.h"
 #include "diagnostics/QMLog.h"
-#include "language/LanguageCodes.h"
-#include "preferences/SupportedLanguages.h"
 
 #include <QCoroFuture>
 #include <QDir>
@@ -15,6 +12,7 @@
 #include <tesseract/baseapi.h>
 #include <tesseract/resultiterator.h>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -53,9 +51,25 @@ QRectF boxOf(const tesseract::PageIterator& it, tesseract::PageIteratorLevel lev
 }
 
 // Han, kana and Hangul, and the ideographic punctuation and full-width forms written with them.
+bool isEastAsianScript(char32_t scalar)
+{
+    // Kana marks such as the prolonged sound mark belong to no one script in Unicode.
+    if (scalar >= 0x3040 && scalar <= 0x30ff)
+        return true;
+    switch (QChar::script(scalar)) {
+    case QChar::Script_Han:
+    case QChar::Script_Hiragana:
+    case QChar::Script_Katakana:
+    case QChar::Script_Hangul:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool isCJKWritten(char32_t scalar)
 {
-    return CJKScript::isCJKScalar(scalar) || (scalar >= 0x3000 && scalar <= 0x303f)
+    return isEastAsianScript(scalar) || (scalar >= 0x3000 && scalar <= 0x303f)
         || (scalar >= 0xff00 && scalar <= 0xffef);
 }
 
@@ -117,7 +131,8 @@ void appendWord(RecognizedLine& line, const tesseract::ResultIterator& it, qreal
         line.text.append(QLatin1Char(' '));
     const qsizetype start = line.text.size();
     line.text.append(word);
-    if (!CJKScript::isPresent(word)) {
+    const QList<uint> scalars = word.toUcs4();
+    if (std::none_of(scalars.begin(), scalars.end(), [](uint scalar) { return isEastAsianScript(scalar); })) {
         line.boxes.append({ start, word.size(), boxOf(it, tesseract::RIL_WORD, upscale) });
         return;
     }
@@ -222,7 +237,8 @@ TesseractRecognizer::TesseractRecognizer()
 }
 
 TesseractRecognizer::TesseractRecognizer(Options options)
-    : m_engines(std::make_shared<Engines>())
+    : m_dataPath(options.dataPath)
+    , m_engines(std::make_shared<Engines>())
 {
     m_engines->dataPath = options.dataPath;
     m_engines->upscale = std::max(1, options.upscale);
@@ -276,34 +292,11 @@ void TesseractRecognizer::limitThreadsBeforeStart(char* argv[])
     // Still here: the process runs on, only slower at recognition.
 }
 
-QString TesseractRecognizer::languageFor(const QString& languageCode)
-{
-    if (!SupportedLanguages::contains(LanguageCodes::base(languageCode)))
-        return {};
-    // Tesseract names its data by ISO 639-3 codes, with the script for Chinese.
-    if (LanguageCodes::base(languageCode) == QLatin1String("zh"))
-        return QStringLiteral("chi_sim");
-    return LanguageCodes::threeLetter(languageCode);
-}
-
-QStringList TesseractRecognizer::installedLanguages(const QString& dataPath)
+QStringList TesseractRecognizer::installedLanguagesIn(const QString& dataPath)
 {
     const QDir dir(dataPath.isEmpty() ? defaultDataPath() : dataPath);
     QStringList installed;
     for (const QString& file : dir.entryList({ QStringLiteral("*.traineddata") }, QDir::Files, QDir::Name))
         installed.append(QFileInfo(file).completeBaseName());
     return installed;
-}
-
-QStringList TesseractRecognizer::languagesForStudy(
-    const std::optional<QString>& studyLanguageCode, const QString& dataPath)
-{
-    const QStringList installed = installedLanguages(dataPath);
-    QStringList languages;
-    for (const QString& name :
-        { studyLanguageCode ? languageFor(*studyLanguageCode) : QString(), QStringLiteral("eng") }) {
-        if (!name.isEmpty() && installed.contains(name) && !languages.contains(name))
-            languages.append(name);
-    }
-    return languages;
 }

@@ -27,7 +27,8 @@ public:
 
     QCoro::Task<Recognition> recognize(QImage image, QStringList languages, QPoint focus) override;
     // Loads the engine for these languages on the worker thread, without waiting.
-    void prepare(QStringList languages);
+    void prepare(QStringList languages) override;
+    QStringList installedLanguages() const override { return installedLanguagesIn(m_dataPath); }
     // The same synchronously, on the calling thread's behalf; false when loading failed.
     bool prepareAndWait(const QStringList& languages);
 
@@ -37,17 +38,14 @@ public:
     // the program restarted with it before anything else runs. Call first thing in main().
     static void limitThreadsBeforeStart(char* argv[]);
 
-    // The traineddata names installed, among the study languages' and English.
-    static QStringList installedLanguages(const QString& dataPath = {});
-    // The study language's traineddata name ("spa" for "es"), empty for other codes.
-    static QString languageFor(const QString& languageCode);
-    // What to recognise with: the study language's data, then English, among the installed ones.
-    static QStringList languagesForStudy(const std::optional<QString>& studyLanguageCode, const QString& dataPath = {});
+    // The traineddata names in a data folder (Tesseract's own default when empty).
+    static QStringList installedLanguagesIn(const QString& dataPath);
 
 private:
     // The warm engines and the recognition itself; used only on the worker thread.
     struct Engines;
 
+    QString m_dataPath;
     std::shared_ptr<Engines> m_engines;
     QThreadPool m_pool;
 };

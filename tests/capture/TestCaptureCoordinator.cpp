@@ -1,5 +1,5 @@
-#include "app/CaptureCoordinator.h"
-#include "app/SentenceTieBreak.h"
+#include "capture/CaptureCoordinator.h"
+#include "capture/SentenceTieBreak.h"
 #include "support/CapturedLog.h"
 #include "support/FakeCaptureEnvironment.h"
 #include "support/FakeCaptureOverlayPanel.h"
@@ -179,7 +179,7 @@ void TestCaptureCoordinator::confidentResultShownAtOnce()
     rig.word.next = result;
     rig.word.duringCall = [&] { rig.environment.clockMs += 7; };
 
-    rig.coordinator.fire(QStringLiteral("word"));
+    rig.coordinator.fire(HotkeyAction::Word);
 
     QCOMPARE(rig.overlay.shown.size(), 1);
     QCOMPARE(rig.overlay.shown[0].word, QStringLiteral("cat"));
@@ -261,7 +261,7 @@ void TestCaptureCoordinator::lowConfidenceTieBreak()
     CapturedLog log;
     Rig rig;
     rig.word.next = axResult(axWord, axSentence, true);
-    rig.coordinator.fire(QStringLiteral("word"));
+    rig.coordinator.fire(HotkeyAction::Word);
 
     // Nothing on screen before the screenshot; the screenshot waits 80 ms first.
     QVERIFY(rig.overlay.shown.isEmpty());
@@ -291,7 +291,7 @@ void TestCaptureCoordinator::tieBreakWithoutScreenshotShowsAfterRecognition()
 {
     Rig rig;
     rig.word.next = axResult(QStringLiteral("cat"), QStringLiteral("The cat sat."), true);
-    rig.coordinator.fire(QStringLiteral("word"));
+    rig.coordinator.fire(HotkeyAction::Word);
     rig.environment.releasePauses();
     settle();
     // No screenshot could be taken: the service reports nothing without running the action.
@@ -304,7 +304,7 @@ void TestCaptureCoordinator::noAccessibilityResultFallsBackAfterPause()
 {
     CapturedLog log;
     Rig rig;
-    rig.coordinator.fire(QStringLiteral("word"));
+    rig.coordinator.fire(HotkeyAction::Word);
     QCOMPARE(log.messages(kCapture),
         QStringList { QStringLiteral("No word captured via Accessibility — falling back to OCR") });
     QCOMPARE(rig.environment.requestedPauses, (std::vector<std::chrono::milliseconds> { 80ms }));
@@ -340,7 +340,7 @@ void TestCaptureCoordinator::blankAccessibilityWordFallsBack()
     CapturedLog log;
     Rig rig;
     rig.word.next = axResult(word, QStringLiteral("Some sentence."), lowConfidence);
-    rig.coordinator.fire(QStringLiteral("word"));
+    rig.coordinator.fire(HotkeyAction::Word);
     QVERIFY(rig.overlay.shown.isEmpty());
     QCOMPARE(log.messages(kCapture),
         QStringList { QStringLiteral("No word captured via Accessibility — falling back to OCR") });
@@ -354,7 +354,7 @@ void TestCaptureCoordinator::nothingRecognizedHidesPanel()
 {
     CapturedLog log;
     Rig rig;
-    rig.coordinator.fire(QStringLiteral("word"));
+    rig.coordinator.fire(HotkeyAction::Word);
     rig.environment.releasePauses();
     settle();
     rig.ocr.complete(0, std::nullopt);
@@ -367,11 +367,11 @@ void TestCaptureCoordinator::nothingRecognizedHidesPanel()
 void TestCaptureCoordinator::supersededPauseStopsSilently()
 {
     Rig rig;
-    rig.coordinator.fire(QStringLiteral("word")); // no AX result: fallback pauses
+    rig.coordinator.fire(HotkeyAction::Word); // no AX result: fallback pauses
     rig.word.next = axResult(QStringLiteral("low"), QStringLiteral("A low one."), true);
-    rig.coordinator.fire(QStringLiteral("word")); // tie-break pauses too
+    rig.coordinator.fire(HotkeyAction::Word); // tie-break pauses too
     rig.word.next = axResult(QStringLiteral("new"), QStringLiteral("The new one."), false);
-    rig.coordinator.fire(QStringLiteral("word"));
+    rig.coordinator.fire(HotkeyAction::Word);
     QCOMPARE(overlayWords(rig.overlay), QStringList { QStringLiteral("new|The new one.") });
 
     CapturedLog log;
@@ -386,13 +386,13 @@ void TestCaptureCoordinator::supersededFallbackNeverHidesNewerResult()
 {
     CapturedLog log;
     Rig rig;
-    rig.coordinator.fire(QStringLiteral("word"));
+    rig.coordinator.fire(HotkeyAction::Word);
     rig.environment.releasePauses();
     settle();
     QCOMPARE(rig.ocr.count(), 1);
 
     rig.word.next = axResult(QStringLiteral("new"), QStringLiteral("The new one."), false);
-    rig.coordinator.fire(QStringLiteral("word"));
+    rig.coordinator.fire(HotkeyAction::Word);
     rig.ocr.complete(0, std::nullopt);
     settle();
     QCOMPARE(log.messages(kCapture).last(), QStringLiteral("No word captured via OCR either"));
@@ -404,11 +404,11 @@ void TestCaptureCoordinator::supersededFallbackResultDropped()
 {
     CapturedLog log;
     Rig rig;
-    rig.coordinator.fire(QStringLiteral("word"));
+    rig.coordinator.fire(HotkeyAction::Word);
     rig.environment.releasePauses();
     settle();
     rig.word.next = axResult(QStringLiteral("new"), QStringLiteral("The new one."), false);
-    rig.coordinator.fire(QStringLiteral("word"));
+    rig.coordinator.fire(HotkeyAction::Word);
     rig.ocr.complete(0, OcrResult { QStringLiteral("old"), QStringLiteral("The old one.") });
     settle();
     QCOMPARE(overlayWords(rig.overlay), QStringList { QStringLiteral("new|The new one.") });
@@ -421,13 +421,13 @@ void TestCaptureCoordinator::supersededTieBreakDropped()
     CapturedLog log;
     Rig rig;
     rig.word.next = axResult(QStringLiteral("old"), QStringLiteral("The old one."), true);
-    rig.coordinator.fire(QStringLiteral("word"));
+    rig.coordinator.fire(HotkeyAction::Word);
     rig.environment.releasePauses();
     settle();
     QCOMPARE(rig.ocr.count(), 1);
 
     rig.word.next = axResult(QStringLiteral("new"), QStringLiteral("The new one."), false);
-    rig.coordinator.fire(QStringLiteral("word"));
+    rig.coordinator.fire(HotkeyAction::Word);
     // The old screenshot arrives after the newer trigger: the old result is not shown.
     rig.ocr.takeScreenshot(0);
     rig.ocr.finish(0, OcrResult { QStringLiteral("older"), QStringLiteral("The older one.") });
@@ -440,10 +440,10 @@ void TestCaptureCoordinator::supersededTieBreakDropped()
 void TestCaptureCoordinator::twoQuickWordTriggersShowOnlySecond()
 {
     Rig rig;
-    rig.coordinator.fire(QStringLiteral("word"));
+    rig.coordinator.fire(HotkeyAction::Word);
     rig.environment.releaseOldestPause();
     settle();
-    rig.coordinator.fire(QStringLiteral("word"));
+    rig.coordinator.fire(HotkeyAction::Word);
     rig.environment.releasePauses();
     settle();
     QCOMPARE(rig.ocr.count(), 2);
@@ -459,7 +459,7 @@ void TestCaptureCoordinator::selectionShown()
     CapturedLog log;
     Rig rig;
     rig.selection.next = QStringLiteral("a whole selected paragraph");
-    rig.coordinator.fire(QStringLiteral("selection"));
+    rig.coordinator.fire(HotkeyAction::Selection);
     settle();
     QCOMPARE(rig.overlay.shown.size(), 1);
     QCOMPARE(rig.overlay.shown[0].word, QStringLiteral("a whole selected paragraph"));
@@ -476,9 +476,9 @@ void TestCaptureCoordinator::selectionAndGrammarTwice()
 {
     Rig rig;
     rig.selection.next = QStringLiteral("text");
-    rig.coordinator.fire(QStringLiteral("selection"));
-    rig.coordinator.fire(QStringLiteral("grammarAnalysis"));
-    rig.coordinator.fire(QStringLiteral("selection"));
+    rig.coordinator.fire(HotkeyAction::Selection);
+    rig.coordinator.fire(HotkeyAction::GrammarAnalysis);
+    rig.coordinator.fire(HotkeyAction::Selection);
     settle();
     QCOMPARE(rig.journal,
         (QStringList { QStringLiteral("overlay.show text||selection"), QStringLiteral("overlay.hide"),
@@ -489,7 +489,7 @@ void TestCaptureCoordinator::selectionFallsBackToRecognitionAtOnce()
 {
     CapturedLog log;
     Rig rig;
-    rig.coordinator.fire(QStringLiteral("selection"));
+    rig.coordinator.fire(HotkeyAction::Selection);
     settle();
     QCOMPARE(log.messages(kCapture),
         QStringList { QStringLiteral("No active selection to translate — trying OCR around cursor") });
@@ -510,7 +510,7 @@ void TestCaptureCoordinator::selectionNothingFoundShowsAndHidesNothing()
 {
     CapturedLog log;
     Rig rig;
-    rig.coordinator.fire(QStringLiteral("selection"));
+    rig.coordinator.fire(HotkeyAction::Selection);
     settle();
     rig.ocr.complete(0, OcrResult { QStringLiteral("w"), QString() });
     settle();
@@ -522,10 +522,10 @@ void TestCaptureCoordinator::selectionRecognitionTooLate()
 {
     CapturedLog log;
     Rig rig;
-    rig.coordinator.fire(QStringLiteral("selection"));
+    rig.coordinator.fire(HotkeyAction::Selection);
     settle();
     rig.word.next = axResult(QStringLiteral("new"), QStringLiteral("The new one."), false);
-    rig.coordinator.fire(QStringLiteral("word"));
+    rig.coordinator.fire(HotkeyAction::Word);
     rig.ocr.complete(0, OcrResult { QStringLiteral("w"), QStringLiteral("Late sentence.") });
     settle();
     QCOMPARE(overlayWords(rig.overlay), QStringList { QStringLiteral("new|The new one.") });
@@ -537,10 +537,10 @@ void TestCaptureCoordinator::selectionAnswerTooLate()
     CapturedLog log;
     Rig rig;
     rig.selection.holdAnswers = true;
-    rig.coordinator.fire(QStringLiteral("selection"));
+    rig.coordinator.fire(HotkeyAction::Selection);
     QCOMPARE(rig.selection.pendingCount(), 1);
     rig.word.next = axResult(QStringLiteral("new"), QStringLiteral("The new one."), false);
-    rig.coordinator.fire(QStringLiteral("word"));
+    rig.coordinator.fire(HotkeyAction::Word);
     rig.selection.answer(QStringLiteral("late selection"));
     settle();
     QCOMPARE(overlayWords(rig.overlay), QStringList { QStringLiteral("new|The new one.") });
@@ -552,7 +552,7 @@ void TestCaptureCoordinator::grammarAnalysisWithSelection()
 {
     Rig rig;
     rig.selection.next = QStringLiteral("Ich habe gegangen.");
-    rig.coordinator.fire(QStringLiteral("grammarAnalysis"));
+    rig.coordinator.fire(HotkeyAction::GrammarAnalysis);
     settle();
     QCOMPARE(rig.journal,
         (QStringList { QStringLiteral("overlay.hide"), QStringLiteral("grammar.show Ich habe gegangen.") }));
@@ -563,7 +563,7 @@ void TestCaptureCoordinator::grammarAnalysisFallsBack()
 {
     CapturedLog log;
     Rig rig;
-    rig.coordinator.fire(QStringLiteral("grammarAnalysis"));
+    rig.coordinator.fire(HotkeyAction::GrammarAnalysis);
     settle();
     QCOMPARE(log.messages(kGrammar),
         QStringList { QStringLiteral("No active selection for grammar analysis — trying OCR around cursor") });
@@ -579,7 +579,7 @@ void TestCaptureCoordinator::grammarAnalysisNothingFound()
 {
     CapturedLog log;
     Rig rig;
-    rig.coordinator.fire(QStringLiteral("grammarAnalysis"));
+    rig.coordinator.fire(HotkeyAction::GrammarAnalysis);
     settle();
     rig.ocr.complete(0, std::nullopt);
     settle();
@@ -591,10 +591,10 @@ void TestCaptureCoordinator::grammarAnalysisTooLate()
 {
     CapturedLog log;
     Rig rig;
-    rig.coordinator.fire(QStringLiteral("grammarAnalysis"));
+    rig.coordinator.fire(HotkeyAction::GrammarAnalysis);
     settle();
     rig.selection.next = QStringLiteral("Newer sentence.");
-    rig.coordinator.fire(QStringLiteral("grammarAnalysis"));
+    rig.coordinator.fire(HotkeyAction::GrammarAnalysis);
     settle();
     rig.ocr.complete(0, OcrResult { QStringLiteral("w"), QStringLiteral("Older sentence.") });
     settle();
@@ -608,8 +608,8 @@ void TestCaptureCoordinator::quickLookupHidesOverlayFirst()
 {
     Rig rig;
     rig.word.next = axResult(QStringLiteral("cat"), QStringLiteral("The cat sat."), false);
-    rig.coordinator.fire(QStringLiteral("word"));
-    rig.coordinator.fire(QStringLiteral("quickLookup"));
+    rig.coordinator.fire(HotkeyAction::Word);
+    rig.coordinator.fire(HotkeyAction::QuickLookup);
     QCOMPARE(rig.journal,
         (QStringList { QStringLiteral("overlay.show cat|The cat sat.|word"), QStringLiteral("overlay.hide"),
             QStringLiteral("quickLookup.show") }));
@@ -620,15 +620,13 @@ void TestCaptureCoordinator::generationCounting()
     Rig rig;
     rig.selection.next = QStringLiteral("text");
     QCOMPARE(rig.coordinator.captureGeneration(), 0);
-    rig.coordinator.fire(QStringLiteral("word"));
+    rig.coordinator.fire(HotkeyAction::Word);
     QCOMPARE(rig.coordinator.captureGeneration(), 1);
-    rig.coordinator.fire(QStringLiteral("selection"));
+    rig.coordinator.fire(HotkeyAction::Selection);
     QCOMPARE(rig.coordinator.captureGeneration(), 2);
-    rig.coordinator.fire(QStringLiteral("grammarAnalysis"));
+    rig.coordinator.fire(HotkeyAction::GrammarAnalysis);
     QCOMPARE(rig.coordinator.captureGeneration(), 3);
-    rig.coordinator.fire(QStringLiteral("quickLookup"));
-    rig.coordinator.fire(QStringLiteral("somethingElse"));
-    rig.coordinator.fire(QStringLiteral("Word"));
+    rig.coordinator.fire(HotkeyAction::QuickLookup);
     QCOMPARE(rig.coordinator.captureGeneration(), 3);
     QCOMPARE(rig.word.calls, 1);
 }
@@ -650,8 +648,8 @@ void TestCaptureCoordinator::absentCollaboratorsLogAndDoNothing()
     FakeCaptureEnvironment environment;
     {
         CaptureCoordinator coordinator(CaptureCoordinator::Collaborators {}, environment);
-        for (const char* id : { "word", "selection", "quickLookup", "grammarAnalysis" }) {
-            coordinator.fire(QString::fromLatin1(id));
+        for (HotkeyAction action : HotkeyActionIds::kAll) {
+            coordinator.fire(action);
             environment.releasePauses();
             settle();
         }
@@ -697,7 +695,7 @@ void TestCaptureCoordinator::pointsAcrossScreens()
     Rig rig;
     rig.environment.layout = ScreenPointMapper(screens);
     rig.environment.mouse = mouse;
-    rig.coordinator.fire(QStringLiteral("word"));
+    rig.coordinator.fire(HotkeyAction::Word);
     rig.environment.releasePauses();
     settle();
     QCOMPARE(rig.ocr.count(), 1);

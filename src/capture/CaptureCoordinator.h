@@ -4,6 +4,7 @@
 #include "capture/OCRCaptureService.h"
 #include "capture/PhysicalPoint.h"
 #include "capture/WordCaptureService.h"
+#include "hotkeys/HotkeyAction.h"
 
 #include <QCoroTask>
 #include <QObject>
@@ -39,8 +40,7 @@ public:
 
     CaptureCoordinator(Collaborators collaborators, CaptureEnvironment& environment, QObject* parent = nullptr);
 
-    // "word", "selection", "quickLookup" or "grammarAnalysis"; any other id does nothing.
-    void fire(const QString& actionID);
+    void fire(HotkeyAction action);
 
     void performWordCapture();
     void performSelectionCapture();

@@ -1,4 +1,4 @@
-#include "language/LanguageCodes.h"
+#include "preferences/LanguageCodes.h"
 
 #include <QHash>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "app/DesktopCaptureEnvironment.h"
+#include "capture/DesktopCaptureEnvironment.h"
 
 #include <QCoroTimer>
 #include <QCursor>

@@ -1,4 +1,4 @@
-#include "app/SentenceTieBreak.h"
+#include "capture/SentenceTieBreak.h"
 
 #include "capture/TextOffsets.h"
 

@@ -1,12 +1,12 @@
-#include "app/CaptureCoordinator.h"
+#include "capture/CaptureCoordinator.h"
 
-#include "app/CaptureEnvironment.h"
-#include "app/SentenceTieBreak.h"
+#include "capture/CaptureEnvironment.h"
+#include "capture/SentenceTieBreak.h"
 #include "capture/SelectionCaptureService.h"
 #include "diagnostics/QMLog.h"
-#include "panels/CaptureOverlayPanel.h"
-#include "panels/GrammarAnalysisPanel.h"
-#include "panels/QuickLookupPanel.h"
+#include "capture/CaptureOverlayPanel.h"
+#include "capture/GrammarAnalysisPanel.h"
+#include "capture/QuickLookupPanel.h"
 
 #include <QPointer>
 
@@ -40,21 +40,26 @@ CaptureCoordinator::CaptureCoordinator(Collaborators collaborators, CaptureEnvir
 {
 }
 
-void CaptureCoordinator::fire(const QString& actionID)
+void CaptureCoordinator::fire(HotkeyAction action)
 {
-    if (actionID == QLatin1String("word")) {
+    switch (action) {
+    case HotkeyAction::Word:
         performWordCapture();
-    } else if (actionID == QLatin1String("selection")) {
+        return;
+    case HotkeyAction::Selection:
         performSelectionCapture();
-    } else if (actionID == QLatin1String("quickLookup")) {
+        return;
+    case HotkeyAction::QuickLookup:
         hideLookup();
         if (m_collaborators.quickLookup)
             m_collaborators.quickLookup->show();
         else
             qCDebug(lcCapture) << "Quick lookup panel is not part of this build";
-    } else if (actionID == QLatin1String("grammarAnalysis")) {
+        return;
+    case HotkeyAction::GrammarAnalysis:
         hideLookup();
         performGrammarAnalysis();
+        return;
     }
 }
 

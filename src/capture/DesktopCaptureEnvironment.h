@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CaptureEnvironment.h"
+#include "capture/CaptureEnvironment.h"
 
 // The running desktop: QCursor, QGuiApplication's screens, the system clock and a timer.
 class DesktopCaptureEnvironment final : public CaptureEnvironment
