@@ -9,6 +9,15 @@
 #include <QTest>
 
 namespace {
+LocalHttpServer::Response answer(int status, const QByteArray& body, bool hang = false)
+{
+    LocalHttpServer::Response response;
+    response.status = status;
+    response.body = body;
+    response.hang = hang;
+    return response;
+}
+
 QCoro::Task<QByteArray> fetch(QNetworkAccessManager& manager, QUrl url, QByteArray body)
 {
     QNetworkRequest request(url);
@@ -41,18 +50,10 @@ private Q_SLOTS:
         LocalHttpServer server;
         QVERIFY(server.start());
         server.route("POST", "/v1/echo", [](const LocalHttpServer::Request& request) {
-            LocalHttpServer::Response response;
-            response.status = 201;
-            QByteArray escaped = request.body;
-            escaped.replace('"', "\\\"");
-            response.body = "{\"echo\":\"" + escaped + "\"}";
-            return response;
+            const QByteArray echo = QByteArray(request.body).replace('"', "\\\"");
+            return answer(201, "{\"echo\":\"" + echo + "\"}");
         });
-        server.route("POST", "*", [](const LocalHttpServer::Request&) {
-            LocalHttpServer::Response response;
-            response.body = "any";
-            return response;
-        });
+        server.route("POST", "*", [](const auto&) { return answer(200, "any"); });
         QNetworkAccessManager manager;
         const auto result = Waits::waitFor(fetch(manager, server.url(path), "{\"a\":1}"));
         QVERIFY(result.has_value());
@@ -66,11 +67,7 @@ private Q_SLOTS:
     {
         LocalHttpServer server;
         QVERIFY(server.start());
-        server.route("POST", "*", [](const LocalHttpServer::Request&) {
-            LocalHttpServer::Response response;
-            response.hang = true;
-            return response;
-        });
+        server.route("POST", "*", [](const auto&) { return answer(200, {}, true); });
         QNetworkAccessManager manager;
         const auto result = Waits::waitFor(fetch(manager, server.url(QStringLiteral("/")), {}), 300);
         QVERIFY(!result.has_value());
