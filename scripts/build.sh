@@ -10,3 +10,17 @@ qm_build()
     fi
     cmake --build "$tree" -j2
 }
+
+# Fails, naming them, when C++ files differ from what .clang-format makes of them.
+qm_check_format()
+{
+    local top=$1 unformatted=()
+    local file
+    while IFS= read -r file; do
+        clang-format --dry-run -Werror "$top/$file" >/dev/null 2>&1 || unformatted+=("$file")
+    done < <(git -C "$top" ls-files '*.cpp' '*.h')
+    [ ${#unformatted[@]} -eq 0 ] && return 0
+    echo "Not formatted with .clang-format (run: clang-format -i FILE):" >&2
+    printf '  %s\n' "${unformatted[@]}" >&2
+    return 1
+}

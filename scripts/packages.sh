@@ -1,7 +1,7 @@
 # Debian packages Quillmoor needs; sourced by scripts/run and scripts/test.
 # Build tools and libraries.
 QM_BUILD_PACKAGES=(
-    cmake ninja-build ccache g++ pkg-config
+    cmake ninja-build ccache g++ pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     qt6-multimedia-dev qcoro-qt6-dev libqt6sql6-sqlite libgl-dev libegl-dev libxkbcommon-dev
     libsqlite3-dev libicu-dev libatspi2.0-dev libglib2.0-dev

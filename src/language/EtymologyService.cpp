@@ -2,10 +2,10 @@
 
 #include "diagnostics/QMLog.h"
 #include "language/EtymologyDisplay.h"
-#include "preferences/LanguageCodes.h"
 #include "language/LanguageModelClient.h"
 #include "language/TranslationTextRules.h"
 #include "platform/CancellationToken.h"
+#include "preferences/LanguageCodes.h"
 
 #include <QElapsedTimer>
 #include <QRegularExpression>

@@ -109,10 +109,10 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("description");
-        QTest::newRow("duplicate") << "addNote"
-                                   << ankiAnswer(QJsonValue::Null, "cannot create note because it is a duplicate")
-                                   << int(AnkiConnectError::Kind::AnkiError)
-                                   << "Anki вернул ошибку: cannot create note because it is a duplicate";
+        QTest::newRow("duplicate")
+            << "addNote" << ankiAnswer(QJsonValue::Null, "cannot create note because it is a duplicate")
+            << int(AnkiConnectError::Kind::AnkiError)
+            << "Anki вернул ошибку: cannot create note because it is a duplicate";
         QTest::newRow("wrong api version")
             << "addNote" << ankiAnswer(QJsonValue::Null, "unsupported action") << int(AnkiConnectError::Kind::AnkiError)
             << "Anki вернул ошибку: unsupported action";

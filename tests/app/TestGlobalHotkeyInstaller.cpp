@@ -1,7 +1,6 @@
 #include "capture/CaptureCoordinator.h"
 #include "app/GlobalHotkeyInstaller.h"
 #include "hotkeys/HotkeyActions.h"
-#include "hotkeys/HotkeyFormatter.h"
 #include "hotkeys/HotkeyManager.h"
 #include "platform/GlobalKeyMonitor.h"
 #include "preferences/DefaultsStore.h"
@@ -55,19 +54,24 @@ struct Rig
     };
     GlobalHotkeyInstaller installer { manager, coordinator, [] { return GlobalKeyMonitor::createX11(); } };
 
-    Rig()
+    explicit Rig(bool install = true)
     {
-        WordCaptureService::CaptureResult result;
-        result.word = QStringLiteral("cat");
-        result.sentence = QStringLiteral("The cat sat.");
-        word.next = result;
+        word.next = WordCaptureService::CaptureResult {};
+        word.next->word = QStringLiteral("cat");
+        word.next->sentence = QStringLiteral("The cat sat.");
         selection.next = QStringLiteral("selected words");
+        if (install) {
+            installer.registerActions();
+            installer.installMonitors();
+        }
     }
 };
 
 } // namespace
 
-// Drives the keyboard from a second X connection, as another client would.
+// Drives the keyboard from a second X connection, as another client would. The matching itself
+// (exact modifiers, recording, a hovered panel) is TestHotkeys' and the flows TestCaptureCoordinator's:
+// here the real key monitor reaches them.
 class TestGlobalHotkeyInstaller : public QObject
 {
     Q_OBJECT
@@ -115,28 +119,17 @@ private Q_SLOTS:
             XCloseDisplay(m_driver);
     }
 
-    void registersLinuxDefaultsInOrder()
+    void registersModifierOnlyDefaults()
     {
-        Rig rig;
+        Rig rig(false);
         rig.installer.registerActions();
         QCOMPARE(rig.manager.actions(),
             (QList<HotkeyAction> { HotkeyAction::Word, HotkeyAction::Selection, HotkeyAction::QuickLookup,
                 HotkeyAction::GrammarAnalysis }));
-        QStringList labels;
         for (HotkeyAction action : rig.manager.actions()) {
-            QVERIFY(!rig.manager.combo(action).hasKey());
-            labels << HotkeyFormatter::label(rig.manager.combo(action));
+            QVERIFY(!rig.manager.combo(action).hasKey() && rig.manager.combo(action).modifiers != 0);
+            QVERIFY(!rig.manager.storedCombo(action)); // the defaults are never written
         }
-        QCOMPARE(labels,
-            (QStringList { QStringLiteral("Alt"), QStringLiteral("Ctrl+Alt"), QStringLiteral("Shift+Super"),
-                QStringLiteral("Ctrl+Alt+Shift") }));
-        QCOMPARE(rig.manager.combo(HotkeyAction::GrammarAnalysis).modifiers, 0xE0000u);
-        QCOMPARE(rig.manager.combo(HotkeyAction::QuickLookup).modifiers, 0x120000u);
-        QCOMPARE(rig.manager.title(HotkeyAction::Word), QStringLiteral("Наведение на слово"));
-        QCOMPARE(rig.manager.subtitle(HotkeyAction::Word), std::optional(QStringLiteral("Удерживать над словом")));
-        QCOMPARE(rig.manager.subtitle(HotkeyAction::QuickLookup), std::nullopt);
-        // Registration writes nothing: the defaults are never stored.
-        QVERIFY(!rig.manager.storedCombo(HotkeyAction::Word));
     }
 
     void triggersReachTheFlows_data()
@@ -146,7 +139,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("wordCalls");
         const QString wordShown = QStringLiteral("overlay.show cat|The cat sat.|word");
         const QString selectionShown = QStringLiteral("overlay.show selected words||selection");
-        // Releasing the trigger hides the lookup panel (the pointer is not over it).
         const QString hide = QStringLiteral("overlay.hide");
         // Every modifier change that completes no trigger, with neither "word" nor "selection"
         // held, hides the lookup panel (the pointer is not over it).
@@ -166,90 +158,39 @@ private Q_SLOTS:
         QFETCH(QStringList, journal);
         QFETCH(int, wordCalls);
         Rig rig;
-        rig.installer.registerActions();
-        rig.installer.installMonitors();
         QVERIFY(rig.installer.isInstalled());
         QVERIFY(play(rig.installer, script));
         QCOMPARE(rig.journal, journal);
         QCOMPARE(rig.word.calls, wordCalls);
     }
 
-    void grammarTriggerWithShiftLast()
-    {
-        Rig rig;
-        rig.installer.registerActions();
-        rig.installer.installMonitors();
-        QVERIFY(play(rig.installer, { kControlL, kAltL, kShiftL, -kShiftL, -kAltL, -kControlL }));
-        // Ctrl+Alt shows the selection, adding Shift analyses it, releasing Shift selects again.
-        QCOMPARE(rig.grammar.shown.size(), 1);
-        QCOMPARE(rig.grammar.shown[0].sentence, QStringLiteral("selected words"));
-        QCOMPARE(rig.coordinator.captureGeneration(), 3);
-    }
-
-    void releaseKeepsHoveredPanel()
-    {
-        Rig rig;
-        rig.overlay.hovering = true;
-        rig.installer.registerActions();
-        rig.installer.installMonitors();
-        QVERIFY(play(rig.installer, { kAltL, -kAltL }));
-        QCOMPARE(rig.overlay.shown.size(), 1);
-        QCOMPARE(rig.overlay.hideCount, 0);
-    }
-
     void onePressInOwnWindowFiresOnce()
     {
         Rig rig;
-        rig.installer.registerActions();
-        rig.installer.installMonitors();
         QLineEdit field;
-        field.setObjectName(QStringLiteral("ownField"));
         field.show();
         field.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&field));
         field.setFocus();
-        int altPressesSeenByQt = 0;
-        struct Counter : QObject
+        struct : QObject
         {
-            int* count;
-            explicit Counter(int* c)
-                : count(c)
+            int altPresses = 0;
+            bool eventFilter(QObject*, QEvent* e) override
             {
-            }
-            bool eventFilter(QObject*, QEvent* event) override
-            {
-                if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Alt)
-                    ++*count;
+                altPresses += e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Alt;
                 return false;
             }
-        } counter(&altPressesSeenByQt);
+        } counter;
         field.installEventFilter(&counter);
-
         QVERIFY(play(rig.installer, { kAltL, -kAltL }));
-        QTRY_COMPARE_WITH_TIMEOUT(altPressesSeenByQt, 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(counter.altPresses, 1, 5000);
         QCOMPARE(rig.word.calls, 1);
         QCOMPARE(rig.overlay.shown.size(), 1);
-    }
-
-    void recordingSilencesTriggers()
-    {
-        Rig rig;
-        rig.installer.registerActions();
-        rig.installer.installMonitors();
-        rig.manager.beginRecording();
-        QVERIFY(play(rig.installer, { kAltL, -kAltL, kControlL, kAltL, -kAltL, -kControlL }));
-        QVERIFY(rig.journal.isEmpty());
-        QCOMPARE(rig.coordinator.captureGeneration(), 0);
-        rig.manager.endRecording();
-        QVERIFY(play(rig.installer, { kAltL, -kAltL }));
-        QCOMPARE(rig.word.calls, 1);
     }
 
     void removedMonitorsFireNothing()
     {
         Rig rig;
-        rig.installer.registerActions();
-        rig.installer.installMonitors();
         rig.installer.removeMonitors();
         QVERIFY(!rig.installer.isInstalled());
         send(kAltL, true);
@@ -271,15 +212,14 @@ private Q_SLOTS:
     void withoutDisplayTriggersStayOff()
     {
         CapturedLog log;
-        Rig rig;
+        Rig rig(false);
         GlobalHotkeyInstaller installer(
             rig.manager, rig.coordinator, [] { return std::unique_ptr<GlobalKeyMonitor>(); });
         installer.registerActions();
         installer.installMonitors();
         QVERIFY(!installer.isInstalled());
         installer.removeMonitors();
-        QCOMPARE(log.messages(QStringLiteral("quillmoor.app")).last(),
-            QStringLiteral("Global triggers are unavailable: no X11 display with XInput 2"));
+        QVERIFY(!log.messages(QStringLiteral("quillmoor.app")).isEmpty()); // says why
     }
 };
 

@@ -4,8 +4,8 @@
 #include "language/ImageService.h"
 #include "language/LanguageModelClient.h"
 #include "language/PronunciationService.h"
-#include "panels/LookupCardModel.h"
 #include "panels/CaptureOverlayWindow.h"
+#include "panels/LookupCardModel.h"
 #include "preferences/Preferences.h"
 #include "store/CardStores.h"
 #include "store/VocabCardStore.h"
@@ -35,7 +35,7 @@ class TestLookupEndToEnd : public QObject
 
     std::unique_ptr<TempXdgHome> m_home;
     FakeAnkiConnect m_anki;
-    LocalHttpServer m_web; // the language model, dictionary and encyclopedia: all unavailable
+    LocalHttpServer m_web; // the language model, dictionary and encyclopedia: all unavailable (not found)
     Display* m_driver = nullptr;
     QProcess m_window;
 
@@ -79,10 +79,6 @@ class TestLookupEndToEnd : public QObject
     {
         const QJsonObject setup { { "x", 60 }, { "y", 80 }, { "lines", QJsonArray { sentence } },
             { "words", QJsonArray { QJsonValue(QJsonArray { 0, word, 0 }) } } };
-        if (m_window.state() != QProcess::NotRunning) {
-            m_window.kill();
-            m_window.waitForFinished(3000);
-        }
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         if (!accessible)
             environment.insert(QStringLiteral("NO_AT_BRIDGE"), QStringLiteral("1"));
@@ -93,14 +89,9 @@ class TestLookupEndToEnd : public QObject
                 QString::fromUtf8(QJsonDocument(setup).toJson(QJsonDocument::Compact)) });
         if (!m_window.waitForStarted(5000) || !m_window.waitForReadyRead(15000))
             return {};
-        const QJsonArray point = QJsonDocument::fromJson(m_window.readLine())
-                                     .object()
-                                     .value(QStringLiteral("points"))
-                                     .toArray()
-                                     .at(0)
-                                     .toArray();
+        const QJsonValue point = QJsonDocument::fromJson(m_window.readLine())[QStringLiteral("points")][0];
         QTest::qWait(300); // the toolkit's accessibility bridge registers the window
-        return { point.at(0).toDouble(), point.at(1).toDouble() };
+        return { point[0].toDouble(), point[1].toDouble() };
     }
 
 private Q_SLOTS:
@@ -111,38 +102,57 @@ private Q_SLOTS:
         m_driver = XOpenDisplay(nullptr);
         QVERIFY(m_driver);
         QVERIFY(m_web.start());
-        m_web.route("GET", "*", [](const auto&) { return reply(404, "{}"); });
         m_web.route("POST", "*", [](const auto&) { return reply(503, "{}"); });
+    }
+
+    void cleanup()
+    {
+        m_window.kill();
+        m_window.waitForFinished(3000);
     }
 
     void cleanupTestCase()
     {
-        if (m_window.state() != QProcess::NotRunning) {
-            m_window.kill();
-            m_window.waitForFinished(3000);
-        }
         if (m_driver)
             XCloseDisplay(m_driver);
     }
 
-    void holdAltOverAWordAndAddIt()
+    void holdAltOverAWord_data()
     {
-        freshHome();
-        const auto quillmoor = QuillmoorApp::create({ m_home->defaultsFile(), m_home->diagnosticsFile(), m_home->cardsFile() });
-        QVERIFY(quillmoor);
-        QuillmoorApp& app = *quillmoor;
-        app.start();
-        QVERIFY(app.overlayPanel());
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("translation");
+        QTest::addColumn<bool>("accessible");
+        QTest::newRow("read through accessibility, then added")
+            << "The house is on the hill." << QStringLiteral("house") << "casa" << true;
+        // No accessibility text under the pointer: the word is read from the screen.
+        QTest::newRow("read from the screen")
+            << "The garden behind the house is quiet." << QStringLiteral("garden") << "jardín" << false;
+    }
 
-        const QPointF at = openWindow(QStringLiteral("The house is on the hill."), QStringLiteral("house"));
+    void holdAltOverAWord()
+    {
+        QFETCH(QString, sentence);
+        QFETCH(QString, word);
+        QFETCH(QString, translation);
+        QFETCH(bool, accessible);
+        freshHome();
+        const auto app
+            = QuillmoorApp::create({ m_home->defaultsFile(), m_home->diagnosticsFile(), m_home->cardsFile() });
+        QVERIFY(app);
+        app->start();
+        QVERIFY(app->overlayPanel());
+        const QPointF at = openWindow(sentence, word, accessible);
         QVERIFY(!at.isNull());
-        QWidget& panel = app.overlayPanel()->window();
-        holdTriggerUntilShown(at, panel, 4, 2000);
+        QWidget& panel = app->overlayPanel()->window();
+        holdTriggerUntilShown(at, panel, accessible ? 4 : 3, accessible ? 2000 : 8000);
         QVERIFY(panel.isVisible());
-        CaptureOverlayView* card = app.overlayPanel()->view();
-        QCOMPARE(card->model().word(), QStringLiteral("house"));
-        QCOMPARE(card->model().sentence(), QStringLiteral("The house is on the hill."));
-        QTRY_COMPARE_WITH_TIMEOUT(card->model().translatedWord(), std::optional<QString>(QStringLiteral("casa")), 15000);
+        CaptureOverlayView* card = app->overlayPanel()->view();
+        QCOMPARE(card->model().word(), word);
+        QCOMPARE(card->model().sentence(), sentence);
+        QTRY_COMPARE_WITH_TIMEOUT(card->model().translatedWord(), std::optional(translation), 15000);
+        if (!accessible)
+            return;
         QVERIFY(!card->model().translationFailed());
         QVERIFY(panel.geometry().contains(at.toPoint() + QPoint(20, 20)));
 
@@ -152,33 +162,11 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(add->isEnabled(), 15000);
         QTest::mouseClick(add, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(card->model().ankiState().kind, AnkiAddState::Kind::Success, 10000);
-        const QList<VocabCard> cards = app.stores().vocabulary().allCards();
+        const QList<VocabCard> cards = app->stores().vocabulary().allCards();
         QCOMPARE(cards.size(), 1);
-        QCOMPARE(cards.first().word, QStringLiteral("house"));
-        QCOMPARE(cards.first().translatedWord, QStringLiteral("casa"));
+        QCOMPARE(cards.first().word, word);
+        QCOMPARE(cards.first().translatedWord, translation);
         QCOMPARE(m_anki.requests(QStringLiteral("addNote")).size(), 1);
-    }
-
-    // No accessibility text under the pointer: the word is read from the screen.
-    void holdAltOverTextOnlyOnScreen()
-    {
-        freshHome();
-        const auto quillmoor = QuillmoorApp::create({ m_home->defaultsFile(), m_home->diagnosticsFile(), m_home->cardsFile() });
-        QVERIFY(quillmoor);
-        QuillmoorApp& app = *quillmoor;
-        app.start();
-        QVERIFY(app.overlayPanel());
-
-        const QPointF at
-            = openWindow(QStringLiteral("The garden behind the house is quiet."), QStringLiteral("garden"), false);
-        QVERIFY(!at.isNull());
-        QWidget& panel = app.overlayPanel()->window();
-        holdTriggerUntilShown(at, panel, 3, 8000);
-        QVERIFY(panel.isVisible());
-        CaptureOverlayView* card = app.overlayPanel()->view();
-        QCOMPARE(card->model().word(), QStringLiteral("garden"));
-        QCOMPARE(card->model().sentence(), QStringLiteral("The garden behind the house is quiet."));
-        QTRY_COMPARE_WITH_TIMEOUT(card->model().translatedWord(), std::optional<QString>(QStringLiteral("jardín")), 15000);
     }
 };
 

@@ -75,7 +75,7 @@ private Q_SLOTS:
         m_home.reset();
     }
 
-    void trayIconIsShown()
+    void trayIconAndItsQuickLookup()
     {
         QVERIFY2(Waits::waitUntil([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 20000),
             "no tray host is running in this session");
@@ -83,178 +83,114 @@ private Q_SLOTS:
         app.start();
         QTRY_VERIFY(app.tray().trayIcon()->isVisible());
         QVERIFY(visibleSections().isEmpty());
+        QVERIFY(!app.quickLookupPanel()->window().isVisible());
+        app.tray().menu()->actions().first()->trigger();
+        QVERIFY(app.quickLookupPanel()->window().isVisible());
+        QVERIFY(app.quickLookupPanel()->view()->field().text().isEmpty());
     }
 
-    void menuItemsInOrder_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QStringList>("texts");
-        QTest::newRow("unset is Russian")
-            << QString()
-            << QStringList { "Quick Lookup…", "Повторение…", "Грамматика…", "Language Settings…", "Как это работает…",
-                   "Отправить фидбек…", "—", "Quit" };
-        QTest::newRow("English") << "en"
-                                 << QStringList { "Quick Lookup…", "Review…", "Grammar…", "Language Settings…",
-                                        "How It Works…", "Send Feedback…", "—", "Quit" };
-        QTest::newRow("French") << "fr"
-                                << QStringList { "Recherche rapide…", "Révision…", "Grammaire…", "Réglages de langue…",
-                                       "Comment ça marche…", "Envoyer un avis…", "—", "Quitter" };
-    }
-
-    void menuItemsInOrder()
-    {
-        QFETCH(QString, language);
-        QFETCH(QStringList, texts);
-        QuillmoorApp& app = makeApp(true);
-        app.preferences().interfaceLanguage().setLanguageCode(
-            language.isEmpty() ? std::nullopt : std::optional(language));
-        QTRY_COMPARE(menuTexts(app.tray().menu()), texts);
-    }
-
-    void languageSwitchRetranslatesOpenWindows()
+    void languageSwitchRetranslatesMenuAndWindows()
     {
         QuillmoorApp& app = makeApp(true);
         app.delegate().showReview();
         SectionWindow* review = app.delegate().reviewWindowController()->window();
-        QCOMPARE(review->windowTitle(), QStringLiteral("Повторение"));
         auto* grammarButton = review->findChild<QPushButton*>(QStringLiteral("navGrammar"));
-        QVERIFY(grammarButton);
-        QCOMPARE(grammarButton->text(), QStringLiteral("Грамматика"));
-
         auto* heading = review->findChild<QLabel*>(QStringLiteral("sectionHeading"));
-        QVERIFY(heading);
+        QVERIFY(grammarButton && heading);
+        // Unset is Russian (the translations themselves are TestTranslations'); the items in order.
+        QCOMPARE(menuTexts(app.tray().menu()),
+            (QStringList { "Quick Lookup…", "Повторение…", "Грамматика…", "Language Settings…", "Как это работает…",
+                "Отправить фидбек…", "—", "Quit" }));
+        QCOMPARE(review->windowTitle(), QStringLiteral("Повторение"));
         QCOMPARE(heading->text(), QStringLiteral("Повторение"));
+        QCOMPARE(grammarButton->text(), QStringLiteral("Грамматика"));
 
         app.preferences().interfaceLanguage().setLanguageCode(QStringLiteral("ja"));
         QTRY_COMPARE(review->windowTitle(), QStringLiteral("復習"));
         QTRY_COMPARE(heading->text(), QStringLiteral("復習"));
         QTRY_COMPARE(grammarButton->text(), QStringLiteral("文法"));
         QCOMPARE(app.tray().menu()->actions().constFirst()->text(), QStringLiteral("クイック検索…"));
-
         app.preferences().interfaceLanguage().setLanguageCode(std::nullopt);
         QTRY_COMPARE(review->windowTitle(), QStringLiteral("Повторение"));
     }
 
-    void firstLaunchOpensOnboardingThenSettings()
-    {
-        QuillmoorApp& app = makeApp(false, std::nullopt);
-        app.start();
-        OnboardingWindowController* onboarding = app.delegate().onboardingWindowController();
-        QVERIFY(onboarding);
-        QTRY_VERIFY(onboarding->window()->isVisible());
-        QCOMPARE(onboarding->window()->windowTitle(), QStringLiteral("Quillmoor"));
-
-        onboarding->window()->close();
-        QTRY_VERIFY(app.delegate().languageSettingsWindowController());
-        QTRY_VERIFY(app.delegate().languageSettingsWindowController()->window()->isVisible());
-        QVERIFY(app.preferences().onboarding().hasCompletedOnboarding());
-        QVERIFY(!onboarding->window()->isVisible());
-    }
-
-    void launchRouting_data()
+    void launchAndClosingTheGuide_data()
     {
         QTest::addColumn<bool>("onboarded");
         QTest::addColumn<bool>("hasTarget");
         QTest::addColumn<QString>("opened");
-        QTest::newRow("first run") << false << false << "onboardingWindow";
-        QTest::newRow("onboarded, no target") << true << false << "languageSettingsWindow";
-        QTest::newRow("set up") << true << true << "";
+        QTest::addColumn<bool>("settingsAfterGuide");
+        QTest::newRow("first run") << false << false << "onboardingWindow" << true;
+        QTest::newRow("first run with a target") << false << true << "onboardingWindow" << false;
+        QTest::newRow("onboarded, no target: guide reopened") << true << false << "languageSettingsWindow" << false;
+        QTest::newRow("set up") << true << true << "" << false;
     }
 
-    void launchRouting()
+    void launchAndClosingTheGuide()
     {
         QFETCH(bool, onboarded);
         QFETCH(bool, hasTarget);
         QFETCH(QString, opened);
+        QFETCH(bool, settingsAfterGuide);
         QuillmoorApp& app = makeApp(onboarded, hasTarget ? std::optional(QStringLiteral("en")) : std::nullopt);
         app.delegate().applicationDidFinishLaunching();
         QStringList names;
         for (SectionWindow* window : visibleSections())
             names << window->objectName();
         QCOMPARE(names, opened.isEmpty() ? QStringList() : QStringList { opened });
-    }
-
-    void reopenedGuideDoesNotOpenSettings()
-    {
-        QuillmoorApp& app = makeApp(true, std::nullopt);
         app.delegate().showOnboarding();
-        app.delegate().onboardingWindowController()->window()->close();
+        SectionWindow* guide = app.delegate().onboardingWindowController()->window();
+        QTRY_VERIFY(guide->isVisible());
+        guide->close();
         QTest::qWait(0);
         QCoreApplication::processEvents();
-        QVERIFY(!app.delegate().languageSettingsWindowController());
+        QVERIFY(app.preferences().onboarding().hasCompletedOnboarding());
+        LanguageSettingsWindowController* settings = app.delegate().languageSettingsWindowController();
+        QTRY_COMPARE(settings && settings->window()->isVisible(), settingsAfterGuide);
+        QVERIFY(!guide->isVisible());
     }
 
-    void oneSectionAtATime()
+    void oneSectionAtATimeAndTheNavBar()
     {
         QuillmoorApp& app = makeApp(true);
         app.delegate().showLanguageSettings();
         LanguageSettingsWindowController* settings = app.delegate().languageSettingsWindowController();
         QTRY_VERIFY(settings->window()->isVisible());
-
         app.delegate().showReview();
         QVERIFY(!settings->window()->isVisible());
         QCOMPARE(visibleSections().size(), 1);
         ReviewWindowController* firstReview = app.delegate().reviewWindowController();
-
         app.delegate().showReview();
         QVERIFY(app.delegate().reviewWindowController() != firstReview);
 
-        app.delegate().showLanguageSettings();
-        QCOMPARE(app.delegate().languageSettingsWindowController(), settings);
-        QCOMPARE(visibleSections(), QList<SectionWindow*> { settings->window() });
-    }
-
-    void navBarShowsTheOtherSections()
-    {
-        QuillmoorApp& app = makeApp(true);
-        app.delegate().applicationDidFinishLaunching();
-        app.delegate().showReview();
+        // The bar leads to the other sections.
         SectionWindow* review = app.delegate().reviewWindowController()->window();
         QStringList labels;
         for (QPushButton* button : review->navBar()->findChildren<QPushButton*>())
             labels << button->text();
         QCOMPARE(labels, (QStringList { "Грамматика", "Настройки", "Как это работает" }));
-        QVERIFY(!review->findChild<QPushButton*>(QStringLiteral("navReview")));
-
         QTest::mouseClick(review->findChild<QPushButton*>(QStringLiteral("navLanguageSettings")), Qt::LeftButton);
         QVERIFY(!review->isVisible());
-        QTRY_VERIFY(app.delegate().languageSettingsWindowController()->window()->isVisible());
+        QCOMPARE(app.delegate().languageSettingsWindowController(), settings);
+        QTRY_COMPARE(visibleSections(), QList<SectionWindow*> { settings->window() });
     }
 
-    void sectionWindowSizes_data()
-    {
-        QTest::addColumn<int>("section");
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<QSize>("minimum");
-        QTest::newRow("review") << int(AppSection::Review) << QSize(440, 590) << QSize(380, 460);
-        QTest::newRow("grammar") << int(AppSection::Grammar) << QSize(480, 610) << QSize(400, 460);
-    }
-
-    void sectionWindowSizes()
-    {
-        QFETCH(int, section);
-        QFETCH(QSize, size);
-        QFETCH(QSize, minimum);
-        QuillmoorApp& app = makeApp(true);
-        app.delegate().showSection(AppSection(section));
-        SectionWindow* window = section == int(AppSection::Review) ? app.delegate().reviewWindowController()->window()
-                                                                   : app.delegate().grammarWindowController()->window();
-        QCOMPARE(window->size(), size);
-        QCOMPARE(window->minimumSize(), minimum);
-        QVERIFY(!(window->windowFlags() & Qt::WindowMinimizeButtonHint));
-        QVERIFY(!window->testAttribute(Qt::WA_DeleteOnClose));
-    }
-
-    void settingsWindowGrowsOnlyVertically()
+    void sectionWindowsKeepTheirShape()
     {
         QuillmoorApp& app = makeApp(true);
-        app.delegate().showLanguageSettings();
-        SectionWindow* window = app.delegate().languageSettingsWindowController()->window();
-        QCOMPARE(window->width(), 408);
-        QCOMPARE(window->height(), LanguageSettingsWindowController::initialHeight());
-        QVERIFY(window->height() <= 640);
-        QCOMPARE(window->maximumWidth(), 408);
-        QCOMPARE(window->minimumSize(), QSize(408, 320));
+        for (AppSection section : { AppSection::Review, AppSection::Grammar, AppSection::LanguageSettings }) {
+            app.delegate().showSection(section);
+            QTRY_COMPARE(visibleSections().size(), 1);
+            const SectionWindow* window = visibleSections().first();
+            QVERIFY(window->width() >= window->minimumWidth() && window->width() <= window->maximumWidth());
+            QVERIFY(window->height() >= window->minimumHeight());
+            QVERIFY(!(window->windowFlags() & Qt::WindowMinimizeButtonHint));
+            QVERIFY(!window->testAttribute(Qt::WA_DeleteOnClose));
+        }
+        // The settings grow only vertically.
+        const SectionWindow* settings = app.delegate().languageSettingsWindowController()->window();
+        QCOMPARE(settings->minimumWidth(), settings->maximumWidth());
+        QCOMPARE(settings->height(), LanguageSettingsWindowController::initialHeight());
     }
 
     void launchRegistersAndInstallsTriggers()
@@ -272,17 +208,6 @@ private Q_SLOTS:
         QVERIFY(app.quickLookupPanel()->window().isVisible()); // the quick-lookup trigger opened it
         app.delegate().applicationWillTerminate();
         QVERIFY(!app.hotkeyInstaller().isInstalled());
-    }
-
-    void trayItemOpensQuickLookup()
-    {
-        QuillmoorApp& app = makeApp(true);
-        app.start();
-        QVERIFY(app.quickLookupPanel());
-        QVERIFY(!app.quickLookupPanel()->window().isVisible());
-        app.tray().menu()->actions().first()->trigger();
-        QVERIFY(app.quickLookupPanel()->window().isVisible());
-        QVERIFY(app.quickLookupPanel()->view()->field().text().isEmpty());
     }
 };
 

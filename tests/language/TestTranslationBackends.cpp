@@ -289,8 +289,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QString>("error");
-        QTest::newRow("bad key") << 403 << QByteArray("{\"error\":\"Invalid API key\"}")
-                                 << "translation server: HTTP 403: Invalid API key";
+        QTest::newRow("bad key")
+            << 403 << QByteArray("{\"error\":\"Invalid API key\"}") << "translation server: HTTP 403: Invalid API key";
         QTest::newRow("server error") << 500 << QByteArray("oops") << "translation server: HTTP 500";
         QTest::newRow("no translatedText") << 200 << QByteArray("{\"other\":1}") << "no translatedText";
     }

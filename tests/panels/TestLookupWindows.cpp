@@ -9,13 +9,10 @@
 #include <QCursor>
 #include <QLineEdit>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QTest>
 
 namespace {
-
 const QString kSentence = QStringLiteral("The house is on the hill.");
-
 } // namespace
 
 // The two floating panels as real windows on the test desktop's X server.
@@ -30,6 +27,16 @@ class TestLookupWindows : public QObject
     std::unique_ptr<CaptureOverlayWindow> overlay()
     {
         return std::make_unique<CaptureOverlayWindow>(m_rig->services(), *m_windows, [this] { return m_triggerHeld; });
+    }
+
+    // A card shown on the screen once its translation is in.
+    std::unique_ptr<CaptureOverlayWindow> shownOverlay(const QString& word, QPoint at, bool isSelection = false)
+    {
+        auto panel = overlay();
+        panel->show(word, isSelection ? word : kSentence, LogicalPoint::fromQPointF(at), isSelection);
+        const bool ready = QTest::qWaitForWindowExposed(&panel->window())
+            && QTest::qWaitFor([&] { return panel->view()->model().translatedWord().has_value(); }, 5000);
+        return ready ? std::move(panel) : nullptr;
     }
 
     static QRect available() { return QGuiApplication::primaryScreen()->availableGeometry(); }
@@ -76,51 +83,40 @@ private Q_SLOTS:
     void placedInsideTheScreen_data()
     {
         QTest::addColumn<QPoint>("anchor");
+        QTest::addColumn<QString>("selection");
         const QRect area = available();
-        QTest::newRow("top-left") << area.topLeft();
-        QTest::newRow("top-right") << area.topRight();
-        QTest::newRow("bottom-left") << area.bottomLeft();
-        QTest::newRow("bottom-right") << area.bottomRight();
-        QTest::newRow("middle") << area.center();
+        QTest::newRow("top-left") << area.topLeft() << QString();
+        QTest::newRow("top-right") << area.topRight() << QString();
+        QTest::newRow("bottom-left") << area.bottomLeft() << QString();
+        QTest::newRow("bottom-right") << area.bottomRight() << QString();
+        QTest::newRow("middle") << area.center() << QString();
+        // A whole page wraps and is cut to fit, with its add button on the screen.
+        QTest::newRow("long selection")
+            << area.center() << QStringLiteral("Sentences from a whole page of selected text. ").repeated(60);
     }
 
     void placedInsideTheScreen()
     {
         QFETCH(QPoint, anchor);
-        const auto panel = overlay();
-        panel->show(QStringLiteral("house"), kSentence, LogicalPoint::fromQPointF(anchor), false);
-        QVERIFY(QTest::qWaitForWindowExposed(&panel->window()));
-        QTRY_VERIFY(panel->view()->model().translatedWord().has_value());
+        QFETCH(QString, selection);
+        const auto panel
+            = shownOverlay(selection.isEmpty() ? QStringLiteral("house") : selection, anchor, !selection.isEmpty());
+        QVERIFY(panel);
         QTRY_VERIFY(available().contains(panel->window().geometry()));
-        QCOMPARE(panel->window().width(), panel->view()->fittingSize().width());
-        QCOMPARE(panel->window().height(), panel->view()->fittingSize().height());
-        if (anchor == available().center())
-            QCOMPARE(panel->window().pos(), anchor + QPoint(16, 16));
-    }
-
-    void aLongSelectionWrapsInsideTheScreen()
-    {
-        const auto panel = overlay();
-        QString selection;
-        for (int i = 0; i < 60; ++i)
-            selection += QStringLiteral("Sentences from a whole page of selected text. ");
-        panel->show(selection, selection, LogicalPoint::fromQPointF(available().center()), true);
-        QVERIFY(QTest::qWaitForWindowExposed(&panel->window()));
+        QCOMPARE(panel->window().size(), panel->view()->fittingSize());
         QVERIFY(panel->window().width() <= CaptureOverlayView::kMaxWidth);
-        QVERIFY(available().contains(panel->window().geometry()));
-        // Cut to fit: the add button is on the screen.
         const auto* add = panel->window().findChild<QWidget*>(QStringLiteral("add"));
         QVERIFY(available().contains(QRect(add->mapToGlobal(QPoint(0, 0)), add->size())));
+        if (anchor == available().center() && selection.isEmpty())
+            QCOMPARE(panel->window().pos(), anchor + QPoint(16, 16));
     }
 
     void neverTakesTheKeyboard()
     {
         const auto editor = focusedEditor();
         QVERIFY(QTest::qWaitForWindowActive(&editor->window));
-        const auto panel = overlay();
-        panel->show(QStringLiteral("house"), kSentence, LogicalPoint::fromQPointF(QPointF(400, 300)), false);
-        QVERIFY(QTest::qWaitForWindowExposed(&panel->window()));
-        QTRY_VERIFY(panel->view()->model().translatedWord().has_value());
+        const auto panel = shownOverlay(QStringLiteral("house"), QPoint(400, 300));
+        QVERIFY(panel);
         QTest::qWait(100);
         QCOMPARE(QApplication::activeWindow(), &editor->window);
         QCOMPARE(QApplication::focusWidget(), editor->field);
@@ -129,11 +125,10 @@ private Q_SLOTS:
         QVERIFY(panel->window().testAttribute(Qt::WA_ShowWithoutActivating));
     }
 
-    void sameCaptureKeepsTheCard()
+    void sameCaptureKeepsTheCardNewestWins()
     {
-        const auto panel = overlay();
-        panel->show(QStringLiteral("house"), kSentence, LogicalPoint { 100, 100 }, false);
-        QTRY_VERIFY(panel->view()->model().translatedWord().has_value());
+        const auto panel = shownOverlay(QStringLiteral("house"), QPoint(100, 100));
+        QVERIFY(panel);
         QPointer<CaptureOverlayView> first = panel->view();
         panel->show(QStringLiteral("house"), kSentence, LogicalPoint { 300, 200 }, false);
         QCOMPARE(panel->view(), first.data());
@@ -141,30 +136,24 @@ private Q_SLOTS:
         panel->show(QStringLiteral("house"), kSentence, LogicalPoint { 300, 200 }, true); // now as a selection
         QVERIFY(!first); // replaced
         QVERIFY(panel->view()->model().isSelection());
-    }
 
-    void newestCaptureWins()
-    {
         m_rig->backend().answers.insert(QStringLiteral("slow"), QStringLiteral("lento"));
         m_rig->backend().delaysMs.insert(QStringLiteral("slow"), 400);
         m_rig->backend().answers.insert(QStringLiteral("fast"), QStringLiteral("rápido"));
-        const auto panel = overlay();
         panel->show(QStringLiteral("slow"), QString(), LogicalPoint { 100, 100 }, false);
         QTest::qWait(50);
         panel->show(QStringLiteral("fast"), QString(), LogicalPoint { 100, 100 }, false);
-        QTRY_COMPARE(panel->view()->model().translatedWord(), std::optional<QString>(QStringLiteral("rápido")));
+        QTRY_COMPARE(panel->view()->model().translatedWord(), std::optional(QStringLiteral("rápido")));
         QTest::qWait(600); // the slow translation comes back into a card that is gone
         QCOMPARE(panel->view()->model().word(), QStringLiteral("fast"));
-        QCOMPARE(panel->view()->model().translatedWord(), std::optional<QString>(QStringLiteral("rápido")));
+        QCOMPARE(panel->view()->model().translatedWord(), std::optional(QStringLiteral("rápido")));
         QCOMPARE(panel->window().findChildren<CaptureOverlayView*>().size(), 1);
     }
 
     void leavingTheCardHidesItUnlessATriggerIsHeld()
     {
-        const auto panel = overlay();
-        panel->show(QStringLiteral("house"), kSentence, LogicalPoint { 200, 200 }, false);
-        QVERIFY(QTest::qWaitForWindowExposed(&panel->window()));
-        QTRY_VERIFY(panel->view()->model().translatedWord().has_value());
+        const auto panel = shownOverlay(QStringLiteral("house"), QPoint(200, 200));
+        QVERIFY(panel);
         QTest::qWait(100);
         const QRect card = panel->window().geometry();
 

@@ -30,14 +30,10 @@ private Q_SLOTS:
             << QPoint(500, 400) << QSize(300, 160) << both << QPoint(516, 416);
         QTest::newRow("top-left corner: under the top panel")
             << QPoint(0, 0) << QSize(300, 160) << both << QPoint(16, 32);
-        QTest::newRow("top-right corner of the main screen")
-            << QPoint(1915, 5) << QSize(300, 160) << Screens { kMain } << QPoint(1620, 32);
-        QTest::newRow("bottom-left corner") << QPoint(3, 1075) << QSize(300, 160) << both << QPoint(19, 920);
         QTest::newRow("bottom-right corner: pushed up and left")
             << QPoint(1918, 1078) << QSize(300, 160) << Screens { kMain } << QPoint(1620, 920);
         QTest::newRow("second screen: clamped to it, not to the main one")
             << QPoint(3190, 1000) << QSize(300, 160) << both << QPoint(2900, 840);
-        QTest::newRow("second screen's left edge") << QPoint(1925, 10) << QSize(300, 160) << both << QPoint(1941, 26);
         QTest::newRow("pointer outside every screen: the main one")
             << QPoint(5000, 5000) << QSize(300, 160) << both << QPoint(1620, 920);
         QTest::newRow("taller than the screen: the top stays visible")

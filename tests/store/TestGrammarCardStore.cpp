@@ -1,32 +1,12 @@
 #include "grammar/GrammarBankExercise.h"
-#include "store/CardDatabase.h"
 #include "store/GrammarCardStore.h"
-#include "support/TempXdgHome.h"
+#include "support/TempCardStore.h"
 
-#include <QSqlQuery>
 #include <QTest>
 
-#include <ctime>
-
-class TestGrammarCardStore : public QObject
+class TestGrammarCardStore : public QObject, TempCardStore<GrammarCardStore>
 {
     Q_OBJECT
-
-private:
-    std::unique_ptr<TempXdgHome> m_home;
-    std::unique_ptr<CardDatabase> m_database;
-    std::unique_ptr<GrammarCardStore> m_store;
-    QDateTime m_now;
-
-    void openStore()
-    {
-        QString error;
-        m_store.reset();
-        m_database = CardDatabase::open(CardDatabase::defaultFilePath(), &error);
-        QVERIFY2(m_database, qPrintable(error));
-        m_store = std::make_unique<GrammarCardStore>(*m_database);
-        m_store->setClock([this] { return m_now; });
-    }
 
     static GrammarBankExercise exercise(const QString& id, GrammarExerciseType type = GrammarExerciseType::Cloze)
     {
@@ -40,43 +20,24 @@ private:
         return e;
     }
 
-    void setCounts(const QString& topic, int reps, int lapses)
+    bool addBank(const QString& id, const QString& topicID, const QString& topic)
     {
-        QSqlQuery q(m_database->db());
-        q.prepare(QStringLiteral("UPDATE grammar_card SET reps = ?, lapses = ? WHERE topic = ?"));
-        q.addBindValue(reps);
-        q.addBindValue(lapses);
-        q.addBindValue(topic);
-        QVERIFY(q.exec());
+        return store().addBankExercise(exercise(id), topicID, topic);
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        qputenv("TZ", "Europe/Madrid");
-        tzset();
-        m_home = std::make_unique<TempXdgHome>();
-        m_now = QDateTime(QDate(2026, 5, 10), QTime(12, 0));
-        openStore();
-    }
-    void cleanup()
-    {
-        m_store.reset();
-        m_database.reset();
-        m_home.reset();
-    }
+    void init() { openStore("Europe/Madrid"); }
+    void cleanup() { closeStore(); }
 
     void bankExerciseBecomesOneCard()
     {
-        QVERIFY(m_store->addBankExercise(exercise(QStringLiteral("es-present-1"), GrammarExerciseType::WordOrder),
+        QVERIFY(store().addBankExercise(exercise(QStringLiteral("es-present-1"), GrammarExerciseType::WordOrder),
             QStringLiteral("present"), QStringLiteral("Presente")));
-        QVERIFY(!m_store->addBankExercise(
-            exercise(QStringLiteral("es-present-1")), QStringLiteral("present"), QStringLiteral("Presente")));
+        QVERIFY(!addBank(QStringLiteral("es-present-1"), QStringLiteral("present"), QStringLiteral("Presente")));
         // The same id in another topic or course is still the same exercise.
-        QVERIFY(!m_store->addBankExercise(
-            exercise(QStringLiteral("es-present-1")), QStringLiteral("other"), QStringLiteral("Otro")));
-        openStore();
-        const QList<GrammarCard> cards = m_store->allCards();
+        QVERIFY(!addBank(QStringLiteral("es-present-1"), QStringLiteral("other"), QStringLiteral("Otro")));
+        reopenStore();
+        const QList<GrammarCard> cards = store().allCards();
         QCOMPARE(cards.size(), 1);
         const GrammarCard& card = cards.first();
         QCOMPARE(card.exerciseType, QStringLiteral("wordOrder"));
@@ -89,7 +50,7 @@ private Q_SLOTS:
         QCOMPARE(card.reps, 0);
         QCOMPARE(card.stability, 0.0);
         QVERIFY(!card.lastReviewDate);
-        QVERIFY(card.isDue(m_now));
+        QVERIFY(card.isDue(now));
     }
 
     void personalizedCardsNeverCollide()
@@ -99,60 +60,53 @@ private Q_SLOTS:
         generated.topic = QStringLiteral("Мои слова");
         generated.promptText = QStringLiteral("El ___ ladra.");
         generated.correctAnswer = QStringLiteral("perro");
-        const auto first = m_store->addPersonalized(generated);
-        const auto second = m_store->addPersonalized(generated);
+        const auto first = store().addPersonalized(generated);
+        const auto second = store().addPersonalized(generated);
         QVERIFY(first && second);
         QVERIFY(first->id != second->id);
         QCOMPARE(first->source, QStringLiteral("personalized"));
         QCOMPARE(first->topicID, QStringLiteral("personalized"));
         QCOMPARE(first->bankExerciseID, std::nullopt);
         QVERIFY(first->choices.isEmpty());
-        QCOMPARE(m_store->allCards(QStringLiteral("Мои слова")).size(), 2);
+        QCOMPARE(store().allCards(QStringLiteral("Мои слова")).size(), 2);
     }
 
     void topicFilterIsExact()
     {
-        m_store->addBankExercise(exercise(QStringLiteral("a")), QStringLiteral("t1"), QStringLiteral("Ser y estar"));
-        m_now = m_now.addSecs(-60);
-        m_store->addBankExercise(exercise(QStringLiteral("b")), QStringLiteral("t1"), QStringLiteral("Ser y estar"));
-        m_store->addBankExercise(exercise(QStringLiteral("c")), QStringLiteral("t2"), QStringLiteral("ser y estar"));
-        m_now = m_now.addSecs(60);
-        const QList<GrammarCard> due = m_store->dueCards(QStringLiteral("Ser y estar"));
+        addBank(QStringLiteral("a"), QStringLiteral("t1"), QStringLiteral("Ser y estar"));
+        now = now.addSecs(-60);
+        addBank(QStringLiteral("b"), QStringLiteral("t1"), QStringLiteral("Ser y estar"));
+        addBank(QStringLiteral("c"), QStringLiteral("t2"), QStringLiteral("ser y estar"));
+        now = now.addSecs(60);
+        const QList<GrammarCard> due = store().dueCards(QStringLiteral("Ser y estar"));
         QCOMPARE(due.size(), 2);
         QCOMPARE(due.first().bankExerciseID, QStringLiteral("b")); // oldest due first
-        QCOMPARE(m_store->dueCards(QStringLiteral("ser y estar")).size(), 1);
-        QCOMPARE(m_store->dueCards(QStringLiteral("t1")).size(), 0); // titles, not ids
-        QCOMPARE(m_store->dueCards().size(), 3);
+        QCOMPARE(store().dueCards(QStringLiteral("ser y estar")).size(), 1);
+        QCOMPARE(store().dueCards(QStringLiteral("t1")).size(), 0); // titles, not ids
+        QCOMPARE(store().dueCards().size(), 3);
     }
 
     void ratingSchedulesAndLogs()
     {
-        m_store->addBankExercise(exercise(QStringLiteral("a")), QStringLiteral("t"), QStringLiteral("T"));
-        const qint64 id = m_store->allCards().first().id;
-        const auto easy = m_store->recordReview(id, FSRSRating::Easy, 7.5);
+        addBank(QStringLiteral("a"), QStringLiteral("t"), QStringLiteral("T"));
+        const qint64 id = store().allCards().first().id;
+        const auto easy = store().recordReview(id, FSRSRating::Easy, 7.5);
         QVERIFY(easy);
         QCOMPARE(easy->stability, 8.2956);
-        QCOMPARE(easy->dueDate.toLocalTime(), m_now.addDays(8));
-        QVERIFY(m_store->dueCards().isEmpty());
-        m_now = m_now.addDays(10);
-        const auto again = m_store->recordReview(id, FSRSRating::Again, 3);
+        QCOMPARE(easy->dueDate.toLocalTime(), now.addDays(8));
+        QVERIFY(store().dueCards().isEmpty());
+        now = now.addDays(10);
+        const auto again = store().recordReview(id, FSRSRating::Again, 3);
         QCOMPARE(again->lapses, 1);
         QCOMPARE(again->reps, 2);
-        openStore();
-        QCOMPARE(m_store->allCards().first().reps, 2);
-        QSqlQuery logs(m_database->db());
-        QVERIFY(logs.exec(QStringLiteral("SELECT rating, duration_seconds FROM grammar_review_log ORDER BY id")));
-        QVERIFY(logs.next());
-        QCOMPARE(logs.value(0).toInt(), 4);
-        QCOMPARE(logs.value(1).toDouble(), 7.5);
-        QVERIFY(logs.next());
-        QCOMPARE(logs.value(0).toInt(), 1);
-        QVERIFY(!logs.next());
-        QVERIFY(QSqlQuery(m_database->db()).exec(QStringLiteral("SELECT 1 FROM review_log")));
-        QSqlQuery vocabLogs(m_database->db());
-        QVERIFY(vocabLogs.exec(QStringLiteral("SELECT COUNT(*) FROM review_log")) && vocabLogs.next());
-        QCOMPARE(vocabLogs.value(0).toInt(), 0); // grammar ratings stay out of the vocabulary log
-        QVERIFY(!m_store->recordReview(424242, FSRSRating::Good, 1));
+        QCOMPARE(store().currentStreak(), 1); // from the grammar log: ten days apart
+        reopenStore();
+        QCOMPARE(store().allCards().first().reps, 2);
+        QCOMPARE(rows(QStringLiteral("SELECT rating, duration_seconds FROM grammar_review_log ORDER BY id")),
+            (QStringList { "4,7.5", "1,3" }));
+        // Grammar ratings stay out of the vocabulary log.
+        QCOMPARE(rows(QStringLiteral("SELECT COUNT(*) FROM review_log")), QStringList { "0" });
+        QVERIFY(!store().recordReview(424242, FSRSRating::Good, 1));
     }
 
     void accuracy_data()
@@ -173,38 +127,18 @@ private Q_SLOTS:
         QFETCH(int, reps);
         QFETCH(int, lapses);
         QFETCH(int, expected);
-        // Two cards share the totals.
-        m_store->addBankExercise(exercise(QStringLiteral("a")), QStringLiteral("t"), QStringLiteral("Tema"));
-        m_store->addBankExercise(exercise(QStringLiteral("b")), QStringLiteral("t"), QStringLiteral("Tema"));
-        m_store->addBankExercise(exercise(QStringLiteral("c")), QStringLiteral("u"), QStringLiteral("Otro"));
-        QSqlQuery q(m_database->db());
-        q.prepare(QStringLiteral("UPDATE grammar_card SET reps = ?, lapses = ? WHERE bank_exercise_id = 'a'"));
-        q.addBindValue(reps - reps / 2);
-        q.addBindValue(lapses - lapses / 2);
-        QVERIFY(q.exec());
-        q.prepare(QStringLiteral("UPDATE grammar_card SET reps = ?, lapses = ? WHERE bank_exercise_id = 'b'"));
-        q.addBindValue(reps / 2);
-        q.addBindValue(lapses / 2);
-        QVERIFY(q.exec());
-        setCounts(QStringLiteral("Otro"), 5, 0);
-        const std::optional<int> accuracy = m_store->accuracyPercent(QStringLiteral("Tema"));
-        QCOMPARE(accuracy, expected < 0 ? std::nullopt : std::optional(expected));
-        QCOMPARE(m_store->accuracyPercent(QStringLiteral("Nada")), std::nullopt);
-    }
-
-    void streakCountsGrammarReviewsOnly()
-    {
-        m_store->addBankExercise(exercise(QStringLiteral("a")), QStringLiteral("t"), QStringLiteral("T"));
-        const qint64 id = m_store->allCards().first().id;
-        const QDateTime today = m_now;
-        for (int ago : { 3, 2, 1 }) {
-            m_now = today.addDays(-ago);
-            QVERIFY(m_store->recordReview(id, FSRSRating::Good, 1));
-        }
-        m_now = today;
-        QCOMPARE(m_store->currentStreak(), 3);
-        m_now = today.addDays(2);
-        QCOMPARE(m_store->currentStreak(), 0);
+        // Two cards share the totals; a third topic's card is left out.
+        const QString update
+            = QStringLiteral("UPDATE grammar_card SET reps = ?, lapses = ? WHERE bank_exercise_id = ?");
+        for (const char* id : { "a", "b", "c" })
+            addBank(QString::fromLatin1(id), QStringLiteral("t"),
+                id[0] == 'c' ? QStringLiteral("Otro") : QStringLiteral("Tema"));
+        exec(update, { reps - reps / 2, lapses - lapses / 2, QStringLiteral("a") });
+        exec(update, { reps / 2, lapses / 2, QStringLiteral("b") });
+        exec(update, { 5, 0, QStringLiteral("c") });
+        QCOMPARE(
+            store().accuracyPercent(QStringLiteral("Tema")), expected < 0 ? std::nullopt : std::optional(expected));
+        QCOMPARE(store().accuracyPercent(QStringLiteral("Nada")), std::nullopt);
     }
 };
 

@@ -2,12 +2,12 @@
 
 #include "anki/AnkiConnectService.h"
 #include "language/ContextualTranslationService.h"
+#include "language/EtymologyService.h"
 #include "language/GeneratedImageService.h"
 #include "language/ImageRelevanceService.h"
 #include "language/ImageService.h"
 #include "language/LanguageDetector.h"
 #include "language/LanguageModelClient.h"
-#include "language/EtymologyService.h"
 #include "language/MeaningService.h"
 #include "language/OnDeviceModelQueue.h"
 #include "language/PronunciationService.h"
@@ -18,8 +18,8 @@
 #include "store/VocabCardStore.h"
 
 #include <QCoroTimer>
-#include <QTest>
 #include <QJsonArray>
+#include <QTest>
 
 #include <chrono>
 
