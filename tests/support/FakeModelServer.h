@@ -50,6 +50,14 @@ struct FakeModelServer
         });
     }
 
+    // Serves the models, and answers chat requests (for one record type, when it is named) with
+    // this record.
+    void answer(const QJsonObject& record, const QString& schema = QString())
+    {
+        modelsStatus = 200;
+        (schema.isEmpty() ? chat : chatBySchema[schema]) = reply(200, completion(record));
+    }
+
     // Chat request bodies, in order; only those for one record type when it is named.
     QList<QJsonObject> chatBodies(const QString& schema = QString()) const
     {

@@ -127,12 +127,9 @@ void LocalHttpServer::send(QTcpSocket* socket, const Response& response)
     }
     socket->write(head);
     auto* drip = new QTimer(socket); // ends with the connection
-    QObject::connect(
-        drip, &QTimer::timeout, socket, [socket, drip, body = response.body, sent = qsizetype(0)]() mutable {
-            if (sent == body.size())
-                return drip->stop();
+    QObject::connect(drip, &QTimer::timeout, socket, [socket, body = response.body, sent = qsizetype(0)]() mutable {
+        if (sent < body.size())
             socket->write(body.mid(sent++, 1));
-            socket->flush();
-        });
+    });
     drip->start(response.trickleMs);
 }

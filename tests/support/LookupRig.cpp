@@ -109,15 +109,3 @@ void LookupRig::useEnglishToSpanish()
     m_preferences->translation().setTargetLanguageCode(QStringLiteral("es"));
     m_preferences->translation().setMode(TranslationMode::Bilingual);
 }
-
-void LookupRig::setModelAnswer(const QJsonObject& record)
-{
-    m_web.modelsStatus = 200;
-    m_web.chat = reply(200, completion(record));
-}
-
-void LookupRig::setModelAnswer(const QString& schemaName, const QJsonObject& record)
-{
-    m_web.modelsStatus = 200;
-    m_web.chatBySchema.insert(schemaName, reply(200, completion(record)));
-}

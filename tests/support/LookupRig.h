@@ -78,9 +78,9 @@ public:
     // Study English, translate into Spanish, bilingual.
     void useEnglishToSpanish();
     // The model answers chat requests with this record (its "meaning", "translation", …).
-    void setModelAnswer(const QJsonObject& record);
+    void setModelAnswer(const QJsonObject& record) { m_web.answer(record); }
     // Requests for one record type ("GeneratedEtymology") get this answer instead.
-    void setModelAnswer(const QString& schemaName, const QJsonObject& record);
+    void setModelAnswer(const QString& schemaName, const QJsonObject& record) { m_web.answer(record, schemaName); }
     // Chat requests the model received for one record type, in order.
     QList<QJsonObject> modelRequests(const QString& schemaName) const { return m_web.chatBodies(schemaName); }
     // The dictionary entry for a word: a transcription and no recording.
