@@ -2,7 +2,6 @@
 #include "hotkeys/HotkeyConflictCheck.h"
 #include "hotkeys/HotkeyFormatter.h"
 #include "hotkeys/HotkeyManager.h"
-#include "hotkeys/HotkeyMatcher.h"
 #include "hotkeys/HotkeyRecorderView.h"
 #include "preferences/DefaultsStore.h"
 #include "support/TempXdgHome.h"
@@ -16,7 +15,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include <memory>
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -25,56 +24,33 @@ constexpr quint32 kCtrl = HotkeyCombo::Control;
 constexpr quint32 kAlt = HotkeyCombo::Alt;
 constexpr quint32 kSuper = HotkeyCombo::Super;
 
-// A key as the X11 platform plugin reports it: Qt key, X keycode and the layout's text.
+HotkeyCombo combo(quint32 modifiers, std::optional<quint16> key = {}, std::optional<QString> label = {})
+{
+    return { modifiers, key, label };
+}
+
+// A key as the X11 platform plugin reports it: Qt key, X keycode, the layout's text, and the
+// modifier it is.
 struct Key
 {
     int qtKey;
     quint32 xKeycode;
     QString text;
+    quint32 modifier = 0;
 };
 
-const Key kControlKey { Qt::Key_Control, 37, {} };
-const Key kAltKey { Qt::Key_Alt, 64, {} };
-const Key kShiftKey { Qt::Key_Shift, 50, {} };
-const Key kSuperKey { Qt::Key_Super_L, 133, {} };
-const Key kReturnKey { Qt::Key_Return, 36, QStringLiteral("\r") };
-const Key kEnterKey { Qt::Key_Enter, 104, QStringLiteral("\r") };
-const Key kEscapeKey { Qt::Key_Escape, 9, QStringLiteral("\x1b") };
+const Key kControlKey { Qt::Key_Control, 37, {}, kCtrl };
+const Key kAltKey { Qt::Key_Alt, 64, {}, kAlt };
+const Key kShiftKey { Qt::Key_Shift, 50, {}, kShift };
+const Key kSuperKey { Qt::Key_Super_L, 133, {}, kSuper };
+const Key kReturnKey { Qt::Key_Return, 36, u"\r"_s };
+const Key kEnterKey { Qt::Key_Enter, 104, u"\r"_s };
+const Key kEscapeKey { Qt::Key_Escape, 9, u"\x1b"_s };
 const Key kF5Key { Qt::Key_F5, 71, {} };
-const Key kSpaceKey { Qt::Key_Space, 65, QStringLiteral(" ") };
-const Key kAKey { Qt::Key_A, 38, QStringLiteral("a") };
-const Key kCyrillicEfKey { 0x0424, 38, QStringLiteral("\u0444") }; // the A position under a Russian layout
-const Key kTabKey { Qt::Key_Tab, 23, QStringLiteral("\t") };
-
-Qt::KeyboardModifiers qtModifiers(quint32 bits)
-{
-    Qt::KeyboardModifiers m;
-    if (bits & kShift)
-        m |= Qt::ShiftModifier;
-    if (bits & kCtrl)
-        m |= Qt::ControlModifier;
-    if (bits & kAlt)
-        m |= Qt::AltModifier;
-    if (bits & kSuper)
-        m |= Qt::MetaModifier;
-    return m;
-}
-
-HotkeyCombo keyed(quint32 modifiers, quint16 key, const QString& label)
-{
-    HotkeyCombo combo;
-    combo.modifiers = modifiers;
-    combo.keyCode = key;
-    combo.keyLabel = label;
-    return combo;
-}
-
-HotkeyCombo modifiersOnly(quint32 modifiers)
-{
-    HotkeyCombo combo;
-    combo.modifiers = modifiers;
-    return combo;
-}
+const Key kSpaceKey { Qt::Key_Space, 65, u" "_s };
+const Key kAKey { Qt::Key_A, 38, u"a"_s };
+const Key kCyrillicEfKey { 0x0424, 38, u"\u0444"_s }; // the A position under a Russian layout
+const Key kTabKey { Qt::Key_Tab, 23, u"\t"_s };
 
 } // namespace
 
@@ -92,47 +68,33 @@ private:
     // The modifiers the keyboard holds, as the platform would report them with each event.
     quint32 m_held = 0;
 
-    // Key events go to the focused field, as they would from the keyboard; the recorder must
-    // take them before the field does.
-    void press(const Key& key)
+    // Key events go to the focused field, as they would from the keyboard; the recorder must take
+    // them before the field does. X11 reports a modifier's release with the modifier still held.
+    void send(const Key& key, bool down)
     {
-        QKeyEvent event(QEvent::KeyPress, key.qtKey, qtModifiers(m_held), key.xKeycode, 0, 0, key.text);
+        Qt::KeyboardModifiers held;
+        held.setFlag(Qt::ShiftModifier, m_held & kShift);
+        held.setFlag(Qt::ControlModifier, m_held & kCtrl);
+        held.setFlag(Qt::AltModifier, m_held & kAlt);
+        held.setFlag(Qt::MetaModifier, m_held & kSuper);
+        QKeyEvent event(down ? QEvent::KeyPress : QEvent::KeyRelease, key.qtKey, held, key.xKeycode, 0, 0, key.text);
         QApplication::sendEvent(m_field, &event);
-        if (key.qtKey == Qt::Key_Control)
-            m_held |= kCtrl;
-        else if (key.qtKey == Qt::Key_Alt)
-            m_held |= kAlt;
-        else if (key.qtKey == Qt::Key_Shift)
-            m_held |= kShift;
-        else if (key.qtKey == Qt::Key_Super_L)
-            m_held |= kSuper;
+        m_held = down ? m_held | key.modifier : m_held & ~key.modifier;
     }
-    void release(const Key& key)
-    {
-        // X11 reports a modifier's release with the modifier still in the state.
-        QKeyEvent event(QEvent::KeyRelease, key.qtKey, qtModifiers(m_held), key.xKeycode, 0, 0, key.text);
-        QApplication::sendEvent(m_field, &event);
-        if (key.qtKey == Qt::Key_Control)
-            m_held &= ~kCtrl;
-        else if (key.qtKey == Qt::Key_Alt)
-            m_held &= ~kAlt;
-        else if (key.qtKey == Qt::Key_Shift)
-            m_held &= ~kShift;
-        else if (key.qtKey == Qt::Key_Super_L)
-            m_held &= ~kSuper;
-    }
+    void press(const Key& key) { send(key, true); }
+    void release(const Key& key) { send(key, false); }
     void tap(const Key& key)
     {
         press(key);
         release(key);
     }
+    QPushButton* button() const { return m_recorder->findChild<QPushButton*>(u"recorderButton"_s); }
     void startRecording()
     {
-        QTest::mouseClick(m_recorder->findChild<QPushButton*>(QStringLiteral("recorderButton")), Qt::LeftButton);
+        QTest::mouseClick(button(), Qt::LeftButton);
         QVERIFY(m_recorder->isRecording());
     }
-    QString buttonText() const { return m_recorder->findChild<QPushButton*>(QStringLiteral("recorderButton"))->text(); }
-    QLabel* label(const char* name) const { return m_recorder->findChild<QLabel*>(QString::fromLatin1(name)); }
+    QLabel* label(const QString& name) const { return m_recorder->findChild<QLabel*>(name); }
 
 private Q_SLOTS:
     void init()
@@ -140,16 +102,13 @@ private Q_SLOTS:
         m_home = std::make_unique<TempXdgHome>();
         m_store = std::make_unique<DefaultsStore>(m_home->defaultsFile());
         m_manager = std::make_unique<HotkeyManager>(*m_store);
-        HotkeyActions::registerDefaults(*m_manager);
+        HotkeyActions::registerDefaults(*m_manager); // the word action on Alt
         m_window = std::make_unique<QWidget>();
         auto* layout = new QVBoxLayout(m_window.get());
         m_field = new QLineEdit(m_window.get());
-        m_field->setObjectName(QStringLiteral("field"));
-        auto* second = new QLineEdit(m_window.get());
-        second->setObjectName(QStringLiteral("secondField"));
         m_recorder = new HotkeyRecorderView(*m_manager, HotkeyAction::Word, m_window.get());
         layout->addWidget(m_field);
-        layout->addWidget(second);
+        layout->addWidget(new QLineEdit(m_window.get()));
         layout->addWidget(m_recorder);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -164,35 +123,29 @@ private Q_SLOTS:
         m_home.reset();
     }
 
-    void idleShowsCurrentCombination()
-    {
-        QCOMPARE(buttonText(), QStringLiteral("Alt"));
-        QVERIFY(!label("recorderHint")->isVisible());
-        QVERIFY(!label("modifierWarning")->isVisible());
-        QCOMPARE(m_manager->recordingCount(), 0);
-    }
-
     void recordsModifierOnlyCombination()
     {
+        QCOMPARE(button()->text(), u"Alt"_s);
+        QVERIFY(!label(u"recorderHint"_s)->isVisible());
+        QVERIFY(!label(u"modifierWarning"_s)->isVisible());
         startRecording();
-        QCOMPARE(buttonText(), QStringLiteral("Нажмите клавиши…"));
-        QVERIFY(label("recorderHint")->isVisible());
-        QCOMPARE(label("recorderHint")->text(), QStringLiteral("⏎ подтвердить · ⎋ отмена"));
+        QVERIFY(button()->text() != u"Alt"_s);
+        QVERIFY(label(u"recorderHint"_s)->isVisible());
         press(kControlKey);
-        QCOMPARE(buttonText(), QStringLiteral("Ctrl"));
+        QCOMPARE(button()->text(), u"Ctrl"_s);
         press(kShiftKey);
         press(kSuperKey);
-        QCOMPARE(m_recorder->pending(), modifiersOnly(kCtrl | kShift | kSuper));
-        QCOMPARE(buttonText(), QStringLiteral("Ctrl+Shift+Super"));
+        QCOMPARE(m_recorder->pending(), combo(kCtrl | kShift | kSuper));
+        QCOMPARE(button()->text(), u"Ctrl+Shift+Super"_s);
         release(kShiftKey);
-        QCOMPARE(m_recorder->pending(), modifiersOnly(kCtrl | kSuper));
+        QCOMPARE(m_recorder->pending(), combo(kCtrl | kSuper));
         QSignalSpy confirmed(m_recorder, &HotkeyRecorderView::comboConfirmed);
         tap(kReturnKey);
         QVERIFY(!m_recorder->isRecording());
         QCOMPARE(confirmed.count(), 1);
-        QCOMPARE(m_manager->combo(HotkeyAction::Word), modifiersOnly(kCtrl | kSuper));
-        QCOMPARE(m_manager->storedCombo(HotkeyAction::Word), std::optional(modifiersOnly(kCtrl | kSuper)));
-        QCOMPARE(buttonText(), QStringLiteral("Ctrl+Super"));
+        QCOMPARE(m_manager->combo(HotkeyAction::Word), combo(kCtrl | kSuper));
+        QCOMPARE(m_manager->storedCombo(HotkeyAction::Word), std::optional(combo(kCtrl | kSuper)));
+        QCOMPARE(button()->text(), u"Ctrl+Super"_s);
         QCOMPARE(m_manager->recordingCount(), 0);
         // Nothing reached the focused field.
         QCOMPARE(m_field->text(), QString());
@@ -204,14 +157,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("key"); // 0 F5, 1 A, 2 Cyrillic ef, 3 Space
         QTest::addColumn<bool>("useKeypadEnter");
         QTest::addColumn<HotkeyCombo>("expected");
-        QTest::newRow("Ctrl+Shift+F5") << QList<int> { 0, 2 } << 0 << false
-                                       << keyed(kCtrl | kShift, 96, QStringLiteral("F5"));
-        QTest::newRow("F5 alone is allowed") << QList<int> {} << 0 << false << keyed(0, 96, QStringLiteral("F5"));
-        QTest::newRow("Alt+A") << QList<int> { 1 } << 1 << false << keyed(kAlt, 0, QStringLiteral("A"));
+        QTest::newRow("Ctrl+Shift+F5") << QList<int> { 0, 2 } << 0 << false << combo(kCtrl | kShift, 96, u"F5"_s);
+        QTest::newRow("F5 alone is allowed") << QList<int> {} << 0 << false << combo(0, 96, u"F5"_s);
+        QTest::newRow("Alt+A") << QList<int> { 1 } << 1 << false << combo(kAlt, 0, u"A"_s);
         QTest::newRow("Ctrl+A under a Russian layout keeps the position")
-            << QList<int> { 0 } << 2 << false << keyed(kCtrl, 0, QStringLiteral("\u0424"));
+            << QList<int> { 0 } << 2 << false << combo(kCtrl, 0, u"\u0424"_s);
         QTest::newRow("Super+Space confirmed by keypad Enter")
-            << QList<int> { 3 } << 3 << true << keyed(kSuper, 49, QStringLiteral("Space"));
+            << QList<int> { 3 } << 3 << true << combo(kSuper, 49, u"Space"_s);
     }
     void recordsKeyedCombination()
     {
@@ -233,33 +185,31 @@ private Q_SLOTS:
         tap(useKeypadEnter ? kEnterKey : kReturnKey);
         QVERIFY(!m_recorder->isRecording());
         QCOMPARE(m_manager->combo(HotkeyAction::Word), expected);
-        QCOMPARE(buttonText(), HotkeyFormatter::label(expected));
+        QCOMPARE(button()->text(), HotkeyFormatter::label(expected));
     }
 
     void keyWithoutModifierWarns_data()
     {
-        QTest::addColumn<int>("key"); // 0 Space, 1 A
-        QTest::newRow("Space") << 0;
-        QTest::newRow("A") << 1;
+        QTest::addColumn<bool>("space"); // else A
+        QTest::newRow("Space") << true;
+        QTest::newRow("A") << false;
     }
     void keyWithoutModifierWarns()
     {
-        QFETCH(int, key);
-        const Key keys[] = { kSpaceKey, kAKey };
+        QFETCH(bool, space);
+        const Key& key = space ? kSpaceKey : kAKey;
         startRecording();
-        tap(keys[key]);
+        tap(key);
         tap(kReturnKey);
         QVERIFY(m_recorder->isRecording());
         QVERIFY(m_recorder->showsModifierWarning());
-        QVERIFY(label("modifierWarning")->isVisible());
-        QVERIFY(label("modifierWarning")->text().contains(QStringLiteral("(Ctrl, Alt, Shift, Super)")));
-        QCOMPARE(label("modifierWarning")->width(), 220);
-        QCOMPARE(m_manager->combo(HotkeyAction::Word), modifiersOnly(kAlt));
+        QVERIFY(label(u"modifierWarning"_s)->isVisible());
+        QCOMPARE(m_manager->combo(HotkeyAction::Word), combo(kAlt));
         // The next event clears the warning; adding a modifier then makes it acceptable.
         press(kControlKey);
         QVERIFY(!m_recorder->showsModifierWarning());
-        QVERIFY(!label("modifierWarning")->isVisible());
-        tap(keys[key]);
+        QVERIFY(!label(u"modifierWarning"_s)->isVisible());
+        tap(key);
         tap(kReturnKey);
         QVERIFY(!m_recorder->isRecording());
     }
@@ -267,17 +217,12 @@ private Q_SLOTS:
     void returnWithNothingHeldIsIgnored()
     {
         bool asked = false;
-        m_recorder->setOnConfirm([&](const HotkeyCombo&) {
-            asked = true;
-            return true;
-        });
+        m_recorder->setOnConfirm([&](const HotkeyCombo&) { return asked = true; });
         startRecording();
         tap(kReturnKey);
         QVERIFY(m_recorder->isRecording());
-        QVERIFY(!asked);
         // Modifiers let go before Return leave nothing to confirm either.
-        press(kAltKey);
-        release(kAltKey);
+        tap(kAltKey);
         tap(kReturnKey);
         QVERIFY(m_recorder->isRecording());
         QVERIFY(!asked);
@@ -291,9 +236,9 @@ private Q_SLOTS:
         tap(kF5Key);
         tap(kEscapeKey);
         QVERIFY(!m_recorder->isRecording());
-        QCOMPARE(m_manager->combo(HotkeyAction::Word), modifiersOnly(kAlt));
+        QCOMPARE(m_manager->combo(HotkeyAction::Word), combo(kAlt));
         QVERIFY(!m_manager->storedCombo(HotkeyAction::Word));
-        QCOMPARE(buttonText(), QStringLiteral("Alt"));
+        QCOMPARE(button()->text(), u"Alt"_s);
         QCOMPARE(m_manager->recordingCount(), 0);
     }
 
@@ -301,8 +246,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<HotkeyCombo>("selectionCombo");
         QTest::addColumn<bool>("recordCtrlA");
-        QTest::newRow("another action's modifiers") << modifiersOnly(kCtrl | kAlt) << false;
-        QTest::newRow("same key, other label") << keyed(kCtrl, 0, QStringLiteral("A")) << true;
+        QTest::newRow("another action's modifiers") << combo(kCtrl | kAlt) << false;
+        QTest::newRow("same key, other label") << combo(kCtrl, 0, u"A"_s) << true;
     }
     void clashIsRefused()
     {
@@ -317,29 +262,14 @@ private Q_SLOTS:
             press(kAltKey);
         tap(kReturnKey);
         QVERIFY(m_recorder->isRecording());
-        QCOMPARE(m_recorder->conflictMessage(), QStringLiteral("Эта комбинация уже занята другим действием"));
-        QVERIFY(label("conflictMessage")->isVisible());
-        QCOMPARE(m_manager->combo(HotkeyAction::Word), modifiersOnly(kAlt));
+        QVERIFY(!m_recorder->conflictMessage().isEmpty());
+        QVERIFY(label(u"conflictMessage"_s)->isVisible());
+        QCOMPARE(m_manager->combo(HotkeyAction::Word), combo(kAlt));
         QCOMPARE(HotkeyConflictCheck::clashingAction(*m_manager, m_recorder->pending(), HotkeyAction::Word),
             std::optional(HotkeyAction::Selection));
         // The action's own combination is no clash.
-        QVERIFY(HotkeyConflictCheck::isAcceptable(*m_manager, modifiersOnly(kAlt), HotkeyAction::Word));
+        QVERIFY(HotkeyConflictCheck::isAcceptable(*m_manager, combo(kAlt), HotkeyAction::Word));
         QVERIFY(!HotkeyConflictCheck::isAcceptable(*m_manager, HotkeyCombo {}, HotkeyAction::Word));
-    }
-
-    void triggersAreSilentWhileRecording()
-    {
-        QStringList fired;
-        HotkeyMatcher matcher(*m_manager, HotkeyMatcher::Hooks { [&](HotkeyAction action) { fired << HotkeyActionIds::id(action); }, {}, {} });
-        startRecording();
-        QCOMPARE(m_manager->recordingCount(), 1);
-        matcher.handleFlagsChanged(kAlt);
-        matcher.handleFlagsChanged(kCtrl | kAlt);
-        QVERIFY(fired.isEmpty());
-        tap(kEscapeKey);
-        QCOMPARE(m_manager->recordingCount(), 0);
-        matcher.handleFlagsChanged(kAlt);
-        QCOMPARE(fired, QStringList { QStringLiteral("word") });
     }
 
     void keyboardIsGrabbedAndKeysGoNowhereElse()
@@ -353,36 +283,18 @@ private Q_SLOTS:
         QCOMPARE(QWidget::keyboardGrabber(), m_recorder);
         tap(kTabKey);
         tap(kAKey);
-        press(kAltKey);
-        release(kAltKey);
+        tap(kAltKey);
         QVERIFY(m_field->hasFocus());
         QCOMPARE(m_field->text(), QString());
         tap(kEscapeKey);
         QCOMPARE(QWidget::keyboardGrabber(), nullptr);
         // Not recording: keys reach the field again.
         tap(kAKey);
-        QCOMPARE(m_field->text(), QStringLiteral("a"));
+        QCOMPARE(m_field->text(), u"a"_s);
     }
 
-    void hidingStopsRecording()
-    {
-        startRecording();
-        m_recorder->hide();
-        QVERIFY(!m_recorder->isRecording());
-        QCOMPARE(m_manager->recordingCount(), 0);
-    }
-
-    void clickStopsRecording()
-    {
-        startRecording();
-        press(kAltKey);
-        QTest::mouseClick(m_recorder->findChild<QPushButton*>(QStringLiteral("recorderButton")), Qt::LeftButton);
-        QVERIFY(!m_recorder->isRecording());
-        QCOMPARE(m_manager->combo(HotkeyAction::Word), modifiersOnly(kAlt));
-        QCOMPARE(m_manager->recordingCount(), 0);
-    }
-
-    void twoRecordersCount()
+    // Every way a recording ends gives its count back: hiding, a second click, stopping.
+    void recordingEnds()
     {
         HotkeyRecorderView other(*m_manager, HotkeyAction::Selection);
         startRecording();
@@ -390,7 +302,16 @@ private Q_SLOTS:
         QCOMPARE(m_manager->recordingCount(), 2);
         other.stopRecording();
         QCOMPARE(m_manager->recordingCount(), 1);
-        m_recorder->stopRecording();
+        m_recorder->hide();
+        QVERIFY(!m_recorder->isRecording());
+        QCOMPARE(m_manager->recordingCount(), 0);
+
+        m_recorder->show();
+        startRecording();
+        press(kAltKey);
+        QTest::mouseClick(button(), Qt::LeftButton);
+        QVERIFY(!m_recorder->isRecording());
+        QCOMPARE(m_manager->combo(HotkeyAction::Word), combo(kAlt));
         QCOMPARE(m_manager->recordingCount(), 0);
     }
 };
