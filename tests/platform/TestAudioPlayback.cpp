@@ -15,7 +15,7 @@ class TestAudioPlayback : public QObject
     Q_OBJECT
 
 private:
-    QByteArray speech(const QString& word)
+    static QByteArray speech(const QString& word)
     {
         EspeakSpeechSynthesizer synth;
         return Waits::waitFor(synth.synthesize(word, QStringLiteral("en")))
@@ -23,22 +23,18 @@ private:
             .value_or(QByteArray());
     }
 
-private Q_SLOTS:
-    void nothingToPlay()
-    {
-        AudioPlayback playback;
-        QVERIFY(!playback.play(QByteArray(), QStringLiteral("wav")));
-        QVERIFY(!playback.isPlaying());
-    }
+    static bool hasOutput() { return !QMediaDevices::defaultAudioOutput().isNull(); }
 
+private Q_SLOTS:
     void playsAndRestarts()
     {
         const QByteArray wav = speech(QStringLiteral("pronunciation"));
-        QVERIFY(wav.startsWith("RIFF"));
         AudioPlayback playback;
+        QVERIFY(!playback.play(QByteArray(), QStringLiteral("wav"))); // nothing to play
+        QVERIFY(!playback.isPlaying());
         QSignalSpy failed(&playback, &AudioPlayback::failed);
         QSignalSpy audible(&playback, &AudioPlayback::audible);
-        if (QMediaDevices::defaultAudioOutput().isNull()) {
+        if (!hasOutput()) {
             // A headless machine: a clean refusal, no crash.
             QVERIFY(!playback.play(wav, QStringLiteral("wav")));
             QCOMPARE(failed.count(), 1);
@@ -59,20 +55,29 @@ private Q_SLOTS:
     {
         QFile file(QString::fromUtf8(qgetenv("QM_SOURCE_DIR")) + QStringLiteral("/tests/data/house.mp3"));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray mp3 = file.readAll();
-        QVERIFY(mp3.startsWith("ID3"));
         AudioPlayback playback;
         QSignalSpy loaded(&playback, &AudioPlayback::loaded);
         QSignalSpy failed(&playback, &AudioPlayback::failed);
-        playback.load(mp3, QStringLiteral("mp3"));
+        playback.load(file.readAll(), QStringLiteral("mp3"));
         QTRY_VERIFY_WITH_TIMEOUT(loaded.count() == 1, 10000);
         QCOMPARE(failed.count(), 0);
         QVERIFY(playback.isLoaded());
-        if (QMediaDevices::defaultAudioOutput().isNull())
+        if (!hasOutput())
             QSKIP("no audio output device on this machine");
         QSignalSpy audible(&playback, &AudioPlayback::audible);
         QVERIFY(playback.play());
         QTRY_VERIFY_WITH_TIMEOUT(audible.count() == 1, 5000);
+    }
+
+    void brokenClipFailsCleanly()
+    {
+        if (!hasOutput())
+            QSKIP("no audio output device on this machine");
+        AudioPlayback playback;
+        QSignalSpy failed(&playback, &AudioPlayback::failed);
+        playback.play(QByteArray("<html>not audio</html>"), QStringLiteral("mp3"));
+        QTRY_VERIFY_WITH_TIMEOUT(failed.count() >= 1, 5000);
+        QVERIFY(!playback.isPlaying());
     }
 
     void wavHeaders_data()
@@ -83,35 +88,20 @@ private Q_SLOTS:
         QTest::newRow("truncated") << QByteArray("RIFF\x10\x00\x00\x00WAVEfmt ", 16) << false;
         QTest::newRow("data before fmt") << QByteArray("RIFF\x14\x00\x00\x00WAVEdata\x02\x00\x00\x00\x01\x02", 22)
                                          << false;
+        QTest::newRow("synthesized speech") << speech(QStringLiteral("house")) << true;
     }
-
     void wavHeaders()
     {
         QFETCH(QByteArray, data);
         QFETCH(bool, valid);
-        QCOMPARE(AudioPlayback::parseWav(data).has_value(), valid);
-    }
-
-    void synthesizedWavParses()
-    {
-        const QByteArray wav = speech(QStringLiteral("house"));
-        const std::optional<AudioPlayback::Pcm> pcm = AudioPlayback::parseWav(wav);
-        QVERIFY(pcm);
-        QCOMPARE(pcm->format.sampleFormat(), QAudioFormat::Int16);
-        QCOMPARE(pcm->format.channelCount(), 1);
-        QVERIFY(pcm->format.sampleRate() >= 16000);
-        QCOMPARE(pcm->samples.size(), wav.size() - 44);
-    }
-
-    void brokenClipFailsCleanly()
-    {
-        if (QMediaDevices::defaultAudioOutput().isNull())
-            QSKIP("no audio output device on this machine");
-        AudioPlayback playback;
-        QSignalSpy failed(&playback, &AudioPlayback::failed);
-        playback.play(QByteArray("<html>not audio</html>"), QStringLiteral("mp3"));
-        QTRY_VERIFY_WITH_TIMEOUT(failed.count() >= 1, 5000);
-        QVERIFY(!playback.isPlaying());
+        const std::optional<AudioPlayback::Pcm> pcm = AudioPlayback::parseWav(data);
+        QCOMPARE(pcm.has_value(), valid);
+        if (valid) {
+            QCOMPARE(pcm->format.sampleFormat(), QAudioFormat::Int16);
+            QCOMPARE(pcm->format.channelCount(), 1);
+            QVERIFY(pcm->format.sampleRate() >= 16000);
+            QCOMPARE(pcm->samples.size(), data.size() - 44);
+        }
     }
 };
 

@@ -13,7 +13,7 @@ namespace {
 
 constexpr QRgb kBackground = 0xfff0f0e0;
 
-// A plain window of known colour with one line of large text; placed by the test, no window
+// A plain window of known colour with one line of large text, placed by the test: no window
 // manager moves it.
 class TextWindow : public QWidget
 {
@@ -23,15 +23,16 @@ public:
     {
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint);
         setGeometry(1200, 760, 640, 120);
+        m_font.setPixelSize(18);
     }
 
     // Where a word's middle is drawn, in global coordinates.
     QPoint wordCentre(const QString& word) const
     {
-        const QFontMetrics metrics(textFont());
-        const int at = int(m_text.indexOf(word));
-        const int x = kLeft + metrics.horizontalAdvance(m_text.left(at)) + metrics.horizontalAdvance(word) / 2;
-        return mapToGlobal(QPoint(x, kBaseline - metrics.xHeight() / 2));
+        const QFontMetrics metrics(m_font);
+        const int x
+            = 20 + metrics.horizontalAdvance(m_text.left(m_text.indexOf(word))) + metrics.horizontalAdvance(word) / 2;
+        return mapToGlobal(QPoint(x, 60 - metrics.xHeight() / 2));
     }
 
 protected:
@@ -40,22 +41,13 @@ protected:
         QPainter painter(this);
         painter.fillRect(rect(), QColor(kBackground));
         painter.setPen(Qt::black);
-        painter.setFont(textFont());
-        painter.drawText(kLeft, kBaseline, m_text);
+        painter.setFont(m_font);
+        painter.drawText(20, 60, m_text);
     }
 
 private:
-    static constexpr int kLeft = 20;
-    static constexpr int kBaseline = 60;
-
-    static QFont textFont()
-    {
-        QFont font(QStringLiteral("Noto Sans"));
-        font.setPixelSize(18);
-        return font;
-    }
-
     QString m_text;
+    QFont m_font { QStringLiteral("Noto Sans") };
 };
 
 ScreenOCRCapture::Environment desktop(bool blankOwnWindows)
@@ -83,10 +75,8 @@ private Q_SLOTS:
         m_backdrop = std::make_unique<QWidget>();
         m_backdrop->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint);
         m_backdrop->setGeometry(1000, 600, 920, 480);
+        m_backdrop->setPalette(QPalette(QColor(0x2b, 0x2b, 0x2b))); // window colour from the button colour
         m_backdrop->setAutoFillBackground(true);
-        QPalette dark = m_backdrop->palette();
-        dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
-        m_backdrop->setPalette(dark);
         m_backdrop->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_backdrop.get()));
         m_window = std::make_unique<TextWindow>(QStringLiteral("Pelicans gather near the quiet harbour."));
@@ -167,10 +157,5 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    TestX11ScreenCapture test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestX11ScreenCapture)
 #include "TestX11ScreenCapture.moc"
