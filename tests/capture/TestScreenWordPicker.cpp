@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(RecognizedLine)
 
 namespace {
@@ -27,16 +29,11 @@ RecognizedLine line(const QString& text, QRectF rect, bool boxes = true)
     return l;
 }
 
-// The centre of the n-th character cell of a line built by line().
-QPointF cell(const RecognizedLine& l, qsizetype index)
-{
-    const qreal width = l.rect.width() / qreal(l.text.size());
-    return { l.rect.left() + (qreal(index) + 0.5) * width, l.rect.center().y() };
-}
-
+// The centre of the first character cell of a word on a line built by line().
 QPointF over(const RecognizedLine& l, const QString& word)
 {
-    return cell(l, l.text.indexOf(word));
+    const qreal width = l.rect.width() / qreal(l.text.size());
+    return { l.rect.left() + (qreal(l.text.indexOf(word)) + 0.5) * width, l.rect.center().y() };
 }
 
 } // namespace
@@ -52,43 +49,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("target"); // the pointer is on its first character
         QTest::addColumn<bool>("boxes");
         QTest::addColumn<QString>("word");
-        QTest::newRow("plain word") << "the quick brown fox"
-                                    << "quick" << true << "quick";
-        QTest::newRow("punctuation trimmed") << "he said: «hello»"
-                                             << "«hello»" << true << "hello";
-        QTest::newRow("name at line start takes one token") << "New York City is big"
-                                                            << "New" << true << "New York";
-        QTest::newRow("name in the middle takes both sides") << "New York City is big"
-                                                             << "York" << true << "New York City";
-        QTest::newRow("lower-case neighbours stay out") << "visit Paris today"
-                                                        << "Paris" << true << "Paris";
-        QTest::newRow("parenthesised neighbour stays out") << "(Paris) London Bridge"
-                                                           << "London" << true << "London Bridge";
-        QTest::newRow("all-capitals caption alone") << "OK Cancel"
-                                                    << "OK" << true << "OK";
-        QTest::newRow("label neighbour stays out") << "Open NASA Files"
-                                                   << "Open" << true << "Open";
-        QTest::newRow("label itself") << "Open NASA Files"
-                                      << "NASA" << true << "NASA";
-        QTest::newRow("single capital is a name piece") << "Harry S Truman"
-                                                        << "Truman" << true << "S Truman";
-        QTest::newRow("no geometry keeps the token") << "New York City"
-                                                     << "York" << false << "York";
-        QTest::newRow("dash token trims to nothing") << "wait — here"
-                                                     << "—" << true << "";
-        QTest::newRow("ellipsis token trims to nothing") << "so … then"
-                                                         << "…" << true << "";
-        QTest::newRow("japanese endings joined") << QString::fromUtf8("私はご飯を食べました。")
-                                                 << QString::fromUtf8("食") << false << QString::fromUtf8("食べました");
-        QTest::newRow("han run merged across segmenter words")
-            << QString::fromUtf8("東京大学の勉強") << QString::fromUtf8("大") << false << QString::fromUtf8("東京大学");
-        QTest::newRow("han run ends at kana")
-            << QString::fromUtf8("東京大学の勉強") << QString::fromUtf8("勉") << false << QString::fromUtf8("勉強");
+        const QString city = u"New York City is big"_s, nasa = u"Open NASA Files"_s, tokyo = u"東京大学の勉強"_s;
+        QTest::newRow("plain word") << u"the quick brown fox"_s << u"quick"_s << true << u"quick"_s;
+        QTest::newRow("punctuation trimmed") << u"he said: «hello»"_s << u"«hello»"_s << true << u"hello"_s;
+        QTest::newRow("name at line start takes one token") << city << u"New"_s << true << u"New York"_s;
+        QTest::newRow("name in the middle takes both sides") << city << u"York"_s << true << u"New York City"_s;
+        QTest::newRow("lower-case neighbours stay out") << u"visit Paris today"_s << u"Paris"_s << true << u"Paris"_s;
+        QTest::newRow("parenthesised neighbour stays out")
+            << u"(Paris) London Bridge"_s << u"London"_s << true << u"London Bridge"_s;
+        QTest::newRow("all-capitals caption alone") << u"OK Cancel"_s << u"OK"_s << true << u"OK"_s;
+        QTest::newRow("label neighbour stays out") << nasa << u"Open"_s << true << u"Open"_s;
+        QTest::newRow("label itself") << nasa << u"NASA"_s << true << u"NASA"_s;
+        QTest::newRow("single capital is a name piece") << u"Harry S Truman"_s << u"Truman"_s << true << u"S Truman"_s;
+        QTest::newRow("no geometry keeps the token") << city << u"York"_s << false << u"York"_s;
+        QTest::newRow("dash token trims to nothing") << u"wait — here"_s << u"—"_s << true << QString();
+        QTest::newRow("ellipsis token trims to nothing") << u"so … then"_s << u"…"_s << true << QString();
+        QTest::newRow("japanese endings joined") << u"私はご飯を食べました。"_s << u"食"_s << false << u"食べました"_s;
+        QTest::newRow("han run merged across segmenter words") << tokyo << u"大"_s << false << u"東京大学"_s;
+        QTest::newRow("han run ends at kana") << tokyo << u"勉"_s << false << u"勉強"_s;
         QTest::newRow("han run takes what lies between")
-            << QString::fromUtf8("我喜欢北京，你呢") << QString::fromUtf8("你") << false
-            << QString::fromUtf8("我喜欢北京，你呢");
-        QTest::newRow("russian") << QString::fromUtf8("Мама мыла раму") << QString::fromUtf8("мыла") << true
-                                 << QString::fromUtf8("мыла");
+            << u"我喜欢北京，你呢"_s << u"你"_s << false << u"我喜欢北京，你呢"_s;
+        QTest::newRow("russian") << u"Мама мыла раму"_s << u"мыла"_s << true << u"мыла"_s;
     }
     void extractWord()
     {
@@ -105,14 +86,14 @@ private Q_SLOTS:
         QTest::addColumn<qreal>("gap");
         QTest::addColumn<QString>("word");
         // "Paris" is five characters 10 px wide: three characters are 30 px.
-        QTest::newRow("close") << 30.0 << "Gare Paris";
-        QTest::newRow("too far") << 31.0 << "Paris";
+        QTest::newRow("close") << 30.0 << u"Gare Paris"_s;
+        QTest::newRow("too far") << 31.0 << u"Paris"_s;
     }
     void nameGapLimit()
     {
         QFETCH(qreal, gap);
         QFETCH(QString, word);
-        RecognizedLine l { QStringLiteral("Gare Paris"), QRectF(0, 0, 200, 16), {} };
+        RecognizedLine l { u"Gare Paris"_s, QRectF(0, 0, 200, 16), {} };
         l.boxes.append({ 0, 4, QRectF(0, 0, 40, 16) });
         l.boxes.append({ 5, 5, QRectF(40 + gap, 0, 50, 16) });
         QCOMPARE(ScreenWordPicker::extractWord(l, QPointF(60 + gap, 8)), word);
@@ -122,17 +103,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<qreal>("x");
         QTest::addColumn<QString>("word");
-        QTest::newRow("left of the line") << -50.0 << "one";
-        QTest::newRow("middle") << 50.0 << "two";
-        QTest::newRow("right of the line") << 500.0 << "three";
-        QTest::newRow("on a space belongs to no token") << 30.0 << "three";
+        QTest::newRow("left of the line") << -50.0 << u"one"_s;
+        QTest::newRow("middle") << 50.0 << u"two"_s;
+        QTest::newRow("right of the line") << 500.0 << u"three"_s;
+        QTest::newRow("on a space belongs to no token") << 30.0 << u"three"_s;
     }
     void positionEstimate()
     {
         QFETCH(qreal, x);
         QFETCH(QString, word);
         // 13 characters over 130 px, without boxes: the character under the pointer decides.
-        const RecognizedLine l = line(QStringLiteral("one two three"), QRectF(0, 0, 130, 16), false);
+        const RecognizedLine l = line(u"one two three"_s, QRectF(0, 0, 130, 16), false);
         QCOMPARE(ScreenWordPicker::extractWord(l, QPointF(x, 8)), word);
     }
 
@@ -150,15 +131,15 @@ private Q_SLOTS:
     {
         QFETCH(QPointF, pointer);
         QFETCH(int, index);
-        const QList<RecognizedLine> lines { line(QStringLiteral("first line"), QRectF(0, 100, 100, 16)),
-            line(QStringLiteral("second line"), QRectF(0, 124, 100, 16)) };
+        const QList<RecognizedLine> lines { line(u"first line"_s, QRectF(0, 100, 100, 16)),
+            line(u"second line"_s, QRectF(0, 124, 100, 16)) };
         QCOMPARE(ScreenWordPicker::chooseLine(lines, pointer), std::optional<qsizetype>(index));
     }
 
     void nearbyLines()
     {
-        const QList<RecognizedLine> lines { line(QStringLiteral("near"), QRectF(0, 100, 100, 16)),
-            line(QStringLiteral("far below"), QRectF(0, 850, 100, 16)) };
+        const QList<RecognizedLine> lines { line(u"near"_s, QRectF(0, 100, 100, 16)),
+            line(u"far below"_s, QRectF(0, 850, 100, 16)) };
         QCOMPARE(ScreenWordPicker::nearbyLines(lines, QPointF(50, 108)).size(), 1);
         QCOMPARE(ScreenWordPicker::nearbyLines(lines, QPointF(50, 108), 2.0).size(), 2);
         QVERIFY(!ScreenWordPicker::pick(lines, QPointF(50, 2000)));
@@ -169,81 +150,70 @@ private Q_SLOTS:
     {
         QTest::addColumn<QList<RecognizedLine>>("others");
         QTest::addColumn<QString>("sentence");
-        const QString chosenText = QStringLiteral("jumps over the dog. Then it sleeps.");
-        const QString joined = QStringLiteral("The quick brown fox jumps over the dog.");
-        const QString alone = QStringLiteral("jumps over the dog.");
-        QTest::newRow("line above joined")
-            << QList<RecognizedLine> { line(QStringLiteral("The quick brown fox"), QRectF(0, 80, 190, 16)) } << joined;
+        const QString joined = u"The quick brown fox jumps over the dog."_s, alone = u"jumps over the dog."_s;
+        // "The quick brown fox" in a box of its own; the chosen line is at (0, 100, 350, 16).
+        const auto fox = [](QRectF rect) { return line(u"The quick brown fox"_s, rect); };
+        using Lines = QList<RecognizedLine>;
+        QTest::newRow("line above joined") << Lines { fox(QRectF(0, 80, 190, 16)) } << joined;
         QTest::newRow("line below sorts after")
-            << QList<RecognizedLine> { line(QStringLiteral("the end."), QRectF(0, 120, 80, 16)),
-                   line(QStringLiteral("The quick brown fox"), QRectF(0, 80, 190, 16)) }
-            << joined;
+            << Lines { line(u"the end."_s, QRectF(0, 120, 80, 16)), fox(QRectF(0, 80, 190, 16)) } << joined;
         QTest::newRow("chat name line never joined")
-            << QList<RecognizedLine> { line(QStringLiteral("@fox wrote"), QRectF(0, 80, 100, 16)) } << alone;
-        QTest::newRow("overlapping line skipped")
-            << QList<RecognizedLine> { line(QStringLiteral("The quick brown fox"), QRectF(0, 90, 190, 16)) } << alone;
-        QTest::newRow("too far above") << QList<RecognizedLine> { line(QStringLiteral("The quick brown fox"),
-            QRectF(0, 75, 190, 16)) } << alone;
-        QTest::newRow("beside, not above")
-            << QList<RecognizedLine> { line(QStringLiteral("The quick brown fox"), QRectF(400, 80, 190, 16)) } << alone;
-        QTest::newRow("touching edge is beside")
-            << QList<RecognizedLine> { line(QStringLiteral("The quick brown fox"), QRectF(350, 80, 190, 16)) } << alone;
-        QTest::newRow("heading twice as tall is joined")
-            << QList<RecognizedLine> { line(QStringLiteral("The quick brown fox"), QRectF(0, 72, 190, 24)) } << joined;
-        QTest::newRow("caption under half the height")
-            << QList<RecognizedLine> { line(QStringLiteral("The quick brown fox"), QRectF(0, 88, 190, 7)) } << alone;
+            << Lines { line(u"@fox wrote"_s, QRectF(0, 80, 100, 16)) } << alone;
+        QTest::newRow("overlapping line skipped") << Lines { fox(QRectF(0, 90, 190, 16)) } << alone;
+        QTest::newRow("too far above") << Lines { fox(QRectF(0, 75, 190, 16)) } << alone;
+        QTest::newRow("beside, not above") << Lines { fox(QRectF(400, 80, 190, 16)) } << alone;
+        QTest::newRow("touching edge is beside") << Lines { fox(QRectF(350, 80, 190, 16)) } << alone;
+        QTest::newRow("heading twice as tall is joined") << Lines { fox(QRectF(0, 72, 190, 24)) } << joined;
+        QTest::newRow("caption under half the height") << Lines { fox(QRectF(0, 88, 190, 7)) } << alone;
     }
     void sentence()
     {
         QFETCH(QList<RecognizedLine>, others);
         QFETCH(QString, sentence);
-        const RecognizedLine chosen
-            = line(QStringLiteral("jumps over the dog. Then it sleeps."), QRectF(0, 100, 350, 16));
+        const RecognizedLine chosen = line(u"jumps over the dog. Then it sleeps."_s, QRectF(0, 100, 350, 16));
         QList<RecognizedLine> nearby = others;
         nearby.insert(1 % (nearby.size() + 1), chosen);
-        QCOMPARE(ScreenWordPicker::buildSentence(chosen, nearby, QStringLiteral("jumps")), sentence);
+        QCOMPARE(ScreenWordPicker::buildSentence(chosen, nearby, u"jumps"_s), sentence);
     }
 
     void sentenceInsideLine()
     {
-        const RecognizedLine chosen
-            = line(QStringLiteral("First one. Second two here. Third."), QRectF(0, 100, 340, 16));
-        const RecognizedLine above = line(QStringLiteral("Above it all"), QRectF(0, 80, 120, 16));
-        QCOMPARE(ScreenWordPicker::buildSentence(chosen, { above, chosen }, QStringLiteral("two")),
-            QStringLiteral("Second two here."));
+        const RecognizedLine chosen = line(u"First one. Second two here. Third."_s, QRectF(0, 100, 340, 16));
+        const RecognizedLine above = line(u"Above it all"_s, QRectF(0, 80, 120, 16));
+        QCOMPARE(ScreenWordPicker::buildSentence(chosen, { above, chosen }, u"two"_s), u"Second two here."_s);
     }
 
     void sentenceOfTheOccurrencePointedAt()
     {
         // "au" is also inside "aux" of the first sentence; the pointer is on the second line's "au".
-        const RecognizedLine above = line(QStringLiteral("Une tarte aux pommes. Puis"), QRectF(0, 80, 260, 16));
-        const RecognizedLine chosen = line(QStringLiteral("nous sommes allés au théâtre."), QRectF(0, 100, 290, 16));
-        const auto result = ScreenWordPicker::pick({ above, chosen }, over(chosen, QStringLiteral("au ")));
+        const RecognizedLine above = line(u"Une tarte aux pommes. Puis"_s, QRectF(0, 80, 260, 16));
+        const RecognizedLine chosen = line(u"nous sommes allés au théâtre."_s, QRectF(0, 100, 290, 16));
+        const auto result = ScreenWordPicker::pick({ above, chosen }, over(chosen, u"au "_s));
         QVERIFY(result);
-        QCOMPARE(result->word, QStringLiteral("au"));
-        QCOMPARE(result->sentence, QString::fromUtf8("Puis nous sommes allés au théâtre."));
+        QCOMPARE(result->word, u"au"_s);
+        QCOMPARE(result->sentence, u"Puis nous sommes allés au théâtre."_s);
     }
 
     void pickWholeFlow()
     {
-        const RecognizedLine above = line(QStringLiteral("Yesterday we went to"), QRectF(10, 100, 200, 16));
-        const RecognizedLine chosen = line(QStringLiteral("New York City by train."), QRectF(10, 120, 230, 16));
-        const auto result = ScreenWordPicker::pick({ above, chosen }, over(chosen, QStringLiteral("York")));
+        const RecognizedLine above = line(u"Yesterday we went to"_s, QRectF(10, 100, 200, 16));
+        const RecognizedLine chosen = line(u"New York City by train."_s, QRectF(10, 120, 230, 16));
+        const auto result = ScreenWordPicker::pick({ above, chosen }, over(chosen, u"York"_s));
         QVERIFY(result);
-        QCOMPARE(result->word, QStringLiteral("New York City"));
-        QCOMPARE(result->sentence, QStringLiteral("Yesterday we went to New York City by train."));
+        QCOMPARE(result->word, u"New York City"_s);
+        QCOMPARE(result->sentence, u"Yesterday we went to New York City by train."_s);
     }
 
     void standaloneLabel_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("label");
-        QTest::newRow("abbreviation") << "NASA" << true;
-        QTest::newRow("caption with digits") << "MP3" << true;
-        QTest::newRow("one capital") << "A" << false;
-        QTest::newRow("capitalised word") << "Paris" << false;
-        QTest::newRow("cyrillic caps") << QString::fromUtf8("СССР") << true;
-        QTest::newRow("no letters") << "42" << false;
+        QTest::newRow("abbreviation") << u"NASA"_s << true;
+        QTest::newRow("caption with digits") << u"MP3"_s << true;
+        QTest::newRow("one capital") << u"A"_s << false;
+        QTest::newRow("capitalised word") << u"Paris"_s << false;
+        QTest::newRow("cyrillic caps") << u"СССР"_s << true;
+        QTest::newRow("no letters") << u"42"_s << false;
     }
     void standaloneLabel()
     {
