@@ -16,7 +16,6 @@ class FakeNode : public AccessibleNode, public std::enable_shared_from_this<Fake
 public:
     enum class Offsets { Exact, None, Wrong };
 
-    QString name;
     QString text;
     bool positionable = true;
     bool secret = false;
@@ -34,7 +33,6 @@ public:
         auto node = std::make_shared<FakeNode>();
         node->text = text;
         node->box = frame;
-        node->name = QStringLiteral("n%1").arg(quintptr(node.get()));
         return node;
     }
     std::shared_ptr<FakeNode> add(std::shared_ptr<FakeNode> child)
@@ -50,14 +48,12 @@ public:
         if (delayMs > 0)
             QThread::msleep(ulong(delayMs));
     }
-    QString key() const override { return name; }
+    QString key() const override { return QString::number(quintptr(this)); }
     bool isSecret() const override { return secret; }
     std::optional<OwnText> ownText() const override
     {
         touch();
-        if (text.isEmpty())
-            return std::nullopt;
-        return OwnText { text, positionable };
+        return text.isEmpty() ? std::nullopt : std::optional(OwnText { text, positionable });
     }
     std::vector<std::shared_ptr<AccessibleNode>> children() const override
     {

@@ -67,290 +67,281 @@ class TestCaptureCoordinator : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void sentenceChoice_data();
-    void sentenceChoice();
-    void confidentResultShownAtOnce();
-    void wordThroughRecognition_data();
-    void wordThroughRecognition();
-    void selectionAndGrammarFlows_data();
-    void selectionAndGrammarFlows();
-    void lateResultsNeverReplaceNewer_data();
-    void lateResultsNeverReplaceNewer();
-    void quickLookupHidesOverlayFirst();
-    void releaseHidesUnlessHovered();
-    void absentCollaboratorsDoNothing();
-    void recognitionAtThePhysicalPoint();
-};
-
-// The cases the word flow below does not reach: normalizing, lengths, empty pieces.
-void TestCaptureCoordinator::sentenceChoice_data()
-{
-    QTest::addColumn<QString>("ax");
-    QTest::addColumn<QString>("ocr");
-    QTest::addColumn<QString>("chosen");
-    QTest::newRow("AX contains recognized: the shorter OCR")
-        << u"The cat sat on it."_s << u"The cat sat"_s << u"The cat sat"_s;
-    QTest::newRow("typographic apostrophe and doubled space: OCR as read")
-        << u"Don't stop me now, I'm having a good time."_s << u"Don’t stop  me now,"_s << u"Don’t stop  me now,"_s;
-    QTest::newRow("typographic single quotes") << u"it's 'here' now"_s << u"‘here’"_s << u"‘here’"_s;
-    QTest::newRow("typographic double quotes, equal after normalizing: keep AX")
-        << u"He said \"hello\" to me."_s << u"He said “hello” to me."_s << u"He said \"hello\" to me."_s;
-    QTest::newRow("equal lengths keep AX") << u"a  b c"_s << u" a b c "_s << u"a  b c"_s;
-    QTest::newRow("word count ignores empty pieces")
-        << u"one two three"_s << u"  four   five  six "_s << u"  four   five  six "_s;
-    QTest::newRow("empty recognized sentence is contained: shorter wins") << u"Some words."_s << QString() << QString();
-    QTest::newRow("accent dropped by recognition: equal in user-perceived characters, keep AX")
-        << u"e\u0301"_s << u"e"_s << u"e\u0301"_s;
-}
-
-void TestCaptureCoordinator::sentenceChoice()
-{
-    QFETCH(QString, ax);
-    QFETCH(QString, ocr);
-    QFETCH(QString, chosen);
-    QCOMPARE(SentenceTieBreak::choose(ax, ocr), chosen);
-}
-
-void TestCaptureCoordinator::confidentResultShownAtOnce()
-{
-    Rig rig;
-    rig.word.next = axResult(u"cat"_s, u"The cat sat."_s, false);
-    rig.word.next->bounds = QRectF(10, 20, 300, 40);
-    rig.coordinator.fire(HotkeyAction::Word);
-    QCOMPARE(rig.journal, QStringList { u"overlay.show cat|The cat sat.|word"_s });
-    QCOMPARE(rig.overlay.shown[0].near, (LogicalPoint { 300, 200 }));
-    QCOMPARE(rig.ocr.count(), 0);
-    QVERIFY(rig.environment.requestedPauses.empty());
-}
-
-// An accessibility result of low confidence, or none: a screenshot 80 ms later. A low-confidence
-// word goes on screen as soon as the screenshot exists, then the recognized word if it differs;
-// without any accessibility word, the recognized one, or nothing at all.
-void TestCaptureCoordinator::wordThroughRecognition_data()
-{
-    QTest::addColumn<std::optional<AxResult>>("ax");
-    QTest::addColumn<int>("shownAtScreenshot"); // -1: no screenshot could be taken
-    QTest::addColumn<MaybeOcr>("ocr");
-    QTest::addColumn<QStringList>("journal");
-    const auto low
-        = [](const QString& word, const QString& sentence) { return std::optional(axResult(word, sentence, true)); };
-    const auto show
-        = [](const QString& word, const QString& sentence) { return u"overlay.show %1|%2|word"_s.arg(word, sentence); };
-    const QString cat = u"The cat sat."_s, full = u"This is the full sentence here."_s;
-    const MaybeOcr nothing, hund = OcrResult { u"Hund"_s, u"Der Hund bellt."_s };
-    QTest::newRow("recognition agrees: kept, not refreshed")
-        << low(u"cat"_s, cat) << 1 << MaybeOcr(OcrResult { u"cat"_s, u"Yes. The cat sat. Then"_s })
-        << QStringList { show(u"cat"_s, cat) };
-    QTest::newRow("different word: switches to the recognized word")
-        << low(u"cat"_s, cat) << 1 << MaybeOcr(OcrResult { u"cap"_s, u"The cap sat."_s })
-        << QStringList { show(u"cat"_s, cat), show(u"cap"_s, u"The cap sat."_s) };
-    QTest::newRow("different word, unrelated shorter sentence: AX sentence with recognized word")
-        << low(u"full"_s, full) << 1 << MaybeOcr(OcrResult { u"other"_s, u"Totally other."_s })
-        << QStringList { show(u"full"_s, full), show(u"other"_s, full) };
-    QTest::newRow("same word, unrelated longer sentence: recognized sentence")
-        << low(u"line"_s, u"Short line."_s) << 1 << MaybeOcr(OcrResult { u"line"_s, u"A much longer line."_s })
-        << QStringList { show(u"line"_s, u"Short line."_s), show(u"line"_s, u"A much longer line."_s) };
-    QTest::newRow("nothing recognized: AX stays")
-        << low(u"cat"_s, cat) << 1 << nothing << QStringList { show(u"cat"_s, cat) };
-    QTest::newRow("blank recognized word: AX stays")
-        << low(u"cat"_s, cat) << 1 << MaybeOcr(OcrResult { u" \t"_s, cat }) << QStringList { show(u"cat"_s, cat) };
-    QTest::newRow("no screenshot possible: AX shown after recognition")
-        << low(u"cat"_s, cat) << -1 << nothing << QStringList { show(u"cat"_s, cat) };
-    const QStringList hundShown { show(u"Hund"_s, u"Der Hund bellt."_s) };
-    QTest::newRow("no accessibility result") << std::optional<AxResult>() << 0 << hund << hundShown;
-    QTest::newRow("empty word") << std::optional(axResult(QString(), cat, false)) << 0 << hund << hundShown;
-    QTest::newRow("line break and tab, low confidence") << low(u"\n\t"_s, cat) << 0 << hund << hundShown;
-    QTest::newRow("no-break space") << std::optional(axResult(u"\u00A0"_s, cat, false)) << 0 << hund << hundShown;
-    QTest::newRow("nothing at all hides the panel")
-        << std::optional<AxResult>() << 0 << nothing << QStringList { u"overlay.hide"_s };
-    QTest::newRow("blank recognized word hides the panel")
-        << std::optional<AxResult>() << 0 << MaybeOcr(OcrResult { u" "_s, cat }) << QStringList { u"overlay.hide"_s };
-}
-
-void TestCaptureCoordinator::wordThroughRecognition()
-{
-    QFETCH(std::optional<AxResult>, ax);
-    QFETCH(int, shownAtScreenshot);
-    QFETCH(MaybeOcr, ocr);
-    QFETCH(QStringList, journal);
-    Rig rig;
-    rig.word.next = ax;
-    rig.coordinator.fire(HotkeyAction::Word);
-    QCOMPARE(rig.environment.requestedPauses, (std::vector<std::chrono::milliseconds> { 80ms }));
-    QCOMPARE(rig.ocr.count(), 0);
-    rig.environment.releasePauses();
-    settle();
-    QCOMPARE(rig.ocr.count(), 1);
-    QCOMPARE(rig.ocr.request(0).at, (PhysicalPoint { 300, 200 }));
-    QCOMPARE(bool(rig.ocr.request(0).onScreenshotCaptured), shownAtScreenshot != 0);
-    QVERIFY(rig.journal.isEmpty());
-    if (shownAtScreenshot >= 0) {
-        rig.ocr.takeScreenshot(0);
-        QCOMPARE(rig.journal, journal.first(shownAtScreenshot));
+    // The cases the word flow below does not reach: normalizing, lengths, empty pieces.
+    void sentenceChoice_data()
+    {
+        QTest::addColumn<QString>("ax");
+        QTest::addColumn<QString>("ocr");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("AX contains recognized: the shorter OCR")
+            << u"The cat sat on it."_s << u"The cat sat"_s << u"The cat sat"_s;
+        QTest::newRow("typographic apostrophe and doubled space: OCR as read")
+            << u"Don't stop me now, I'm having a good time."_s << u"Don’t stop  me now,"_s << u"Don’t stop  me now,"_s;
+        QTest::newRow("typographic single quotes") << u"it's 'here' now"_s << u"‘here’"_s << u"‘here’"_s;
+        QTest::newRow("typographic double quotes, equal after normalizing: keep AX")
+            << u"He said \"hello\" to me."_s << u"He said “hello” to me."_s << u"He said \"hello\" to me."_s;
+        QTest::newRow("equal lengths keep AX") << u"a  b c"_s << u" a b c "_s << u"a  b c"_s;
+        QTest::newRow("word count ignores empty pieces")
+            << u"one two three"_s << u"  four   five  six "_s << u"  four   five  six "_s;
+        QTest::newRow("empty recognized sentence is contained: shorter wins")
+            << u"Some words."_s << QString() << QString();
+        QTest::newRow("accent dropped by recognition: equal in user-perceived characters, keep AX")
+            << u"e\u0301"_s << u"e"_s << u"e\u0301"_s;
     }
-    rig.ocr.finish(0, ocr);
-    settle();
-    QCOMPARE(rig.journal, journal);
-}
 
-// The selection, or the recognized sentence around the pointer at once when there is none;
-// grammar analysis hides the lookup panel first.
-void TestCaptureCoordinator::selectionAndGrammarFlows_data()
-{
-    QTest::addColumn<HotkeyAction>("action");
-    QTest::addColumn<std::optional<QString>>("selection");
-    QTest::addColumn<MaybeOcr>("ocr");
-    QTest::addColumn<QStringList>("journal");
-    const std::optional<QString> none;
-    const MaybeOcr satz = OcrResult { u"habe"_s, u"Ich habe gegangen."_s };
-    const HotkeyAction selection = HotkeyAction::Selection, grammar = HotkeyAction::GrammarAnalysis;
-    QTest::newRow("selection shown") << selection << std::optional(u"a whole paragraph"_s) << MaybeOcr()
-                                     << QStringList { u"overlay.show a whole paragraph||selection"_s };
-    QTest::newRow("blank selection: recognized sentence shown as a selection")
-        << selection << std::optional(u" \n"_s) << satz
-        << QStringList { u"overlay.show Ich habe gegangen.||selection"_s };
-    QTest::newRow("selection: nothing recognized") << selection << none << MaybeOcr() << QStringList {};
-    QTest::newRow("selection: blank recognized sentence")
-        << selection << none << MaybeOcr(OcrResult { u"w"_s, u" "_s }) << QStringList {};
-    QTest::newRow("grammar of the selection")
-        << grammar << std::optional(u"Ich habe gegangen."_s) << MaybeOcr()
-        << QStringList { u"overlay.hide"_s, u"grammar.show Ich habe gegangen."_s };
-    QTest::newRow("grammar of the recognized sentence")
-        << grammar << none << satz << QStringList { u"overlay.hide"_s, u"grammar.show Ich habe gegangen."_s };
-    QTest::newRow("grammar: nothing recognized") << grammar << none << MaybeOcr() << QStringList { u"overlay.hide"_s };
-}
-
-void TestCaptureCoordinator::selectionAndGrammarFlows()
-{
-    QFETCH(HotkeyAction, action);
-    QFETCH(std::optional<QString>, selection);
-    QFETCH(MaybeOcr, ocr);
-    QFETCH(QStringList, journal);
-    Rig rig;
-    rig.selection.next = selection;
-    rig.coordinator.fire(action);
-    settle();
-    QVERIFY(rig.environment.requestedPauses.empty());
-    const bool recognizes = !selection || selection->trimmed().isEmpty();
-    QCOMPARE(rig.ocr.count(), recognizes ? 1 : 0);
-    if (recognizes) {
-        QCOMPARE(rig.ocr.request(0).at, (PhysicalPoint { 300, 200 }));
-        rig.ocr.complete(0, ocr);
-        settle();
+    void sentenceChoice()
+    {
+        QFETCH(QString, ax);
+        QFETCH(QString, ocr);
+        QFETCH(QString, chosen);
+        QCOMPARE(SentenceTieBreak::choose(ax, ocr), chosen);
     }
-    QCOMPARE(rig.journal, journal);
-    for (const auto& shown : rig.overlay.shown)
-        QCOMPARE(shown.near, (LogicalPoint { 300, 200 }));
-    for (const auto& shown : rig.grammar.shown)
-        QCOMPARE(shown.near, (LogicalPoint { 300, 200 }));
-}
 
-// A capture still waiting (on its pause, the selection or the recognition) when a newer trigger
-// has shown its result: whatever the older one ends with, the newer result stays alone.
-void TestCaptureCoordinator::lateResultsNeverReplaceNewer_data()
-{
-    QTest::addColumn<HotkeyAction>("action");
-    QTest::addColumn<std::optional<AxResult>>("ax");
-    QTest::addColumn<bool>("holdSelection");
-    QTest::addColumn<bool>("pauseEndsLate");
-    QTest::addColumn<MaybeOcr>("late");
-    const MaybeOcr old = OcrResult { u"old"_s, u"The old one."_s };
-    const std::optional<AxResult> noAx, lowAx = axResult(u"low"_s, u"A low one."_s, true);
-    const HotkeyAction word = HotkeyAction::Word, selection = HotkeyAction::Selection,
-                       grammar = HotkeyAction::GrammarAnalysis;
-    QTest::newRow("fallback pause") << word << noAx << false << true << old;
-    QTest::newRow("tie-break pause") << word << lowAx << false << true << old;
-    QTest::newRow("fallback recognition") << word << noAx << false << false << old;
-    QTest::newRow("fallback finding nothing never hides") << word << noAx << false << false << MaybeOcr();
-    QTest::newRow("tie-break recognition") << word << lowAx << false << false << old;
-    QTest::newRow("selection") << selection << noAx << true << false << MaybeOcr();
-    QTest::newRow("selection recognition") << selection << noAx << false << false << old;
-    QTest::newRow("grammar selection") << grammar << noAx << true << false << MaybeOcr();
-    QTest::newRow("grammar recognition") << grammar << noAx << false << false << old;
-}
+    void confidentResultShownAtOnce()
+    {
+        Rig rig;
+        rig.word.next = axResult(u"cat"_s, u"The cat sat."_s, false);
+        rig.word.next->bounds = QRectF(10, 20, 300, 40);
+        rig.coordinator.fire(HotkeyAction::Word);
+        QCOMPARE(rig.journal, QStringList { u"overlay.show cat|The cat sat.|word"_s });
+        QCOMPARE(rig.overlay.shown[0].near, (LogicalPoint { 300, 200 }));
+        QCOMPARE(rig.ocr.count(), 0);
+        QVERIFY(rig.environment.requestedPauses.empty());
+    }
 
-void TestCaptureCoordinator::lateResultsNeverReplaceNewer()
-{
-    QFETCH(HotkeyAction, action);
-    QFETCH(std::optional<AxResult>, ax);
-    QFETCH(bool, holdSelection);
-    QFETCH(bool, pauseEndsLate);
-    QFETCH(MaybeOcr, late);
-    Rig rig;
-    rig.selection.holdAnswers = holdSelection;
-    rig.word.next = ax;
-    rig.coordinator.fire(action);
-    if (!pauseEndsLate)
+    // An accessibility result of low confidence, or none: a screenshot 80 ms later. A low-confidence
+    // word goes on screen as soon as the screenshot exists, then the recognized word if it differs;
+    // without any accessibility word, the recognized one, or nothing at all.
+    void wordThroughRecognition_data()
+    {
+        QTest::addColumn<std::optional<AxResult>>("ax");
+        QTest::addColumn<int>("shownAtScreenshot"); // -1: no screenshot could be taken
+        QTest::addColumn<MaybeOcr>("ocr");
+        QTest::addColumn<QStringList>("journal");
+        const auto low = [](const QString& word, const QString& sentence) {
+            return std::optional(axResult(word, sentence, true));
+        };
+        const auto show = [](const QString& word, const QString& sentence) {
+            return u"overlay.show %1|%2|word"_s.arg(word, sentence);
+        };
+        const QString cat = u"The cat sat."_s, full = u"This is the full sentence here."_s;
+        const MaybeOcr nothing, hund = OcrResult { u"Hund"_s, u"Der Hund bellt."_s };
+        QTest::newRow("recognition agrees: kept, not refreshed")
+            << low(u"cat"_s, cat) << 1 << MaybeOcr(OcrResult { u"cat"_s, u"Yes. The cat sat. Then"_s })
+            << QStringList { show(u"cat"_s, cat) };
+        QTest::newRow("different word: switches to the recognized word")
+            << low(u"cat"_s, cat) << 1 << MaybeOcr(OcrResult { u"cap"_s, u"The cap sat."_s })
+            << QStringList { show(u"cat"_s, cat), show(u"cap"_s, u"The cap sat."_s) };
+        QTest::newRow("different word, unrelated shorter sentence: AX sentence with recognized word")
+            << low(u"full"_s, full) << 1 << MaybeOcr(OcrResult { u"other"_s, u"Totally other."_s })
+            << QStringList { show(u"full"_s, full), show(u"other"_s, full) };
+        QTest::newRow("same word, unrelated longer sentence: recognized sentence")
+            << low(u"line"_s, u"Short line."_s) << 1 << MaybeOcr(OcrResult { u"line"_s, u"A much longer line."_s })
+            << QStringList { show(u"line"_s, u"Short line."_s), show(u"line"_s, u"A much longer line."_s) };
+        QTest::newRow("nothing recognized: AX stays")
+            << low(u"cat"_s, cat) << 1 << nothing << QStringList { show(u"cat"_s, cat) };
+        QTest::newRow("blank recognized word: AX stays")
+            << low(u"cat"_s, cat) << 1 << MaybeOcr(OcrResult { u" \t"_s, cat }) << QStringList { show(u"cat"_s, cat) };
+        QTest::newRow("no screenshot possible: AX shown after recognition")
+            << low(u"cat"_s, cat) << -1 << nothing << QStringList { show(u"cat"_s, cat) };
+        const QStringList hundShown { show(u"Hund"_s, u"Der Hund bellt."_s) };
+        QTest::newRow("no accessibility result") << std::optional<AxResult>() << 0 << hund << hundShown;
+        QTest::newRow("empty word") << std::optional(axResult(QString(), cat, false)) << 0 << hund << hundShown;
+        QTest::newRow("line break and tab, low confidence") << low(u"\n\t"_s, cat) << 0 << hund << hundShown;
+        QTest::newRow("no-break space") << std::optional(axResult(u"\u00A0"_s, cat, false)) << 0 << hund << hundShown;
+        QTest::newRow("nothing at all hides the panel")
+            << std::optional<AxResult>() << 0 << nothing << QStringList { u"overlay.hide"_s };
+        QTest::newRow("blank recognized word hides the panel")
+            << std::optional<AxResult>() << 0 << MaybeOcr(OcrResult { u" "_s, cat })
+            << QStringList { u"overlay.hide"_s };
+    }
+
+    void wordThroughRecognition()
+    {
+        QFETCH(std::optional<AxResult>, ax);
+        QFETCH(int, shownAtScreenshot);
+        QFETCH(MaybeOcr, ocr);
+        QFETCH(QStringList, journal);
+        Rig rig;
+        rig.word.next = ax;
+        rig.coordinator.fire(HotkeyAction::Word);
+        QCOMPARE(rig.environment.requestedPauses, (std::vector<std::chrono::milliseconds> { 80ms }));
+        QCOMPARE(rig.ocr.count(), 0);
         rig.environment.releasePauses();
-    settle();
-    QCOMPARE(rig.ocr.count() + rig.selection.pendingCount() + rig.environment.pendingPauses(), 1);
-
-    rig.word.next = axResult(u"new"_s, u"The new one."_s, false);
-    rig.coordinator.fire(HotkeyAction::Word);
-    rig.selection.answer(u"late selection"_s);
-    rig.environment.releasePauses();
-    if (rig.ocr.count() > 0)
-        rig.ocr.complete(0, late);
-    settle();
-    QCOMPARE(rig.ocr.count(), pauseEndsLate || holdSelection ? 0 : 1);
-    const QStringList hidden
-        = action == HotkeyAction::GrammarAnalysis ? QStringList { u"overlay.hide"_s } : QStringList {};
-    QCOMPARE(rig.journal, hidden + QStringList { kNewShown });
-}
-
-void TestCaptureCoordinator::quickLookupHidesOverlayFirst()
-{
-    Rig rig;
-    rig.word.next = axResult(u"cat"_s, u"The cat sat."_s, false);
-    rig.coordinator.fire(HotkeyAction::Word);
-    rig.coordinator.fire(HotkeyAction::QuickLookup);
-    QCOMPARE(rig.journal,
-        (QStringList { u"overlay.show cat|The cat sat.|word"_s, u"overlay.hide"_s, u"quickLookup.show"_s }));
-    // The quick lookup is no capture: it supersedes none.
-    QCOMPARE(rig.coordinator.captureGeneration(), 1);
-}
-
-void TestCaptureCoordinator::releaseHidesUnlessHovered()
-{
-    Rig rig;
-    rig.overlay.hovering = true;
-    rig.coordinator.hideLookupPanelUnlessHovered();
-    QCOMPARE(rig.overlay.hideCount, 0);
-    rig.overlay.hovering = false;
-    rig.coordinator.hideLookupPanelUnlessHovered();
-    QCOMPARE(rig.overlay.hideCount, 1);
-}
-
-void TestCaptureCoordinator::absentCollaboratorsDoNothing()
-{
-    FakeCaptureEnvironment environment;
-    CaptureCoordinator coordinator(CaptureCoordinator::Collaborators {}, environment);
-    for (HotkeyAction action : HotkeyActionIds::kAll) {
-        coordinator.fire(action);
-        environment.releasePauses();
         settle();
+        QCOMPARE(rig.ocr.count(), 1);
+        QCOMPARE(rig.ocr.request(0).at, (PhysicalPoint { 300, 200 }));
+        QCOMPARE(bool(rig.ocr.request(0).onScreenshotCaptured), shownAtScreenshot != 0);
+        QVERIFY(rig.journal.isEmpty());
+        if (shownAtScreenshot >= 0) {
+            rig.ocr.takeScreenshot(0);
+            QCOMPARE(rig.journal, journal.first(shownAtScreenshot));
+        }
+        rig.ocr.finish(0, ocr);
+        settle();
+        QCOMPARE(rig.journal, journal);
     }
-    QCOMPARE(coordinator.captureGeneration(), 3);
-    coordinator.hideLookupPanelUnlessHovered();
-}
 
-// Recognition reads physical pixels at the pointer; the panel goes to the logical point.
-void TestCaptureCoordinator::recognitionAtThePhysicalPoint()
-{
-    Rig rig;
-    // Physically 1920 x 1080 at (-1920, -1080); Qt keeps its corner and halves its extent.
-    rig.environment.layout
-        = ScreenPointMapper({ { QRect(0, 0, 1920, 1080), 1.0 }, { QRect(-1920, -1080, 960, 540), 2.0 } });
-    rig.environment.mouse = LogicalPoint { -1500, -700 };
-    rig.coordinator.fire(HotkeyAction::Word);
-    rig.environment.releasePauses();
-    settle();
-    QCOMPARE(rig.ocr.request(0).at, (PhysicalPoint { -1080, -320 }));
-    rig.ocr.complete(0, OcrResult { u"w"_s, u"s"_s });
-    settle();
-    QCOMPARE(rig.overlay.shown.size(), 1);
-    QCOMPARE(rig.overlay.shown[0].near, (LogicalPoint { -1500, -700 }));
-}
+    // The selection, or the recognized sentence around the pointer at once when there is none;
+    // grammar analysis hides the lookup panel first.
+    void selectionAndGrammarFlows_data()
+    {
+        QTest::addColumn<HotkeyAction>("action");
+        QTest::addColumn<std::optional<QString>>("selection");
+        QTest::addColumn<MaybeOcr>("ocr");
+        QTest::addColumn<QStringList>("journal");
+        const std::optional<QString> none;
+        const MaybeOcr satz = OcrResult { u"habe"_s, u"Ich habe gegangen."_s };
+        const HotkeyAction selection = HotkeyAction::Selection, grammar = HotkeyAction::GrammarAnalysis;
+        QTest::newRow("selection shown") << selection << std::optional(u"a whole paragraph"_s) << MaybeOcr()
+                                         << QStringList { u"overlay.show a whole paragraph||selection"_s };
+        QTest::newRow("blank selection: recognized sentence shown as a selection")
+            << selection << std::optional(u" \n"_s) << satz
+            << QStringList { u"overlay.show Ich habe gegangen.||selection"_s };
+        QTest::newRow("selection: nothing recognized") << selection << none << MaybeOcr() << QStringList {};
+        QTest::newRow("selection: blank recognized sentence")
+            << selection << none << MaybeOcr(OcrResult { u"w"_s, u" "_s }) << QStringList {};
+        QTest::newRow("grammar of the selection")
+            << grammar << std::optional(u"Ich habe gegangen."_s) << MaybeOcr()
+            << QStringList { u"overlay.hide"_s, u"grammar.show Ich habe gegangen."_s };
+        QTest::newRow("grammar of the recognized sentence")
+            << grammar << none << satz << QStringList { u"overlay.hide"_s, u"grammar.show Ich habe gegangen."_s };
+        QTest::newRow("grammar: nothing recognized")
+            << grammar << none << MaybeOcr() << QStringList { u"overlay.hide"_s };
+    }
+
+    void selectionAndGrammarFlows()
+    {
+        QFETCH(HotkeyAction, action);
+        QFETCH(std::optional<QString>, selection);
+        QFETCH(MaybeOcr, ocr);
+        QFETCH(QStringList, journal);
+        Rig rig;
+        rig.selection.next = selection;
+        rig.coordinator.fire(action);
+        settle();
+        QVERIFY(rig.environment.requestedPauses.empty());
+        const bool recognizes = !selection || selection->trimmed().isEmpty();
+        QCOMPARE(rig.ocr.count(), recognizes ? 1 : 0);
+        if (recognizes) {
+            QCOMPARE(rig.ocr.request(0).at, (PhysicalPoint { 300, 200 }));
+            rig.ocr.complete(0, ocr);
+            settle();
+        }
+        QCOMPARE(rig.journal, journal);
+        for (const auto& shown : rig.overlay.shown)
+            QCOMPARE(shown.near, (LogicalPoint { 300, 200 }));
+        for (const auto& shown : rig.grammar.shown)
+            QCOMPARE(shown.near, (LogicalPoint { 300, 200 }));
+    }
+
+    // A capture still waiting (on its pause, the selection or the recognition) when a newer trigger
+    // has shown its result: whatever the older one ends with, the newer result stays alone.
+    void lateResultsNeverReplaceNewer_data()
+    {
+        QTest::addColumn<HotkeyAction>("action");
+        QTest::addColumn<std::optional<AxResult>>("ax");
+        QTest::addColumn<bool>("holdSelection");
+        QTest::addColumn<bool>("pauseEndsLate");
+        QTest::addColumn<MaybeOcr>("late");
+        const MaybeOcr old = OcrResult { u"old"_s, u"The old one."_s };
+        const std::optional<AxResult> noAx, lowAx = axResult(u"low"_s, u"A low one."_s, true);
+        const HotkeyAction word = HotkeyAction::Word, selection = HotkeyAction::Selection,
+                           grammar = HotkeyAction::GrammarAnalysis;
+        QTest::newRow("fallback pause") << word << noAx << false << true << old;
+        QTest::newRow("tie-break pause") << word << lowAx << false << true << old;
+        QTest::newRow("fallback recognition") << word << noAx << false << false << old;
+        QTest::newRow("fallback finding nothing never hides") << word << noAx << false << false << MaybeOcr();
+        QTest::newRow("tie-break recognition") << word << lowAx << false << false << old;
+        QTest::newRow("selection") << selection << noAx << true << false << MaybeOcr();
+        QTest::newRow("selection recognition") << selection << noAx << false << false << old;
+        QTest::newRow("grammar selection") << grammar << noAx << true << false << MaybeOcr();
+        QTest::newRow("grammar recognition") << grammar << noAx << false << false << old;
+    }
+
+    void lateResultsNeverReplaceNewer()
+    {
+        QFETCH(HotkeyAction, action);
+        QFETCH(std::optional<AxResult>, ax);
+        QFETCH(bool, holdSelection);
+        QFETCH(bool, pauseEndsLate);
+        QFETCH(MaybeOcr, late);
+        Rig rig;
+        rig.selection.holdAnswers = holdSelection;
+        rig.word.next = ax;
+        rig.coordinator.fire(action);
+        if (!pauseEndsLate)
+            rig.environment.releasePauses();
+        settle();
+        QCOMPARE(rig.ocr.count() + rig.selection.pendingCount() + rig.environment.pendingPauses(), 1);
+
+        rig.word.next = axResult(u"new"_s, u"The new one."_s, false);
+        rig.coordinator.fire(HotkeyAction::Word);
+        rig.selection.answer(u"late selection"_s);
+        rig.environment.releasePauses();
+        if (rig.ocr.count() > 0)
+            rig.ocr.complete(0, late);
+        settle();
+        QCOMPARE(rig.ocr.count(), pauseEndsLate || holdSelection ? 0 : 1);
+        const QStringList hidden
+            = action == HotkeyAction::GrammarAnalysis ? QStringList { u"overlay.hide"_s } : QStringList {};
+        QCOMPARE(rig.journal, hidden + QStringList { kNewShown });
+    }
+
+    void quickLookupHidesOverlayFirst()
+    {
+        Rig rig;
+        rig.word.next = axResult(u"cat"_s, u"The cat sat."_s, false);
+        rig.coordinator.fire(HotkeyAction::Word);
+        rig.coordinator.fire(HotkeyAction::QuickLookup);
+        QCOMPARE(rig.journal,
+            (QStringList { u"overlay.show cat|The cat sat.|word"_s, u"overlay.hide"_s, u"quickLookup.show"_s }));
+        // The quick lookup is no capture: it supersedes none.
+        QCOMPARE(rig.coordinator.captureGeneration(), 1);
+    }
+
+    void releaseHidesUnlessHovered()
+    {
+        Rig rig;
+        rig.overlay.hovering = true;
+        rig.coordinator.hideLookupPanelUnlessHovered();
+        QCOMPARE(rig.overlay.hideCount, 0);
+        rig.overlay.hovering = false;
+        rig.coordinator.hideLookupPanelUnlessHovered();
+        QCOMPARE(rig.overlay.hideCount, 1);
+    }
+
+    void absentCollaboratorsDoNothing()
+    {
+        FakeCaptureEnvironment environment;
+        CaptureCoordinator coordinator(CaptureCoordinator::Collaborators {}, environment);
+        for (HotkeyAction action : HotkeyActionIds::kAll) {
+            coordinator.fire(action);
+            environment.releasePauses();
+            settle();
+        }
+        QCOMPARE(coordinator.captureGeneration(), 3);
+        coordinator.hideLookupPanelUnlessHovered();
+    }
+
+    // Recognition reads physical pixels at the pointer; the panel goes to the logical point.
+    void recognitionAtThePhysicalPoint()
+    {
+        Rig rig;
+        // Physically 1920 x 1080 at (-1920, -1080); Qt keeps its corner and halves its extent.
+        rig.environment.layout
+            = ScreenPointMapper({ { QRect(0, 0, 1920, 1080), 1.0 }, { QRect(-1920, -1080, 960, 540), 2.0 } });
+        rig.environment.mouse = LogicalPoint { -1500, -700 };
+        rig.coordinator.fire(HotkeyAction::Word);
+        rig.environment.releasePauses();
+        settle();
+        QCOMPARE(rig.ocr.request(0).at, (PhysicalPoint { -1080, -320 }));
+        rig.ocr.complete(0, OcrResult { u"w"_s, u"s"_s });
+        settle();
+        QCOMPARE(rig.overlay.shown.size(), 1);
+        QCOMPARE(rig.overlay.shown[0].near, (LogicalPoint { -1500, -700 }));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestCaptureCoordinator)
 #include "TestCaptureCoordinator.moc"

@@ -53,22 +53,41 @@ private Q_SLOTS:
     void init() { m_home = std::make_unique<TempXdgHome>(); }
     void cleanup() { m_home.reset(); }
 
-    void keycodeToVirtualKey_data()
+    // A key by its X keycode: its virtual key code, its label under a layout's text and whether
+    // it needs a modifier to be a trigger.
+    void keys_data()
     {
         QTest::addColumn<int>("xKeycode");
         QTest::addColumn<int>("virtualKey");
-        QTest::newRow("A") << 38 << 0;
-        QTest::newRow("1") << 10 << 18;
-        QTest::newRow("F5") << 71 << 96;
-        QTest::newRow("Up") << 111 << 126;
-        QTest::newRow("unknown keycode uses the private range") << 250 << (0x1000 + 250);
+        QTest::addColumn<QString>("layoutText");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<bool>("needsModifier");
+        QTest::newRow("latin a") << 38 << 0 << u"a"_s << u"A"_s << true;
+        QTest::newRow("cyrillic ef on A") << 38 << 0 << u"\u0444"_s << u"\u0424"_s << true;
+        QTest::newRow("cyrillic be on comma") << 59 << 43 << u"\u0431"_s << u"\u0411"_s << true;
+        QTest::newRow("digit") << 10 << 18 << u"1"_s << u"1"_s << true;
+        QTest::newRow("F5 has its own name") << 71 << 96 << QString() << u"F5"_s << false;
+        QTest::newRow("up arrow") << 111 << 126 << QString() << u"\u2191"_s << false;
+        QTest::newRow("tab") << 23 << 48 << u"\t"_s << u"Tab"_s << false;
+        QTest::newRow("delete") << 119 << 117 << u"\x7f"_s << u"\u2326"_s << false;
+        QTest::newRow("space, named, still needs a modifier") << 65 << 49 << u" "_s << u"Space"_s << true;
+        QTest::newRow("control character falls back") << 36 << 36 << u"\r"_s << u"Key 36"_s << true;
+        QTest::newRow("zero width space falls back") << 38 << 0 << u"\u200b"_s << u"Key 0"_s << true;
+        QTest::newRow("no text falls back") << 38 << 0 << QString() << u"Key 0"_s << true;
+        QTest::newRow("unknown keycode uses the private range")
+            << 250 << (0x1000 + 250) << QString() << u"Key %1"_s.arg(0x1000 + 250) << true;
     }
-    void keycodeToVirtualKey()
+    void keys()
     {
         QFETCH(int, xKeycode);
         QFETCH(int, virtualKey);
+        QFETCH(QString, layoutText);
+        QFETCH(QString, label);
+        QFETCH(bool, needsModifier);
         QCOMPARE(VirtualKeyCodes::fromXKeycode(xKeycode), std::optional<quint16>(quint16(virtualKey)));
         QCOMPARE(VirtualKeyCodes::toXKeycode(quint16(virtualKey)), std::optional<int>(xKeycode));
+        QCOMPARE(HotkeyFormatter::keyLabel(quint16(virtualKey), layoutText), label);
+        QCOMPARE(HotkeyFormatter::requiresModifier(quint16(virtualKey)), needsModifier);
     }
 
     void keycodeTableIsOneToOne()
@@ -83,29 +102,6 @@ private Q_SLOTS:
         }
         QCOMPARE(VirtualKeyCodes::fromXKeycode(7), std::nullopt);
         QCOMPARE(VirtualKeyCodes::fromXKeycode(256), std::nullopt);
-    }
-
-    void keyLabelUnderLayouts_data()
-    {
-        QTest::addColumn<int>("xKeycode");
-        QTest::addColumn<QString>("layoutText");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("latin a") << 38 << u"a"_s << u"A"_s;
-        QTest::newRow("cyrillic ef on A") << 38 << u"\u0444"_s << u"\u0424"_s;
-        QTest::newRow("cyrillic be on comma") << 59 << u"\u0431"_s << u"\u0411"_s;
-        QTest::newRow("F5 has its own name") << 71 << QString() << u"F5"_s;
-        QTest::newRow("space ignores text") << 65 << u" "_s << u"Space"_s;
-        QTest::newRow("delete") << 119 << u"\x7f"_s << u"\u2326"_s;
-        QTest::newRow("control character falls back") << 36 << u"\r"_s << u"Key 36"_s;
-        QTest::newRow("zero width space falls back") << 38 << u"\u200b"_s << u"Key 0"_s;
-        QTest::newRow("no text falls back") << 38 << QString() << u"Key 0"_s;
-    }
-    void keyLabelUnderLayouts()
-    {
-        QFETCH(int, xKeycode);
-        QFETCH(QString, layoutText);
-        QFETCH(QString, expected);
-        QCOMPARE(HotkeyFormatter::keyLabel(*VirtualKeyCodes::fromXKeycode(xKeycode), layoutText), expected);
     }
 
     void comboLabel_data()
@@ -124,25 +120,6 @@ private Q_SLOTS:
         QFETCH(HotkeyCombo, combo);
         QFETCH(QString, expected);
         QCOMPARE(HotkeyFormatter::label(combo), expected);
-    }
-
-    void requiresModifier_data()
-    {
-        QTest::addColumn<int>("keyCode");
-        QTest::addColumn<bool>("required");
-        QTest::newRow("Space, though named") << 49 << true;
-        QTest::newRow("A") << 0 << true;
-        QTest::newRow("Return") << 36 << true;
-        QTest::newRow("private range") << 0x1000 + 250 << true;
-        QTest::newRow("Tab") << 48 << false;
-        QTest::newRow("Left") << 123 << false;
-        QTest::newRow("F5") << 96 << false;
-    }
-    void requiresModifier()
-    {
-        QFETCH(int, keyCode);
-        QFETCH(bool, required);
-        QCOMPARE(HotkeyFormatter::requiresModifier(quint16(keyCode)), required);
     }
 
     // The defaults file, "w" standing for the word action's key "hotkey.word".
