@@ -58,8 +58,8 @@ private Q_SLOTS:
         const QString fox = u"The quick brown fox jumps over the lazy dog."_s;
         const QStringList lines { u"There was a cat. "_s + fox, u"Мы пили чай вечером у окна."_s,
             u"我们今天学习中文。"_s };
-        const QJsonArray words { QJsonArray { 0, "brown", 0 }, QJsonArray { 0, "the", 0 }, QJsonArray { 1, "чай", 0 },
-            QJsonArray { 2, "学习", 0 } };
+        const QJsonArray words { QJsonArray { 0, "brown" }, QJsonArray { 0, "the" }, QJsonArray { 1, "чай" },
+            QJsonArray { 2, "学习" } };
         const TextWindowProcess window = TextWindowProcess::gtk(gtkSetup(40, 60, lines, words));
         // A run of Han words is taken as one compound.
         checkWords(
@@ -80,9 +80,9 @@ private Q_SLOTS:
     void theWindowOnTopWins()
     {
         const TextWindowProcess below = TextWindowProcess::gtk(
-            gtkSetup(300, 400, { u"Below window text here."_s }, { QJsonValue(QJsonArray { 0, "window", 0 }) }));
+            gtkSetup(300, 400, { u"Below window text here."_s }, { QJsonValue(QJsonArray { 0, "window" }) }));
         const TextWindowProcess above = TextWindowProcess::gtk(
-            gtkSetup(300, 400, { u"Upper layer words shown."_s }, { QJsonValue(QJsonArray { 0, "layer", 0 }) }));
+            gtkSetup(300, 400, { u"Upper layer words shown."_s }, { QJsonValue(QJsonArray { 0, "layer" }) }));
         QVERIFY(below.isOpen() && above.isOpen());
         const auto result = m_capture->captureWordAt(above.points.first());
         QVERIFY(result);

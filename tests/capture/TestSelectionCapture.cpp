@@ -170,9 +170,9 @@ private Q_SLOTS:
         ours.show();
         QVERIFY(QTest::qWaitForWindowExposed(&ours));
         // The other program selects a word in its label, and so owns PRIMARY.
-        const TextWindowProcess other = TextWindowProcess::gtk({ { "x", 200 }, { "y", 600 }, { "selectable", true },
+        const TextWindowProcess other = TextWindowProcess::gtk({ { "x", 200 }, { "y", 600 },
             { "lines", QJsonArray { "Another program entirely." } },
-            { "words", QJsonArray { QJsonArray { 0, "program", 0 } } }, { "select", QJsonArray { 0, 8, 15 } } });
+            { "words", QJsonArray { QJsonArray { 0, "program" } } }, { "select", QJsonArray { 0, 8, 15 } } });
         QVERIFY(other.isOpen());
         AtspiDesktop desktop;
         const auto underOurs = desktop.windowAt(QPointF(1650, 150));
@@ -228,9 +228,9 @@ private Q_SLOTS:
         const TextWindowProcess qt = TextWindowProcess::start(QStringLiteral(QM_QT_TEXT_WINDOW), {},
             { { "x", 60 }, { "y", 700 }, { "text", "Reading aloud every evening helps a lot." },
                 { "words", QJsonArray { "evening" } }, { "select", QJsonArray { 8, 19 } } });
-        const TextWindowProcess gtk = TextWindowProcess::gtk({ { "x", 200 }, { "y", 300 }, { "selectable", true },
+        const TextWindowProcess gtk = TextWindowProcess::gtk({ { "x", 200 }, { "y", 300 },
             { "lines", QJsonArray { "Selected words are looked up as a whole." } },
-            { "words", QJsonArray { QJsonArray { 0, "words", 0 } } }, { "select", QJsonArray { 0, 9, 25 } } });
+            { "words", QJsonArray { QJsonArray { 0, "words" } } }, { "select", QJsonArray { 0, 9, 25 } } });
         QVERIFY(qt.isOpen() && gtk.isOpen());
         AtspiDesktop desktop;
         auto primary = PrimarySelection::createX11();

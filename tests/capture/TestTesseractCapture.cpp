@@ -34,12 +34,11 @@ private Q_SLOTS:
     void languagesForStudy()
     {
         const QStringList installed = TesseractRecognizer::installedLanguagesIn({});
-        QVERIFY2(installed.contains(QStringLiteral("eng")), "tesseract-ocr-eng is not installed");
-        QCOMPARE(OCRLanguages::forStudy(QStringLiteral("es"), installed),
-            (QStringList { QStringLiteral("spa"), QStringLiteral("eng") }));
-        QCOMPARE(OCRLanguages::forStudy(QStringLiteral("en"), installed), QStringList { QStringLiteral("eng") });
-        QCOMPARE(OCRLanguages::forStudy(std::nullopt, installed), QStringList { QStringLiteral("eng") });
-        QCOMPARE(OCRLanguages::forStudy(QStringLiteral("xx"), installed), QStringList { QStringLiteral("eng") });
+        QVERIFY2(installed.contains(u"eng"_s), "tesseract-ocr-eng is not installed");
+        QCOMPARE(OCRLanguages::forStudy(u"es"_s, installed), (QStringList { u"spa"_s, u"eng"_s }));
+        QCOMPARE(OCRLanguages::forStudy(u"en"_s, installed), QStringList { u"eng"_s });
+        QCOMPARE(OCRLanguages::forStudy(std::nullopt, installed), QStringList { u"eng"_s });
+        QCOMPARE(OCRLanguages::forStudy(u"xx"_s, installed), QStringList { u"eng"_s });
     }
 
     void wordAndSentence_data()
@@ -96,9 +95,9 @@ private Q_SLOTS:
         QFETCH(QString, sentence);
         const QString data = OCRLanguages::dataNameFor(language);
         if (!TesseractRecognizer::installedLanguagesIn({}).contains(data))
-            QSKIP(qPrintable(QStringLiteral("%1.traineddata is not installed").arg(data)));
+            QSKIP(qPrintable(u"%1.traineddata is not installed"_s.arg(data)));
         if (!QFontDatabase::families().contains(family))
-            QSKIP(qPrintable(QStringLiteral("font %1 is not installed").arg(family)));
+            QSKIP(qPrintable(u"font %1 is not installed"_s.arg(family)));
 
         const RenderedPage page { family, pixelSize, dark, lines };
         FakeScreenGrabber grabber;

@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // Real playback of synthesized speech through Qt Multimedia. The test desktop provides a null
 // sound sink; without one, playing must fail cleanly instead.
 class TestAudioPlayback : public QObject
@@ -18,9 +20,7 @@ private:
     static QByteArray speech(const QString& word)
     {
         EspeakSpeechSynthesizer synth;
-        return Waits::waitFor(synth.synthesize(word, QStringLiteral("en")))
-            .value_or(std::nullopt)
-            .value_or(QByteArray());
+        return Waits::waitFor(synth.synthesize(word, u"en"_s)).value_or(std::nullopt).value_or(QByteArray());
     }
 
     static bool hasOutput() { return !QMediaDevices::defaultAudioOutput().isNull(); }
@@ -28,23 +28,23 @@ private:
 private Q_SLOTS:
     void playsAndRestarts()
     {
-        const QByteArray wav = speech(QStringLiteral("pronunciation"));
+        const QByteArray wav = speech(u"pronunciation"_s);
         AudioPlayback playback;
-        QVERIFY(!playback.play(QByteArray(), QStringLiteral("wav"))); // nothing to play
+        QVERIFY(!playback.play(QByteArray(), u"wav"_s)); // nothing to play
         QVERIFY(!playback.isPlaying());
         QSignalSpy failed(&playback, &AudioPlayback::failed);
         QSignalSpy audible(&playback, &AudioPlayback::audible);
         if (!hasOutput()) {
             // A headless machine: a clean refusal, no crash.
-            QVERIFY(!playback.play(wav, QStringLiteral("wav")));
+            QVERIFY(!playback.play(wav, u"wav"_s));
             QCOMPARE(failed.count(), 1);
             QSKIP("no audio output device on this machine");
         }
-        QVERIFY(playback.play(wav, QStringLiteral("wav")));
+        QVERIFY(playback.play(wav, u"wav"_s));
         QTRY_VERIFY_WITH_TIMEOUT(audible.count() == 1, 5000);
         QVERIFY(playback.isPlaying());
         // A second click plays the clip again from the start.
-        QVERIFY(playback.play(wav, QStringLiteral("wav")));
+        QVERIFY(playback.play(wav, u"wav"_s));
         QTRY_VERIFY_WITH_TIMEOUT(audible.count() == 2, 5000);
         QVERIFY(playback.isPlaying());
         QCOMPARE(failed.count(), 0);
@@ -53,12 +53,12 @@ private Q_SLOTS:
 
     void mp3IsDecodedBeforeTheClick()
     {
-        QFile file(QString::fromUtf8(qgetenv("QM_SOURCE_DIR")) + QStringLiteral("/tests/data/house.mp3"));
+        QFile file(QString::fromUtf8(qgetenv("QM_SOURCE_DIR")) + u"/tests/data/house.mp3"_s);
         QVERIFY(file.open(QIODevice::ReadOnly));
         AudioPlayback playback;
         QSignalSpy loaded(&playback, &AudioPlayback::loaded);
         QSignalSpy failed(&playback, &AudioPlayback::failed);
-        playback.load(file.readAll(), QStringLiteral("mp3"));
+        playback.load(file.readAll(), u"mp3"_s);
         QTRY_VERIFY_WITH_TIMEOUT(loaded.count() == 1, 10000);
         QCOMPARE(failed.count(), 0);
         QVERIFY(playback.isLoaded());
@@ -75,7 +75,7 @@ private Q_SLOTS:
             QSKIP("no audio output device on this machine");
         AudioPlayback playback;
         QSignalSpy failed(&playback, &AudioPlayback::failed);
-        playback.play(QByteArray("<html>not audio</html>"), QStringLiteral("mp3"));
+        playback.play(QByteArray("<html>not audio</html>"), u"mp3"_s);
         QTRY_VERIFY_WITH_TIMEOUT(failed.count() >= 1, 5000);
         QVERIFY(!playback.isPlaying());
     }
@@ -88,7 +88,7 @@ private Q_SLOTS:
         QTest::newRow("truncated") << QByteArray("RIFF\x10\x00\x00\x00WAVEfmt ", 16) << false;
         QTest::newRow("data before fmt") << QByteArray("RIFF\x14\x00\x00\x00WAVEdata\x02\x00\x00\x00\x01\x02", 22)
                                          << false;
-        QTest::newRow("synthesized speech") << speech(QStringLiteral("house")) << true;
+        QTest::newRow("synthesized speech") << speech(u"house"_s) << true;
     }
     void wavHeaders()
     {

@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
@@ -63,7 +65,7 @@ private Q_SLOTS:
             XFlush(driver);
             QTRY_VERIFY_WITH_TIMEOUT(events.count() > before, 3000);
         }
-        QCOMPARE(fired, QStringList { QStringLiteral("quickLookup") });
+        QCOMPARE(fired, QStringList { u"quickLookup"_s });
         QCOMPARE(firedOn, 71); // on the key's press
         QCOMPARE(monitor->currentModifiers(), 0u);
 

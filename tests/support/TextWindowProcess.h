@@ -45,7 +45,7 @@ struct TextWindowProcess
         return window;
     }
 
-    // GTK 3 labels: {"x", "y", "lines": [..], "words": [[line, word, nth], ..], "selectable", "select"}.
+    // GTK 3 labels: {"x", "y", "lines": [..], "words": [[line, word], ..], "select"}.
     // Debian's interpreter, which has the GTK bindings (another python3 may come first in PATH).
     static TextWindowProcess gtk(const QJsonObject& setup)
     {
