@@ -246,7 +246,6 @@ private Q_SLOTS:
         QTest::newRow("han run ends at kana") << tokyo << u"勉"_s << false << u"勉強"_s;
         QTest::newRow("han run takes what lies between")
             << u"我喜欢北京，你呢"_s << u"你"_s << false << u"我喜欢北京，你呢"_s;
-        QTest::newRow("russian") << u"Мама мыла раму"_s << u"мыла"_s << true << u"мыла"_s;
     }
     void extractWord()
     {

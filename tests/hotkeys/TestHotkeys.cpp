@@ -214,8 +214,9 @@ private Q_SLOTS:
 
     // Event script: "F<hex>" modifier change to the given set, "D<key>" key down with the current
     // set, "R<key>" auto-repeat key down, "U<key>" key up, "B"/"E" begin/end recording,
-    // "H" pointer over the panel from now on, "L" keyboard lost.
-    // Result: fired ids and "hide" for every time the panel was ordered out.
+    // "H" pointer over the panel from now on, "L" keyboard lost, "T" whether a lookup trigger is
+    // held (the card then stays when the pointer leaves it).
+    // Result: fired ids, "hide" for every time the panel was ordered out, "held" or "free".
     void matching_data()
     {
         QTest::addColumn<QString>("extraCombo"); // "" or "<id>:<mods hex>:<key>"
@@ -240,6 +241,15 @@ private Q_SLOTS:
             << u"word:0:96"_s << u"D96 B U96 E D96"_s << u"word word"_s;
         QTest::newRow("keyboard lost clears held keys") << u"word:0:96"_s << u"D96 L D96"_s << u"word word"_s;
         QTest::newRow("other key up does not hide") << QString() << u"F80000 D0 U0"_s << u"word"_s;
+        QTest::newRow("word trigger held, caps lock or not")
+            << QString() << u"F80000 T F90000 T"_s << u"word held word held"_s;
+        QTest::newRow("nothing or other modifiers held")
+            << QString() << u"T F80000 FA0000 T"_s << u"free word hide free"_s;
+        QTest::newRow("keyed word trigger held while its key is down")
+            << u"word:80000:40"_s << u"F80000 D40 T U40 T"_s << u"hide word held hide free"_s;
+        QTest::newRow("keyed selection held while its key is down")
+            << u"selection:C0000:96"_s << u"FC0000 D96 F0 T U96 T"_s << u"hide selection held hide free"_s;
+        QTest::newRow("modifier-only selection trigger held") << QString() << u"FC0000 T"_s << u"selection held"_s;
     }
     void matching()
     {
@@ -283,48 +293,12 @@ private Q_SLOTS:
                 hovered = true;
             else if (op == 'L')
                 matcher.resetHeldKeys();
+            else if (op == 'T')
+                events << (matcher.isLookupTriggerHeld() ? u"held"_s : u"free"_s);
             else
                 QFAIL(qPrintable(step));
         }
         QCOMPARE(events.join(QLatin1Char(' ')), expected);
-    }
-
-    // Whether the lookup card stays when the pointer leaves it.
-    void lookupTriggerHeld_data()
-    {
-        QTest::addColumn<HotkeyCombo>("word");
-        QTest::addColumn<HotkeyCombo>("selection");
-        QTest::addColumn<quint32>("modifiers");
-        QTest::addColumn<int>("keyDown"); // -1: none
-        QTest::addColumn<bool>("held");
-        const HotkeyCombo alt = combo(kAlt), altD = combo(kAlt, 40, u"D"_s),
-                          ctrlAltF5 = combo(kCtrl | kAlt, 96, u"F5"_s);
-        QTest::newRow("modifier-only word trigger") << alt << ctrlAltF5 << kAlt << -1 << true;
-        QTest::newRow("with caps lock") << alt << ctrlAltF5 << (kAlt | 0x10000u) << -1 << true;
-        QTest::newRow("nothing held") << alt << ctrlAltF5 << 0u << -1 << false;
-        QTest::newRow("other modifiers") << alt << ctrlAltF5 << (kAlt | kShift) << -1 << false;
-        QTest::newRow("keyed word trigger, key down") << altD << ctrlAltF5 << kAlt << 40 << true;
-        QTest::newRow("keyed word trigger, key up") << altD << ctrlAltF5 << kAlt << -1 << false;
-        QTest::newRow("selection key still down") << alt << ctrlAltF5 << 0u << 96 << true;
-        QTest::newRow("modifier-only selection trigger")
-            << combo(kSuper) << combo(kCtrl | kAlt) << (kCtrl | kAlt) << -1 << true;
-    }
-    void lookupTriggerHeld()
-    {
-        QFETCH(HotkeyCombo, word);
-        QFETCH(HotkeyCombo, selection);
-        QFETCH(quint32, modifiers);
-        QFETCH(int, keyDown);
-        QFETCH(bool, held);
-        DefaultsStore store(m_home->defaultsFile());
-        HotkeyManager manager(store);
-        registerActions(manager);
-        manager.setCombo(word, HotkeyAction::Word);
-        manager.setCombo(selection, HotkeyAction::Selection);
-        HotkeyMatcher matcher(manager, { {}, [&] { return modifiers; }, {} });
-        if (keyDown >= 0)
-            matcher.handleKeyDown(quint16(keyDown), 0, false);
-        QCOMPARE(matcher.isLookupTriggerHeld(), held);
     }
 
     void recordingCountClampsAtZero()

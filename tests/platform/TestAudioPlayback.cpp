@@ -49,6 +49,10 @@ private Q_SLOTS:
         QVERIFY(playback.isPlaying());
         QCOMPARE(failed.count(), 0);
         QTRY_VERIFY_WITH_TIMEOUT(!playback.isPlaying(), 10000); // the clip ends by itself
+        // Bytes that are no audio fail cleanly.
+        playback.play(QByteArray("<html>not audio</html>"), u"mp3"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(failed.count() >= 1, 5000);
+        QVERIFY(!playback.isPlaying());
     }
 
     void mp3IsDecodedBeforeTheClick()
@@ -67,17 +71,6 @@ private Q_SLOTS:
         QSignalSpy audible(&playback, &AudioPlayback::audible);
         QVERIFY(playback.play());
         QTRY_VERIFY_WITH_TIMEOUT(audible.count() == 1, 5000);
-    }
-
-    void brokenClipFailsCleanly()
-    {
-        if (!hasOutput())
-            QSKIP("no audio output device on this machine");
-        AudioPlayback playback;
-        QSignalSpy failed(&playback, &AudioPlayback::failed);
-        playback.play(QByteArray("<html>not audio</html>"), u"mp3"_s);
-        QTRY_VERIFY_WITH_TIMEOUT(failed.count() >= 1, 5000);
-        QVERIFY(!playback.isPlaying());
     }
 
     void wavHeaders_data()

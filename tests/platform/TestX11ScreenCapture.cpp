@@ -2,54 +2,37 @@
 #include "platform/tesseract/TesseractRecognizer.h"
 #include "platform/x11/X11ScreenGrabber.h"
 
+#include "support/RenderedPage.h"
 #include "support/Waits.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QTest>
+#include <QWidget>
 
 using namespace Qt::StringLiterals;
-#include <QWidget>
 
 namespace {
 
-constexpr QRgb kBackground = 0xfff0f0e0;
-
-// A plain window of known colour with one line of large text, placed by the test: no window
-// manager moves it.
+// A light window with one line of large text, placed by the test: no window manager moves it.
 class TextWindow : public QWidget
 {
 public:
-    explicit TextWindow(QString text)
-        : m_text(std::move(text))
+    const RenderedPage page { u"Noto Sans"_s, 18, false, { u"Pelicans gather near the quiet harbour."_s }, { 20, 60 } };
+
+    TextWindow()
     {
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint);
         setGeometry(1200, 760, 640, 120);
-        m_font.setPixelSize(18);
     }
-
-    // Where a word's middle is drawn, in global coordinates.
-    QPoint wordCentre(const QString& word) const
-    {
-        const QFontMetrics metrics(m_font);
-        const int x
-            = 20 + metrics.horizontalAdvance(m_text.left(m_text.indexOf(word))) + metrics.horizontalAdvance(word) / 2;
-        return mapToGlobal(QPoint(x, 60 - metrics.xHeight() / 2));
-    }
+    QPoint wordCentre(const QString& word) const { return mapToGlobal(page.pointOver(word)); }
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
-        QPainter painter(this);
-        painter.fillRect(rect(), QColor(kBackground));
-        painter.setPen(Qt::black);
-        painter.setFont(m_font);
-        painter.drawText(20, 60, m_text);
+        QImage image(size(), QImage::Format_RGB32);
+        page.render(image);
+        QPainter(this).drawImage(0, 0, image);
     }
-
-private:
-    QString m_text;
-    QFont m_font { u"Noto Sans"_s };
 };
 
 } // namespace
@@ -72,7 +55,7 @@ private Q_SLOTS:
         m_backdrop->setAutoFillBackground(true);
         m_backdrop->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_backdrop.get()));
-        m_window = std::make_unique<TextWindow>(u"Pelicans gather near the quiet harbour."_s);
+        m_window = std::make_unique<TextWindow>();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         QTest::qWait(200);
@@ -91,7 +74,7 @@ private Q_SLOTS:
         QVERIFY2(!viaRequest.image.isNull(), qPrintable(viaRequest.error));
         QVERIFY(!plain.usedSharedMemory());
         QCOMPARE(viaMemory.image.size(), region.size());
-        QCOMPARE(viaMemory.image.pixel(50, 30), kBackground);
+        QCOMPARE(viaMemory.image.pixel(50, 30), qRgb(255, 255, 255)); // the window's background
         QCOMPARE(viaMemory.image, viaRequest.image);
     }
 
