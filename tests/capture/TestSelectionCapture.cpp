@@ -1,5 +1,3 @@
-#include "platform/AccessibilityDesktop.h"
-#include "platform/AccessibleNode.h"
 #include "capture/DesktopSelectionCapture.h"
 #include "platform/PrimarySelection.h"
 #include "platform/atspi/AtspiDesktop.h"
@@ -16,67 +14,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-class Node : public AccessibleNode
-{
-public:
-    std::optional<Selection> selected;
-    std::optional<QRectF> selectionBox;
-    bool secret = false;
-    std::shared_ptr<Node> up;
-
-    QString key() const override { return QString::number(quintptr(this)); }
-    bool isSecret() const override { return secret; }
-    std::optional<OwnText> ownText() const override { return std::nullopt; }
-    std::vector<std::shared_ptr<AccessibleNode>> children() const override { return {}; }
-    std::shared_ptr<AccessibleNode> parent() const override { return up; }
-    std::optional<QRectF> frame() const override { return std::nullopt; }
-    std::optional<qsizetype> offsetAtPoint(QPointF) const override { return std::nullopt; }
-    std::optional<QRectF> boundsForRange(qsizetype, qsizetype) const override { return selectionBox; }
-    std::optional<Selection> selection() const override { return selected; }
-};
-
-class Desktop : public AccessibilityDesktop
-{
-public:
-    std::shared_ptr<Node> hit;
-    QPointF pointer() const override { return { 10, 10 }; }
-    std::shared_ptr<AccessibleNode> elementAt(QPointF) override { return hit; }
-    double pixelRatioAt(QPointF) const override { return 1; }
-    std::optional<QRectF> screenAt(QPointF) const override { return QRectF(0, 0, 1000, 800); }
-    std::optional<TopLevelWindow> under = TopLevelWindow { 0x1200007, 4242 };
-    std::optional<TopLevelWindow> windowAt(QPointF) const override { return under; }
-};
-
-class Primary : public PrimarySelection
-{
-public:
-    std::optional<QString> text;
-    int reads = 0;
-    std::optional<TopLevelWindow> asked;
-    QCoro::Task<std::optional<QString>> read(TopLevelWindow window) override
-    {
-        ++reads;
-        asked = window;
-        co_return text;
-    }
-};
-
-// A chain of `depth` empty ancestors above the hit element, the selection on the top one.
-std::shared_ptr<Node> chain(int depth, const QString& selected, const QRectF& box)
-{
-    auto top = std::make_shared<Node>();
-    top->selected = AccessibleNode::Selection { selected, 0, selected.size() };
-    if (box.isValid())
-        top->selectionBox = box;
-    std::shared_ptr<Node> node = top;
-    for (int i = 0; i < depth; ++i) {
-        auto child = std::make_shared<Node>();
-        child->up = node;
-        node = child;
-    }
-    return node;
-}
 
 struct SelectionOwners
 {
@@ -104,62 +41,6 @@ class TestSelectionCapture : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void paths_data()
-    {
-        QTest::addColumn<int>("depth");
-        QTest::addColumn<QString>("selected");
-        QTest::addColumn<QRectF>("box");
-        QTest::addColumn<bool>("secret");
-        QTest::addColumn<bool>("window"); // a window under the pointer, else the bare desktop
-        QTest::addColumn<QString>("primary");
-        QTest::addColumn<QString>("expected"); // "" = nothing
-        QTest::addColumn<int>("primaryReads");
-        const QRectF none;
-        QTest::newRow("on the element") << 0 << u"  hola mundo \n"_s << QRectF(0, 0, 90, 20) << false << true << u"x"_s
-                                        << u"hola mundo"_s << 0;
-        QTest::newRow("five levels up") << 5 << u"arriba"_s << none << false << true << u"x"_s << u"arriba"_s << 0;
-        QTest::newRow("six levels up is too far")
-            << 6 << u"arriba"_s << none << false << true << u"  de PRIMARY "_s << u"de PRIMARY"_s << 1;
-        QTest::newRow("blank selection") << 0 << u" \n\t "_s << none << false << true << QString() << QString() << 1;
-        QTest::newRow("blank PRIMARY counts as none")
-            << 0 << QString() << none << false << true << u" \n "_s << QString() << 1;
-        QTest::newRow("oversized bounds")
-            << 0 << u"todo"_s << QRectF(0, 0, 1600, 20) << false << true << u"otra"_s << u"otra"_s << 1;
-        QTest::newRow("tall but plausible")
-            << 0 << u"todo"_s << QRectF(0, 0, 1400, 1100) << false << true << u"otra"_s << u"todo"_s << 0;
-        QTest::newRow("password field") << 0 << u"hunter2"_s << none << true << true << QString() << QString() << 1;
-        QTest::newRow("nothing anywhere") << 0 << QString() << none << false << true << QString() << QString() << 1;
-        QTest::newRow("bare desktop: PRIMARY is nobody's there")
-            << 0 << QString() << none << false << false << u"elsewhere"_s << QString() << 0;
-    }
-
-    void paths()
-    {
-        QFETCH(int, depth);
-        QFETCH(QString, selected);
-        QFETCH(QRectF, box);
-        QFETCH(bool, secret);
-        QFETCH(bool, window);
-        QFETCH(QString, primary);
-        QFETCH(QString, expected);
-        QFETCH(int, primaryReads);
-        Desktop desktop;
-        desktop.hit = chain(depth, selected, box);
-        desktop.hit->secret = secret;
-        if (!window)
-            desktop.under.reset();
-        Primary source;
-        if (!primary.isEmpty())
-            source.text = primary;
-        DesktopSelectionCapture capture(desktop, source);
-        const auto result = Waits::waitFor(capture.captureSelectedText());
-        QVERIFY(result);
-        QCOMPARE(result->value_or(QString()), expected);
-        QCOMPARE(source.reads, primaryReads);
-        // PRIMARY is asked about the window under the pointer.
-        QCOMPARE(source.asked, primaryReads ? desktop.under : std::nullopt);
-    }
-
     void primaryOfTheApplicationUnderThePointer()
     {
         if (qgetenv("DBUS_SESSION_BUS_ADDRESS").isEmpty())
@@ -170,9 +51,9 @@ private Q_SLOTS:
         ours.show();
         QVERIFY(QTest::qWaitForWindowExposed(&ours));
         // The other program selects a word in its label, and so owns PRIMARY.
-        const TextWindowProcess other = TextWindowProcess::gtk({ { "x", 200 }, { "y", 600 },
-            { "lines", QJsonArray { "Another program entirely." } },
-            { "words", QJsonArray { QJsonArray { 0, "program" } } }, { "select", QJsonArray { 0, 8, 15 } } });
+        const TextWindowProcess other = TextWindowProcess::gtk(
+            { { "x", 200 }, { "y", 600 }, { "lines", QJsonArray { "Another program entirely." } },
+                { "words", QJsonArray { QJsonArray { 0, "program" } } }, { "select", QJsonArray { 0, 8, 15 } } });
         QVERIFY(other.isOpen());
         AtspiDesktop desktop;
         const auto underOurs = desktop.windowAt(QPointF(1650, 150));
@@ -228,9 +109,9 @@ private Q_SLOTS:
         const TextWindowProcess qt = TextWindowProcess::start(QStringLiteral(QM_QT_TEXT_WINDOW), {},
             { { "x", 60 }, { "y", 700 }, { "text", "Reading aloud every evening helps a lot." },
                 { "words", QJsonArray { "evening" } }, { "select", QJsonArray { 8, 19 } } });
-        const TextWindowProcess gtk = TextWindowProcess::gtk({ { "x", 200 }, { "y", 300 },
-            { "lines", QJsonArray { "Selected words are looked up as a whole." } },
-            { "words", QJsonArray { QJsonArray { 0, "words" } } }, { "select", QJsonArray { 0, 9, 25 } } });
+        const TextWindowProcess gtk = TextWindowProcess::gtk(
+            { { "x", 200 }, { "y", 300 }, { "lines", QJsonArray { "Selected words are looked up as a whole." } },
+                { "words", QJsonArray { QJsonArray { 0, "words" } } }, { "select", QJsonArray { 0, 9, 25 } } });
         QVERIFY(qt.isOpen() && gtk.isOpen());
         AtspiDesktop desktop;
         auto primary = PrimarySelection::createX11();

@@ -1,5 +1,8 @@
 #include "platform/AccessibilityDesktop.h"
 #include "capture/AccessibilityWordCapture.h"
+#include "capture/DesktopSelectionCapture.h"
+#include "platform/PrimarySelection.h"
+#include "support/Waits.h"
 #include "capture/TextOffsets.h"
 
 #include <QTest>
@@ -20,6 +23,8 @@ public:
     bool positionable = true;
     bool secret = false;
     std::optional<QRectF> box;
+    std::optional<Selection> selected;
+    std::optional<QRectF> selectionBox;
     double charWidth = 10;
     Offsets offsets = Offsets::Exact;
     bool rangeBounds = true;
@@ -66,7 +71,7 @@ public:
         return up.lock();
     }
     std::optional<QRectF> frame() const override { return box; }
-    std::optional<Selection> selection() const override { return std::nullopt; }
+    std::optional<Selection> selection() const override { return selected; }
     std::optional<qsizetype> offsetAtPoint(QPointF point) const override
     {
         touch();
@@ -78,6 +83,8 @@ public:
     std::optional<QRectF> boundsForRange(qsizetype start, qsizetype end) const override
     {
         touch();
+        if (selectionBox)
+            return selectionBox;
         if (!rangeBounds || !box)
             return std::nullopt;
         return QRectF(
@@ -94,12 +101,29 @@ public:
     std::shared_ptr<AccessibleNode> elementAt(QPointF) override { return hit; }
     double pixelRatioAt(QPointF) const override { return ratio; }
     std::optional<QRectF> screenAt(QPointF) const override { return QRectF(0, 0, 1920, 1080); }
-    std::optional<TopLevelWindow> windowAt(QPointF) const override { return std::nullopt; }
+    std::optional<TopLevelWindow> under;
+    std::optional<TopLevelWindow> windowAt(QPointF) const override { return under; }
+};
+
+// PRIMARY of the window under the pointer, as the test sets it.
+class Primary : public PrimarySelection
+{
+public:
+    std::optional<QString> text;
+    int reads = 0;
+    std::optional<TopLevelWindow> asked;
+    QCoro::Task<std::optional<QString>> read(TopLevelWindow window) override
+    {
+        ++reads;
+        asked = window;
+        co_return text;
+    }
 };
 
 } // namespace
 
-class TestAccessibilityWordCapture : public QObject
+// The word, and the selection, under the pointer from the accessibility tree.
+class TestAccessibilityCapture : public QObject
 {
     Q_OBJECT
 
@@ -337,7 +361,69 @@ private Q_SLOTS:
         m_desktop.hit = nullptr;
         QCOMPARE(m_capture.captureWordAt(QPointF(5, 5)), std::nullopt);
     }
+
+    void selectionPaths_data()
+    {
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QRectF>("box");
+        QTest::addColumn<bool>("secret");
+        QTest::addColumn<bool>("window"); // a window under the pointer, else the bare desktop
+        QTest::addColumn<QString>("primary");
+        QTest::addColumn<QString>("expected"); // "" = nothing
+        QTest::addColumn<int>("primaryReads");
+        const QRectF none;
+        QTest::newRow("on the element") << 0 << u"  hola mundo \n"_s << QRectF(0, 0, 90, 20) << false << true << u"x"_s
+                                        << u"hola mundo"_s << 0;
+        QTest::newRow("five levels up") << 5 << u"arriba"_s << none << false << true << u"x"_s << u"arriba"_s << 0;
+        QTest::newRow("six levels up is too far")
+            << 6 << u"arriba"_s << none << false << true << u"  de PRIMARY "_s << u"de PRIMARY"_s << 1;
+        QTest::newRow("blank selection") << 0 << u" \n\t "_s << none << false << true << QString() << QString() << 1;
+        QTest::newRow("blank PRIMARY counts as none")
+            << 0 << QString() << none << false << true << u" \n "_s << QString() << 1;
+        QTest::newRow("oversized bounds")
+            << 0 << u"todo"_s << QRectF(0, 0, 2900, 20) << false << true << u"otra"_s << u"otra"_s << 1;
+        QTest::newRow("tall but plausible")
+            << 0 << u"todo"_s << QRectF(0, 0, 1400, 1600) << false << true << u"otra"_s << u"todo"_s << 0;
+        QTest::newRow("password field") << 0 << u"hunter2"_s << none << true << true << QString() << QString() << 1;
+        QTest::newRow("nothing anywhere") << 0 << QString() << none << false << true << QString() << QString() << 1;
+        QTest::newRow("bare desktop: PRIMARY is nobody's there")
+            << 0 << QString() << none << false << false << u"elsewhere"_s << QString() << 0;
+    }
+
+    void selectionPaths()
+    {
+        QFETCH(int, depth);
+        QFETCH(QString, selected);
+        QFETCH(QRectF, box);
+        QFETCH(bool, secret);
+        QFETCH(bool, window);
+        QFETCH(QString, primary);
+        QFETCH(QString, expected);
+        QFETCH(int, primaryReads);
+        // A chain of `depth` empty ancestors above the hit element, the selection on the top one.
+        auto top = FakeNode::make(QString());
+        top->selected = AccessibleNode::Selection { selected, 0, selected.size() };
+        if (box.isValid())
+            top->selectionBox = box;
+        m_desktop.hit = top;
+        for (int i = 0; i < depth; ++i)
+            m_desktop.hit = m_desktop.hit->add(FakeNode::make(QString()));
+        m_desktop.hit->secret = secret;
+        if (window)
+            m_desktop.under = TopLevelWindow { 0x1200007, 4242 };
+        Primary source;
+        if (!primary.isEmpty())
+            source.text = primary;
+        DesktopSelectionCapture capture(m_desktop, source);
+        const auto result = Waits::waitFor(capture.captureSelectedText());
+        QVERIFY(result);
+        QCOMPARE(result->value_or(QString()), expected);
+        QCOMPARE(source.reads, primaryReads);
+        // PRIMARY is asked about the window under the pointer.
+        QCOMPARE(source.asked, primaryReads ? m_desktop.under : std::nullopt);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestAccessibilityWordCapture)
-#include "TestAccessibilityWordCapture.moc"
+QTEST_GUILESS_MAIN(TestAccessibilityCapture)
+#include "TestAccessibilityCapture.moc"
