@@ -40,8 +40,10 @@ public:
         node->box = frame;
         return node;
     }
-    std::shared_ptr<FakeNode> add(std::shared_ptr<FakeNode> child)
+    // A new child element.
+    std::shared_ptr<FakeNode> add(const QString& text, std::optional<QRectF> frame = std::nullopt)
     {
+        auto child = make(text, frame);
         child->up = shared_from_this();
         kids.push_back(child);
         return child;
@@ -257,9 +259,7 @@ private Q_SLOTS:
     {
         // The hit element is a container: its first text-bearing descendant answers.
         auto root = FakeNode::make(QString(), QRectF(0, 0, 400, 100));
-        root->add(FakeNode::make(QString()))
-            ->add(FakeNode::make(QString()))
-            ->add(FakeNode::make(u"deep text"_s, QRectF(0, 0, 90, 20)));
+        root->add({})->add({})->add(u"deep text"_s, QRectF(0, 0, 90, 20));
         m_desktop.hit = root;
         auto result = m_capture.captureWordAt(QPointF(15, 10));
         QVERIFY(result);
@@ -267,7 +267,7 @@ private Q_SLOTS:
         // A bare leaf inside a labelled button: the ancestor's text answers.
         auto button = FakeNode::make(u"Open recent"_s, QRectF(0, 0, 110, 20));
         button->positionable = false;
-        m_desktop.hit = button->add(FakeNode::make(QString()));
+        m_desktop.hit = button->add({});
         result = m_capture.captureWordAt(QPointF(80, 10));
         QVERIFY(result);
         QCOMPARE(result->word, u"recent"_s);
@@ -276,9 +276,9 @@ private Q_SLOTS:
     void sentenceAssembledFromRuns()
     {
         auto paragraph = FakeNode::make(QString(), QRectF(0, 0, 600, 20));
-        paragraph->add(FakeNode::make(u"The cat"_s, QRectF(0, 0, 70, 20)));
-        auto middle = paragraph->add(FakeNode::make(u"sat on"_s, QRectF(80, 0, 60, 20)));
-        paragraph->add(FakeNode::make(u"the mat. It purred."_s, QRectF(150, 0, 190, 20)));
+        paragraph->add(u"The cat"_s, QRectF(0, 0, 70, 20));
+        auto middle = paragraph->add(u"sat on"_s, QRectF(80, 0, 60, 20));
+        paragraph->add(u"the mat. It purred."_s, QRectF(150, 0, 190, 20));
         const auto result = captureOver(middle, u"sat"_s);
         QVERIFY(result);
         QCOMPARE(result->word, u"sat"_s);
@@ -289,11 +289,10 @@ private Q_SLOTS:
     void hugeContainerIsSkippedOnTheClimb()
     {
         auto page = FakeNode::make(QString());
-        auto section = page->add(FakeNode::make(QString()));
-        auto run = section->add(FakeNode::make(QString()))
-                       ->add(FakeNode::make(u"Short words here"_s, QRectF(0, 0, 160, 20)));
+        auto section = page->add({});
+        auto run = section->add({})->add(u"Short words here"_s, QRectF(0, 0, 160, 20));
         // The paragraph's text is only the run; the section drags in 600 characters of sidebar.
-        section->add(FakeNode::make(QString(600, QLatin1Char('x')) + u". Sidebar."_s));
+        section->add(QString(600, QLatin1Char('x')) + u". Sidebar."_s);
         const auto result = captureOver(run, u"words"_s);
         QVERIFY(result);
         QCOMPARE(result->sentence, u"Short words here"_s);
@@ -321,11 +320,11 @@ private Q_SLOTS:
     {
         QFETCH(QString, where);
         auto form = FakeNode::make(QString());
-        auto field = form->add(FakeNode::make(u"hunter2 secret"_s, QRectF(0, 0, 140, 20)));
+        auto field = form->add(u"hunter2 secret"_s, QRectF(0, 0, 140, 20));
         field->secret = where == u"self"_s;
         form->secret = where == u"ancestor"_s;
         if (where == u"sibling"_s)
-            form->add(FakeNode::make(u"other"_s))->secret = true;
+            form->add(u"other"_s)->secret = true;
         QCOMPARE(captureOver(field, u"secret"_s), std::nullopt);
     }
 
@@ -333,10 +332,10 @@ private Q_SLOTS:
     {
         // A cycle and a thousand empty nodes before any text: the walk stops, it never loops.
         auto root = FakeNode::make(QString(), QRectF(0, 0, 100, 20));
-        root->add(FakeNode::make(QString()))->kids.push_back(root);
+        root->add({})->kids.push_back(root);
         for (int i = 0; i < 1000; ++i)
-            root->add(FakeNode::make(QString()));
-        root->add(FakeNode::make(u"too far"_s));
+            root->add({});
+        root->add(u"too far"_s);
         m_desktop.hit = root;
         QCOMPARE(m_capture.captureWordAt(QPointF(5, 5)), std::nullopt);
         QVERIFY(root->calls < 10);
@@ -349,7 +348,7 @@ private Q_SLOTS:
         auto root = FakeNode::make(QString(), QRectF(0, 0, 100, 20));
         root->delayMs = 20;
         for (int i = 0; i < 50; ++i)
-            root->add(FakeNode::make(QString()))->delayMs = 20;
+            root->add({})->delayMs = 20;
         m_capture.setTimeBudgetMs(100);
         m_desktop.hit = root;
         QCOMPARE(m_capture.captureWordAt(QPointF(5, 5)), std::nullopt);
@@ -404,17 +403,15 @@ private Q_SLOTS:
         // A chain of `depth` empty ancestors above the hit element, the selection on the top one.
         auto top = FakeNode::make(QString());
         top->selected = AccessibleNode::Selection { selected, 0, selected.size() };
-        if (box.isValid())
-            top->selectionBox = box;
+        top->selectionBox = box.isValid() ? std::optional(box) : std::nullopt;
         m_desktop.hit = top;
         for (int i = 0; i < depth; ++i)
-            m_desktop.hit = m_desktop.hit->add(FakeNode::make(QString()));
+            m_desktop.hit = m_desktop.hit->add({});
         m_desktop.hit->secret = secret;
         if (window)
             m_desktop.under = TopLevelWindow { 0x1200007, 4242 };
         Primary source;
-        if (!primary.isEmpty())
-            source.text = primary;
+        source.text = primary.isEmpty() ? std::nullopt : std::optional(primary);
         DesktopSelectionCapture capture(m_desktop, source);
         const auto result = Waits::waitFor(capture.captureSelectedText());
         QVERIFY(result);

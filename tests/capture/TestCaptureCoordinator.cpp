@@ -14,10 +14,6 @@
 using namespace std::chrono_literals;
 using namespace Qt::StringLiterals;
 
-Q_DECLARE_METATYPE(LogicalPoint)
-Q_DECLARE_METATYPE(PhysicalPoint)
-Q_DECLARE_METATYPE(ScreenPointMapper::Screen)
-
 namespace {
 
 using AxResult = WordCaptureService::CaptureResult;
@@ -61,8 +57,6 @@ void settle()
 {
     QCoreApplication::processEvents();
 }
-
-const QString kNewShown = u"overlay.show new|The new one.|word"_s;
 
 using Screens = QList<ScreenPointMapper::Screen>;
 
@@ -109,18 +103,6 @@ private Q_SLOTS:
         QFETCH(QString, ocr);
         QFETCH(QString, chosen);
         QCOMPARE(SentenceTieBreak::choose(ax, ocr), chosen);
-    }
-
-    void confidentResultShownAtOnce()
-    {
-        Rig rig;
-        rig.word.next = axResult(u"cat"_s, u"The cat sat."_s, false);
-        rig.word.next->bounds = QRectF(10, 20, 300, 40);
-        rig.coordinator.fire(HotkeyAction::Word);
-        QCOMPARE(rig.journal, QStringList { u"overlay.show cat|The cat sat.|word"_s });
-        QCOMPARE(rig.overlay.shown[0].near, (LogicalPoint { 300, 200 }));
-        QCOMPARE(rig.ocr.count(), 0);
-        QVERIFY(rig.environment.requestedPauses.empty());
     }
 
     // An accessibility result of low confidence, or none: a screenshot 80 ms later. A low-confidence
@@ -299,17 +281,22 @@ private Q_SLOTS:
         QCOMPARE(rig.ocr.count(), pauseEndsLate || holdSelection ? 0 : 1);
         const QStringList hidden
             = action == HotkeyAction::GrammarAnalysis ? QStringList { u"overlay.hide"_s } : QStringList {};
-        QCOMPARE(rig.journal, hidden + QStringList { kNewShown });
+        QCOMPARE(rig.journal, hidden + QStringList { u"overlay.show new|The new one.|word"_s });
     }
 
-    void quickLookupHidesOverlayFirst()
+    // A confident accessibility result is shown at once, with no pause and no recognition.
+    void confidentResultThenQuickLookup()
     {
         Rig rig;
         rig.word.next = axResult(u"cat"_s, u"The cat sat."_s, false);
+        rig.word.next->bounds = QRectF(10, 20, 300, 40);
         rig.coordinator.fire(HotkeyAction::Word);
+        QVERIFY(rig.environment.requestedPauses.empty());
+        QCOMPARE(rig.ocr.count(), 0);
         rig.coordinator.fire(HotkeyAction::QuickLookup);
         QCOMPARE(rig.journal,
             (QStringList { u"overlay.show cat|The cat sat.|word"_s, u"overlay.hide"_s, u"quickLookup.show"_s }));
+        QCOMPARE(rig.overlay.shown[0].near, (LogicalPoint { 300, 200 }));
         // The quick lookup is no capture: it supersedes none.
         QCOMPARE(rig.coordinator.captureGeneration(), 1);
     }

@@ -11,8 +11,6 @@
 
 using namespace Qt::StringLiterals;
 
-Q_DECLARE_METATYPE(RecognizedLine)
-
 namespace {
 
 // Answers each request with the next prepared result, in the image's own coordinates.
@@ -223,38 +221,50 @@ private Q_SLOTS:
     void extractWord_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("target"); // the pointer is on its first character
+        QTest::addColumn<QString>("target"); // the pointer is on its first character, or at x when given
+        QTest::addColumn<int>("x");
         QTest::addColumn<bool>("boxes");
         QTest::addColumn<QString>("word");
         const QString city = u"New York City is big"_s, nasa = u"Open NASA Files"_s, tokyo = u"東京大学の勉強"_s;
-        QTest::newRow("plain word") << u"the quick brown fox"_s << u"quick"_s << true << u"quick"_s;
-        QTest::newRow("punctuation trimmed") << u"he said: «hello»"_s << u"«hello»"_s << true << u"hello"_s;
-        QTest::newRow("name at line start takes one token") << city << u"New"_s << true << u"New York"_s;
-        QTest::newRow("name in the middle takes both sides") << city << u"York"_s << true << u"New York City"_s;
-        QTest::newRow("lower-case neighbours stay out") << u"visit Paris today"_s << u"Paris"_s << true << u"Paris"_s;
+        QTest::newRow("plain word") << u"the quick brown fox"_s << u"quick"_s << -1 << true << u"quick"_s;
+        QTest::newRow("punctuation trimmed") << u"he said: «hello»"_s << u"«hello»"_s << -1 << true << u"hello"_s;
+        QTest::newRow("name at line start takes one token") << city << u"New"_s << -1 << true << u"New York"_s;
+        QTest::newRow("name in the middle takes both sides") << city << u"York"_s << -1 << true << u"New York City"_s;
+        QTest::newRow("lower-case neighbours stay out")
+            << u"visit Paris today"_s << u"Paris"_s << -1 << true << u"Paris"_s;
         QTest::newRow("parenthesised neighbour stays out")
-            << u"(Paris) London Bridge"_s << u"London"_s << true << u"London Bridge"_s;
-        QTest::newRow("all-capitals caption alone") << u"OK Cancel"_s << u"OK"_s << true << u"OK"_s;
-        QTest::newRow("label neighbour stays out") << nasa << u"Open"_s << true << u"Open"_s;
-        QTest::newRow("label itself") << nasa << u"NASA"_s << true << u"NASA"_s;
-        QTest::newRow("single capital is a name piece") << u"Harry S Truman"_s << u"Truman"_s << true << u"S Truman"_s;
-        QTest::newRow("no geometry keeps the token") << city << u"York"_s << false << u"York"_s;
-        QTest::newRow("dash token trims to nothing") << u"wait — here"_s << u"—"_s << true << QString();
-        QTest::newRow("ellipsis token trims to nothing") << u"so … then"_s << u"…"_s << true << QString();
-        QTest::newRow("japanese endings joined") << u"私はご飯を食べました。"_s << u"食"_s << false << u"食べました"_s;
-        QTest::newRow("han run merged across segmenter words") << tokyo << u"大"_s << false << u"東京大学"_s;
-        QTest::newRow("han run ends at kana") << tokyo << u"勉"_s << false << u"勉強"_s;
+            << u"(Paris) London Bridge"_s << u"London"_s << -1 << true << u"London Bridge"_s;
+        QTest::newRow("all-capitals caption alone") << u"OK Cancel"_s << u"OK"_s << -1 << true << u"OK"_s;
+        QTest::newRow("label neighbour stays out") << nasa << u"Open"_s << -1 << true << u"Open"_s;
+        QTest::newRow("label itself") << nasa << u"NASA"_s << -1 << true << u"NASA"_s;
+        QTest::newRow("single capital is a name piece")
+            << u"Harry S Truman"_s << u"Truman"_s << -1 << true << u"S Truman"_s;
+        QTest::newRow("no geometry keeps the token") << city << u"York"_s << -1 << false << u"York"_s;
+        QTest::newRow("dash token trims to nothing") << u"wait — here"_s << u"—"_s << -1 << true << QString();
+        QTest::newRow("ellipsis token trims to nothing") << u"so … then"_s << u"…"_s << -1 << true << QString();
+        QTest::newRow("japanese endings joined")
+            << u"私はご飯を食べました。"_s << u"食"_s << -1 << false << u"食べました"_s;
+        QTest::newRow("han run merged across segmenter words") << tokyo << u"大"_s << -1 << false << u"東京大学"_s;
+        QTest::newRow("han run ends at kana") << tokyo << u"勉"_s << -1 << false << u"勉強"_s;
         QTest::newRow("han run takes what lies between")
-            << u"我喜欢北京，你呢"_s << u"你"_s << false << u"我喜欢北京，你呢"_s;
+            << u"我喜欢北京，你呢"_s << u"你"_s << -1 << false << u"我喜欢北京，你呢"_s;
+        // Without boxes the character under the pointer decides; the line starts at x 100.
+        const QString count = u"one two three"_s;
+        QTest::newRow("left of the line") << count << QString() << 50 << false << u"one"_s;
+        QTest::newRow("middle") << count << QString() << 150 << false << u"two"_s;
+        QTest::newRow("right of the line") << count << QString() << 600 << false << u"three"_s;
+        QTest::newRow("on a space belongs to no token") << count << QString() << 130 << false << u"three"_s;
     }
+
     void extractWord()
     {
         QFETCH(QString, text);
         QFETCH(QString, target);
+        QFETCH(int, x);
         QFETCH(bool, boxes);
         QFETCH(QString, word);
         const RecognizedLine l = line(text, QRectF(100, 200, 10 * text.size(), 16), boxes);
-        QCOMPARE(ScreenWordPicker::extractWord(l, over(l, target)), word);
+        QCOMPARE(ScreenWordPicker::extractWord(l, x < 0 ? over(l, target) : QPointF(x, 208)), word);
     }
 
     void nameGapLimit_data()
@@ -273,24 +283,6 @@ private Q_SLOTS:
         l.boxes.append({ 0, 4, QRectF(0, 0, 40, 16) });
         l.boxes.append({ 5, 5, QRectF(40 + gap, 0, 50, 16) });
         QCOMPARE(ScreenWordPicker::extractWord(l, QPointF(60 + gap, 8)), word);
-    }
-
-    void positionEstimate_data()
-    {
-        QTest::addColumn<qreal>("x");
-        QTest::addColumn<QString>("word");
-        QTest::newRow("left of the line") << -50.0 << u"one"_s;
-        QTest::newRow("middle") << 50.0 << u"two"_s;
-        QTest::newRow("right of the line") << 500.0 << u"three"_s;
-        QTest::newRow("on a space belongs to no token") << 30.0 << u"three"_s;
-    }
-    void positionEstimate()
-    {
-        QFETCH(qreal, x);
-        QFETCH(QString, word);
-        // 13 characters over 130 px, without boxes: the character under the pointer decides.
-        const RecognizedLine l = line(u"one two three"_s, QRectF(0, 0, 130, 16), false);
-        QCOMPARE(ScreenWordPicker::extractWord(l, QPointF(x, 8)), word);
     }
 
     void chooseLine_data()

@@ -14,52 +14,47 @@ class TestTextUtilities : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // The sentence of a word in a text; of its n-th occurrence when n is given, else the first
+    // sentence that contains its letters.
     void sentenceContaining_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("word");
+        QTest::addColumn<int>("occurrence"); // -1: none given
         QTest::addColumn<QString>("expected");
         const QString three = u"The sun rose. The birds sang loudly. Then it rained."_s;
-        QTest::newRow("en second of three") << three << u"birds"_s << u"The birds sang loudly."_s;
+        const QString bus = u"Go there now. Wait here. Take the bus."_s;
+        QTest::newRow("en second of three") << three << u"birds"_s << -1 << u"The birds sang loudly."_s;
         QTest::newRow("en case-insensitive")
-            << u"It was late. Birds were asleep."_s << u"birds"_s << u"Birds were asleep."_s;
-        QTest::newRow("en missing word") << u"One. Two."_s << u"three"_s << u"One. Two."_s;
-        QTest::newRow("en empty word") << u"One. Two."_s << QString() << u"One. Two."_s;
-        QTest::newRow("empty text") << QString() << u"word"_s << QString();
-        QTest::newRow("en quotes") << u"He said \"Stop!\" She ran away."_s << u"ran"_s << u"She ran away."_s;
-        QTest::newRow("en abbreviation") << u"Mr. Smith went home. He slept."_s << u"Smith"_s
+            << u"It was late. Birds were asleep."_s << u"birds"_s << -1 << u"Birds were asleep."_s;
+        QTest::newRow("en missing word") << u"One. Two."_s << u"three"_s << -1 << u"One. Two."_s;
+        QTest::newRow("en empty word") << u"One. Two."_s << QString() << -1 << u"One. Two."_s;
+        QTest::newRow("empty text") << QString() << u"word"_s << -1 << QString();
+        QTest::newRow("en quotes") << u"He said \"Stop!\" She ran away."_s << u"ran"_s << -1 << u"She ran away."_s;
+        QTest::newRow("en abbreviation") << u"Mr. Smith went home. He slept."_s << u"Smith"_s << -1
                                          << u"Mr. Smith went home."_s;
-        QTest::newRow("en question") << u"Is it cold? Yes it is."_s << u"cold"_s << u"Is it cold?"_s;
-        QTest::newRow("es") << u"¿Dónde está? Está en la casa."_s << u"casa"_s << u"Está en la casa."_s;
-        QTest::newRow("fr") << u"Il pleut. « Viens ici », dit-elle."_s << u"Viens"_s << u"« Viens ici », dit-elle."_s;
-        QTest::newRow("zh") << u"今天很好。我们去公园吧！"_s << u"公园"_s << u"我们去公园吧！"_s;
+        QTest::newRow("en question") << u"Is it cold? Yes it is."_s << u"cold"_s << -1 << u"Is it cold?"_s;
+        QTest::newRow("es") << u"¿Dónde está? Está en la casa."_s << u"casa"_s << -1 << u"Está en la casa."_s;
+        QTest::newRow("fr") << u"Il pleut. « Viens ici », dit-elle."_s << u"Viens"_s << -1
+                            << u"« Viens ici », dit-elle."_s;
+        QTest::newRow("zh") << u"今天很好。我们去公园吧！"_s << u"公园"_s << -1 << u"我们去公园吧！"_s;
         QTest::newRow("emoji before word")
-            << u"Wow. \U0001F600 Great day today!"_s << u"Great"_s << u"\U0001F600 Great day today!"_s;
+            << u"Wow. \U0001F600 Great day today!"_s << u"Great"_s << -1 << u"\U0001F600 Great day today!"_s;
+        QTest::newRow("the in third, not there in first") << bus << u"the"_s << 1 << u"Take the bus."_s;
+        QTest::newRow("first occurrence") << bus << u"there"_s << 0 << u"Go there now."_s;
+        QTest::newRow("word at text start") << bus << u"Go"_s << 0 << u"Go there now."_s;
+        QTest::newRow("word at text end") << bus << u"bus"_s << 0 << u"Take the bus."_s;
     }
     void sentenceContaining()
     {
         QFETCH(QString, text);
         QFETCH(QString, word);
-        QFETCH(QString, expected);
-        QCOMPARE(SentenceExtractor::sentence(text, word), expected);
-    }
-
-    void sentenceAtOffset_data()
-    {
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<int>("occurrence");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("the in third, not there in first") << u"the"_s << 1 << u"Take the bus."_s;
-        QTest::newRow("first occurrence") << u"there"_s << 0 << u"Go there now."_s;
-        QTest::newRow("word at text start") << u"Go"_s << 0 << u"Go there now."_s;
-        QTest::newRow("word at text end") << u"bus"_s << 0 << u"Take the bus."_s;
-    }
-    void sentenceAtOffset()
-    {
-        QFETCH(QString, word);
         QFETCH(int, occurrence);
         QFETCH(QString, expected);
-        const QString text = u"Go there now. Wait here. Take the bus."_s;
+        if (occurrence < 0) {
+            QCOMPARE(SentenceExtractor::sentence(text, word), expected);
+            return;
+        }
         qsizetype offset = -1;
         for (int i = 0; i <= occurrence; ++i)
             offset = text.indexOf(word, offset + 1);
@@ -160,11 +155,11 @@ private Q_SLOTS:
         QCOMPARE(got.join(u' '), expected);
     }
 
-    void cjkWordAt_data()
+    void wordAt_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("pointed");
-        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("pointed"); // the last occurrence; none: past the end
+        QTest::addColumn<QString>("expected"); // none: no word
         const QString meal = u"私はご飯を食べました。"_s;
         QTest::newRow("ja conjugated polite past") << meal << u"食"_s << u"食べました"_s;
         QTest::newRow("ja ending pointed") << meal << u"た"_s << u"食べました"_s;
@@ -174,22 +169,18 @@ private Q_SLOTS:
         QTest::newRow("ja te-iru") << u"本を読んでいます。"_s << u"読"_s << u"読んでいます"_s;
         QTest::newRow("ja te-shimau") << u"全部食べてしまいました。"_s << u"食"_s << u"食べてしまいました"_s;
         QTest::newRow("ja particle de not merged") << u"学校で勉強する。"_s << u"校"_s << u"学校"_s;
+        QTest::newRow("punctuation is nothing") << u"Hi, you"_s << u","_s << QString();
+        QTest::newRow("space is nothing") << u"Hi, you"_s << u" "_s << QString();
+        QTest::newRow("past the end is nothing") << u"Hi"_s << QString() << QString();
     }
-    void cjkWordAt()
+    void wordAt()
     {
         QFETCH(QString, text);
         QFETCH(QString, pointed);
         QFETCH(QString, expected);
-        const auto word = WordEnumerator::wordAt(text, text.lastIndexOf(pointed));
-        QVERIFY(word.has_value());
-        QCOMPARE(word->text, expected);
-    }
-
-    void wordAtPunctuationIsNothing()
-    {
-        QVERIFY(!WordEnumerator::wordAt(u"Hi, you"_s, 2).has_value());
-        QVERIFY(!WordEnumerator::wordAt(u"Hi, you"_s, 3).has_value());
-        QVERIFY(!WordEnumerator::wordAt(u"Hi"_s, 7).has_value());
+        const auto word = WordEnumerator::wordAt(text, pointed.isEmpty() ? text.size() + 5 : text.lastIndexOf(pointed));
+        QCOMPARE(word.has_value(), !expected.isEmpty());
+        QCOMPARE(word.value_or(TextWord {}).text, expected);
     }
 
     void offsets_data()

@@ -40,7 +40,7 @@ def report():
         middle = text.index(word) + len(word) // 2
         rect = labels[line].get_layout().index_to_pos(len(text[:middle].encode("utf-8")))
         lx, ly = labels[line].get_layout_offsets()
-        points.append([ox + lx + (rect.x + rect.width / 2) / 1024.0, oy + ly + (rect.y + rect.height / 2) / 1024.0])
+        points.append([ox + lx + (rect.x + rect.width / 2) / 1024, oy + ly + (rect.y + rect.height / 2) / 1024])
     print(json.dumps({"points": points}), flush=True)
     return False
 

@@ -25,6 +25,7 @@ struct WavInfo
     bool valid = false;
     int format = 0, channels = 0, sampleRate = 0, byteRate = 0, bits = 0, peak = 0;
     qsizetype dataSize = 0;
+    bool isPcmMono16() const { return valid && format == 1 && channels == 1 && bits == 16; }
 };
 
 WavInfo inspect(const QByteArray& wav)
@@ -74,10 +75,7 @@ private Q_SLOTS:
         QFETCH(int, rate);
         const QByteArray wav = WavEncoder::encodeMono16(pcm, rate);
         const WavInfo info = inspect(wav);
-        QVERIFY(info.valid);
-        QCOMPARE(info.format, 1);
-        QCOMPARE(info.channels, 1);
-        QCOMPARE(info.bits, 16);
+        QVERIFY(info.isPcmMono16());
         QCOMPARE(info.sampleRate, rate);
         QCOMPARE(info.byteRate, rate * 2);
         QCOMPARE(wav.mid(44), pcm);
@@ -130,10 +128,7 @@ private Q_SLOTS:
         const auto result = Waits::waitFor(synth.synthesize(text, code));
         QVERIFY(result && *result);
         const WavInfo info = inspect(**result);
-        QVERIFY(info.valid);
-        QCOMPARE(info.format, 1);
-        QCOMPARE(info.channels, 1);
-        QCOMPARE(info.bits, 16);
+        QVERIFY(info.isPcmMono16());
         QVERIFY(synth.sampleRate() > 0);
         QCOMPARE(info.sampleRate, synth.sampleRate());
         QVERIFY2(info.dataSize > info.sampleRate / 20, "less than 50 ms of speech");

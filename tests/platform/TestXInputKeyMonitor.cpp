@@ -36,10 +36,8 @@ private Q_SLOTS:
         TempXdgHome home;
         DefaultsStore store(home.defaultsFile());
         HotkeyManager manager(store);
-        HotkeyCombo ctrlShiftF5;
-        ctrlShiftF5.modifiers = HotkeyCombo::Control | HotkeyCombo::Shift;
-        ctrlShiftF5.keyCode = 96;
-        manager.registerAction(HotkeyAction::QuickLookup, {}, std::nullopt, ctrlShiftF5);
+        manager.registerAction(HotkeyAction::QuickLookup, {}, std::nullopt,
+            { HotkeyCombo::Control | HotkeyCombo::Shift, 96, std::nullopt });
         auto monitor = GlobalKeyMonitor::createX11();
         QVERIFY(monitor);
         QStringList fired;
