@@ -29,7 +29,7 @@ int main(int argc, char* argv[])
     QJsonArray words;
     for (int line = 0; line < lines.size(); ++line) {
         for (const QString& word : lines[line].split(QLatin1Char(' ')))
-            words.append(QJsonArray { line, word.left(word.size() - (word.endsWith(QLatin1Char('.')) ? 1 : 0)), 0 });
+            words.append(QJsonArray { line, word.left(word.size() - (word.endsWith(QLatin1Char('.')) ? 1 : 0)) });
     }
     const QJsonObject setup { { "x", 50 }, { "y", 50 }, { "lines", QJsonArray::fromStringList(lines) },
         { "words", words } };

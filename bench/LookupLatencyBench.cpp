@@ -92,7 +92,7 @@ int main(int argc, char* argv[])
 
     const QJsonObject setup { { "x", 60 }, { "y", 80 },
         { "lines", QJsonArray { QStringLiteral("The house is on the hill, and the old man lives there.") } },
-        { "words", QJsonArray { QJsonValue(QJsonArray { 0, "house", 0 }), QJsonValue(QJsonArray { 0, "hill", 0 }) } } };
+        { "words", QJsonArray { QJsonValue(QJsonArray { 0, "house" }), QJsonValue(QJsonArray { 0, "hill" }) } } };
     QProcess window;
     if (viaScreen) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -78,7 +78,7 @@ class TestLookupEndToEnd : public QObject
     QPointF openWindow(const QString& sentence, const QString& word, bool accessible = true)
     {
         const QJsonObject setup { { "x", 60 }, { "y", 80 }, { "lines", QJsonArray { sentence } },
-            { "words", QJsonArray { QJsonValue(QJsonArray { 0, word, 0 }) } } };
+            { "words", QJsonArray { QJsonValue(QJsonArray { 0, word }) } } };
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         if (!accessible)
             environment.insert(QStringLiteral("NO_AT_BRIDGE"), QStringLiteral("1"));
