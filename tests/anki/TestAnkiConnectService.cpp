@@ -10,12 +10,6 @@
 
 namespace {
 
-// The fake, with the requests' parameters by position.
-struct FakeAnki : FakeAnkiConnect
-{
-    QJsonObject params(int i) const { return requests().value(i).value(QStringLiteral("params")).toObject(); }
-};
-
 template <typename T>
 T valueOf(const std::optional<AnkiConnectService::Result<T>>& result)
 {
@@ -33,7 +27,7 @@ class TestAnkiConnectService : public QObject
 private Q_SLOTS:
     void addNoteWithoutAudio()
     {
-        FakeAnki anki;
+        FakeAnkiConnect anki;
         anki.answer(QStringLiteral("addNote"), ankiAnswer(1733567890123LL));
         AnkiConnectService service(anki.server.url(QStringLiteral("/")));
         const auto result = Waits::waitFor(service.addNote(QStringLiteral("Deck::Sub"), QStringLiteral("<b>casa</b>"),
@@ -59,7 +53,7 @@ private Q_SLOTS:
 
     void addNoteWithAudioUsesTheStoredName()
     {
-        FakeAnki anki;
+        FakeAnkiConnect anki;
         anki.answer(QStringLiteral("storeMediaFile"), ankiAnswer(QStringLiteral("quillmoor3-ABCDEF12_1.mp3")));
         anki.answer(QStringLiteral("addNote"), ankiAnswer(42));
         AnkiConnectService service(anki.server.url(QStringLiteral("/")));
@@ -81,7 +75,7 @@ private Q_SLOTS:
 
     void unsafeStoredNameIsNotTrusted()
     {
-        FakeAnki anki;
+        FakeAnkiConnect anki;
         anki.answer(QStringLiteral("storeMediaFile"), ankiAnswer(QStringLiteral("x\" onerror=\"alert(1).png")));
         AnkiConnectService service(anki.server.url(QStringLiteral("/")));
         const auto result = Waits::waitFor(service.attachImage(7, QStringLiteral("casa"), "PNG", QStringLiteral("png")));
@@ -95,7 +89,7 @@ private Q_SLOTS:
 
     void nullResultGivesNoNoteId()
     {
-        FakeAnki anki;
+        FakeAnkiConnect anki;
         anki.answer(QStringLiteral("addNote"), ankiAnswer(QJsonValue::Null));
         AnkiConnectService service(anki.server.url(QStringLiteral("/")));
         const auto result = Waits::waitFor(service.addNote("D", "f", "b", std::nullopt, "mp3"));
@@ -132,7 +126,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, reply);
         QFETCH(int, kind);
         QFETCH(QString, description);
-        FakeAnki anki;
+        FakeAnkiConnect anki;
         anki.answer(action, reply);
         AnkiConnectService service(anki.server.url(QStringLiteral("/")));
         const auto result = Waits::waitFor(service.addNote("D", "f", "b", QByteArray("mp3data"), "mp3"));
@@ -158,7 +152,7 @@ private Q_SLOTS:
     void noAnswerIsAConnectionFailure()
     {
         QFETCH(bool, listening);
-        FakeAnki anki;
+        FakeAnkiConnect anki;
         anki.queued[QStringLiteral("addNote")] << LocalHttpServer::Response { .hang = true };
         const QUrl endpoint = listening ? anki.server.url(QStringLiteral("/")) : QUrl("http://127.0.0.1:1/");
         AnkiConnectService service(endpoint, { .timeout = std::chrono::milliseconds(300) });

@@ -50,6 +50,11 @@ hits=$(grep -rnE '#include *<(X11/|xcb/|atspi/|at-spi|tesseract/|leptonica/|espe
 if [ -n "$hits" ]; then
     echo "Platform headers outside the backend sources:"; echo "$hits"; status=1
 fi
+# Nothing in src/ exists for tests alone: timings a test needs come in as construction options.
+hits=$(grep -rnE '[A-Za-z]For(Testing|Tests?)\b' "$src")
+if [ -n "$hits" ]; then
+    echo "Test-only members in src/:"; echo "$hits"; status=1
+fi
 # The rules must see the tree they check.
 [ -d "$src/platform" ] && [ -d "$src/capture" ] || { echo "not a source tree: $src"; status=1; }
 [ $status -eq 0 ] && echo "dependency rules hold"

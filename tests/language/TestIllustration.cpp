@@ -45,7 +45,6 @@ private:
     std::unique_ptr<TempXdgHome> m_home;
     std::unique_ptr<DefaultsStore> m_settings;
     std::unique_ptr<FakeModelServer> m_fake; // the model, the encyclopedia and the image server
-    LocalHttpServer* m_server = nullptr;
     std::unique_ptr<LanguageModelClient> m_model;
     std::unique_ptr<ImageRelevanceService> m_relevance;
     std::unique_ptr<ImageService> m_images;
@@ -56,7 +55,7 @@ private:
 
     void summary(const QByteArray& title, const QJsonObject& body)
     {
-        m_server->route(
+        m_fake->server.route(
             "GET", "/api/rest_v1/page/summary/" + title, [=](const auto&) { return reply(200, json(body)); });
     }
 
@@ -65,7 +64,7 @@ private:
         return { { "type", "standard" }, { "title", "Cat" }, { "extract", extract },
             { "thumbnail",
                 QJsonObject {
-                    { "source", m_server->url(thumbnailPath).toString() }, { "width", 8 }, { "height", 6 } } } };
+                    { "source", m_fake->server.url(thumbnailPath).toString() }, { "width", 8 }, { "height", 6 } } } };
     }
 
     std::optional<Illustration> encyclopedia(
@@ -80,10 +79,9 @@ private Q_SLOTS:
         m_home = std::make_unique<TempXdgHome>();
         m_settings = std::make_unique<DefaultsStore>(m_home->defaultsFile());
         m_fake = std::make_unique<FakeModelServer>();
-        m_server = &m_fake->server;
         judge(true);
-        m_settings->setValue(LanguageModelClient::kBaseUrlKey, m_server->url(QStringLiteral("/v1")).toString());
-        m_settings->setValue(ImageService::kBaseUrlKey, m_server->url().toString());
+        m_settings->setValue(LanguageModelClient::kBaseUrlKey, m_fake->server.url(QStringLiteral("/v1")).toString());
+        m_settings->setValue(ImageService::kBaseUrlKey, m_fake->server.url().toString());
         m_model = std::make_unique<LanguageModelClient>(*m_settings);
         m_relevance = std::make_unique<ImageRelevanceService>(*m_model);
         m_images = std::make_unique<ImageService>(*m_settings, *m_relevance);
@@ -128,7 +126,7 @@ private Q_SLOTS:
         QFETCH(QString, extension);
         const QByteArray bytes = imageBytes(format.constData());
         summary("Cat", standard(path));
-        m_server->route("GET", path.toUtf8(), [=](const auto&) { return reply(200, bytes, "image/jpeg"); });
+        m_fake->server.route("GET", path.toUtf8(), [=](const auto&) { return reply(200, bytes, "image/jpeg"); });
         const std::optional<Illustration> image = encyclopedia(QStringLiteral("Cat"));
         QVERIFY(image);
         QCOMPARE(image->fileExtension, extension);
@@ -147,7 +145,7 @@ private Q_SLOTS:
         QCOMPARE(messages.at(1).toObject().value(QStringLiteral("content")).toString(),
             QStringLiteral(
                 "Word: Cat\nContext sentence: The cat sleeps.\nWikipedia article description: A domestic cat."));
-        for (const auto& request : m_server->requests()) {
+        for (const auto& request : m_fake->server.requests()) {
             if (!request.path.startsWith("/v1/"))
                 QVERIFY(request.headers.value("user-agent").startsWith("Quillmoor/"));
         }
@@ -178,10 +176,11 @@ private Q_SLOTS:
             body.insert(QStringLiteral("thumbnail"), QJsonObject { { "source", "::not a url::" } });
         judge(kind != QLatin1String("irrelevant"));
         if (kind == QLatin1String("garbage"))
-            m_server->route("GET", "/api/rest_v1/page/summary/Cat", [](const auto&) { return reply(200, "<html>"); });
+            m_fake->server.route(
+                "GET", "/api/rest_v1/page/summary/Cat", [](const auto&) { return reply(200, "<html>"); });
         else
             summary("Cat", body);
-        m_server->route("GET", "/thumb/Cat.jpg", [=](const auto&) {
+        m_fake->server.route("GET", "/thumb/Cat.jpg", [=](const auto&) {
             if (kind == QLatin1String("404"))
                 return reply(404, imageBytes("JPEG"), "image/jpeg");
             if (kind == QLatin1String("html"))
@@ -213,7 +212,7 @@ private Q_SLOTS:
         m_fake->modelsStatus = modelServes ? 200 : 503;
         judge(false); // would reject if it were asked
         summary("Cat", standard(QStringLiteral("/thumb/Cat.jpg"), extract));
-        m_server->route(
+        m_fake->server.route(
             "GET", "/thumb/Cat.jpg", [](const auto&) { return reply(200, imageBytes("JPEG"), "image/jpeg"); });
         QVERIFY(encyclopedia(QStringLiteral("Cat")));
         QCOMPARE(m_fake->chatRequests(), 0);
@@ -223,7 +222,7 @@ private Q_SLOTS:
     {
         m_fake->chat = reply(500, "{\"error\":\"boom\"}");
         summary("Cat", standard(QStringLiteral("/thumb/Cat.jpg")));
-        m_server->route(
+        m_fake->server.route(
             "GET", "/thumb/Cat.jpg", [](const auto&) { return reply(200, imageBytes("JPEG"), "image/jpeg"); });
         QVERIFY(encyclopedia(QStringLiteral("Cat")));
         QVERIFY(!g_log.filter(QStringLiteral("Relevance check failed: ")).isEmpty());
@@ -243,10 +242,10 @@ private Q_SLOTS:
     {
         QFETCH(QString, word);
         QFETCH(QByteArray, path);
-        m_server->route("GET", "*", [](const auto&) { return reply(404, "{\"type\":\"not_found\"}"); });
+        m_fake->server.route("GET", "*", [](const auto&) { return reply(404, "{\"type\":\"not_found\"}"); });
         QCOMPARE(encyclopedia(word), std::nullopt);
-        QCOMPARE(m_server->requests().size(), 1);
-        QCOMPARE(m_server->requests().first().path, path);
+        QCOMPARE(m_fake->server.requests().size(), 1);
+        QCOMPARE(m_fake->server.requests().first().path, path);
     }
 
     void generation_data()
@@ -281,8 +280,8 @@ private Q_SLOTS:
         if (kind == QLatin1String("down"))
             m_settings->setValue(GeneratedImageService::kUrlKey, QStringLiteral("http://localhost:1/v1"));
         else if (kind != QLatin1String("off"))
-            m_settings->setValue(GeneratedImageService::kUrlKey, m_server->url(QStringLiteral("/v1")).toString());
-        m_server->route("POST", "/v1/images/generations", [&](const auto&) {
+            m_settings->setValue(GeneratedImageService::kUrlKey, m_fake->server.url(QStringLiteral("/v1")).toString());
+        m_fake->server.route("POST", "/v1/images/generations", [&](const auto&) {
             ++served;
             if (kind == QLatin1String("500") || (kind == QLatin1String("500-then-png") && served == 1))
                 return reply(500, "{\"error\":\"out of memory\"}");
@@ -310,7 +309,7 @@ private Q_SLOTS:
         for (qsizetype i = 0; i < logged.size(); ++i)
             QVERIFY2(failures[i].startsWith(logged[i]), qPrintable(failures[i]));
         if (served > 0) {
-            const QJsonObject body = QJsonDocument::fromJson(m_server->requests().first().body).object();
+            const QJsonObject body = QJsonDocument::fromJson(m_fake->server.requests().first().body).object();
             QVERIFY(body.value(QStringLiteral("prompt"))
                         .toString()
                         .startsWith(QStringLiteral("cat, illustrating its meaning in: The cat sleeps.")));

@@ -51,6 +51,7 @@ struct FakeAnkiConnect
         }
         return bodies;
     }
+    QJsonObject params(int i) const { return requests().value(i).value("params").toObject(); }
     QStringList actions() const
     {
         QStringList names;
