@@ -25,9 +25,27 @@ constexpr quint32 kCtrl = HotkeyCombo::Control;
 constexpr quint32 kAlt = HotkeyCombo::Alt;
 constexpr quint32 kSuper = HotkeyCombo::Super;
 
-HotkeyCombo combo(quint32 modifiers, std::optional<quint16> key = {}, std::optional<QString> label = {})
+// Built field by field: GCC 12 with the sanitizers warns (wrongly) about an optional QString
+// passed by value and defaulted.
+HotkeyCombo combo(quint32 modifiers)
 {
-    return { modifiers, key, label };
+    HotkeyCombo c;
+    c.modifiers = modifiers;
+    return c;
+}
+
+HotkeyCombo combo(quint32 modifiers, quint16 key)
+{
+    HotkeyCombo c = combo(modifiers);
+    c.keyCode = key;
+    return c;
+}
+
+HotkeyCombo combo(quint32 modifiers, quint16 key, const QString& label)
+{
+    HotkeyCombo c = combo(modifiers, key);
+    c.keyLabel = label;
+    return c;
 }
 
 // A key as the X11 platform plugin reports it: Qt key, X keycode, the layout's text, and the

@@ -23,9 +23,27 @@ constexpr quint32 kCtrl = HotkeyCombo::Control;
 constexpr quint32 kAlt = HotkeyCombo::Alt;
 constexpr quint32 kSuper = HotkeyCombo::Super;
 
-HotkeyCombo combo(quint32 modifiers, std::optional<quint16> key = {}, std::optional<QString> label = {})
+// Built field by field: GCC 12 with the sanitizers warns (wrongly) about an optional QString
+// passed by value and defaulted.
+HotkeyCombo combo(quint32 modifiers)
 {
-    return { modifiers, key, label };
+    HotkeyCombo c;
+    c.modifiers = modifiers;
+    return c;
+}
+
+HotkeyCombo combo(quint32 modifiers, quint16 key)
+{
+    HotkeyCombo c = combo(modifiers);
+    c.keyCode = key;
+    return c;
+}
+
+HotkeyCombo combo(quint32 modifiers, quint16 key, const QString& label)
+{
+    HotkeyCombo c = combo(modifiers, key);
+    c.keyLabel = label;
+    return c;
 }
 
 const HotkeyCombo kCtrlF5 = combo(kCtrl, 96, u"F5"_s);
@@ -263,10 +281,12 @@ private Q_SLOTS:
         registerActions(manager);
         if (!extraCombo.isEmpty()) {
             const QStringList parts = extraCombo.split(QLatin1Char(':'));
-            const std::optional<quint16> key = parts[2].isEmpty() ? std::nullopt : std::optional(parts[2].toUShort());
+            const quint32 modifiers = parts[1].toUInt(nullptr, 16);
+            const HotkeyCombo extra
+                = parts[2].isEmpty() ? combo(modifiers) : combo(modifiers, parts[2].toUShort(), u"K"_s);
             for (HotkeyAction action : HotkeyActionIds::kAll) {
                 if (HotkeyActionIds::id(action) == parts[0])
-                    manager.setCombo(combo(parts[1].toUInt(nullptr, 16), key, u"K"_s), action);
+                    manager.setCombo(extra, action);
             }
         }
         QStringList events;
