@@ -4,6 +4,7 @@
 #include "hotkeys/HotkeyManager.h"
 #include "hotkeys/HotkeyRecorderView.h"
 #include "preferences/DefaultsStore.h"
+#include "support/HotkeyCombos.h"
 #include "support/TempXdgHome.h"
 
 #include <QApplication>
@@ -20,33 +21,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr quint32 kShift = HotkeyCombo::Shift;
-constexpr quint32 kCtrl = HotkeyCombo::Control;
-constexpr quint32 kAlt = HotkeyCombo::Alt;
-constexpr quint32 kSuper = HotkeyCombo::Super;
-
-// Built field by field: GCC 12 with the sanitizers warns (wrongly) about an optional QString
-// passed by value and defaulted.
-HotkeyCombo combo(quint32 modifiers)
-{
-    HotkeyCombo c;
-    c.modifiers = modifiers;
-    return c;
-}
-
-HotkeyCombo combo(quint32 modifiers, quint16 key)
-{
-    HotkeyCombo c = combo(modifiers);
-    c.keyCode = key;
-    return c;
-}
-
-HotkeyCombo combo(quint32 modifiers, quint16 key, const QString& label)
-{
-    HotkeyCombo c = combo(modifiers, key);
-    c.keyLabel = label;
-    return c;
-}
+using namespace HotkeyCombos;
 
 // A key as the X11 platform plugin reports it: Qt key, X keycode, the layout's text, and the
 // modifier it is.

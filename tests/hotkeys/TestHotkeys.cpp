@@ -6,6 +6,7 @@
 #include "hotkeys/VirtualKeyCodes.h"
 #include "platform/GlobalKeyMonitor.h"
 #include "preferences/DefaultsStore.h"
+#include "support/HotkeyCombos.h"
 #include "support/TempXdgHome.h"
 
 #include <QDir>
@@ -18,33 +19,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr quint32 kShift = HotkeyCombo::Shift;
-constexpr quint32 kCtrl = HotkeyCombo::Control;
-constexpr quint32 kAlt = HotkeyCombo::Alt;
-constexpr quint32 kSuper = HotkeyCombo::Super;
-
-// Built field by field: GCC 12 with the sanitizers warns (wrongly) about an optional QString
-// passed by value and defaulted.
-HotkeyCombo combo(quint32 modifiers)
-{
-    HotkeyCombo c;
-    c.modifiers = modifiers;
-    return c;
-}
-
-HotkeyCombo combo(quint32 modifiers, quint16 key)
-{
-    HotkeyCombo c = combo(modifiers);
-    c.keyCode = key;
-    return c;
-}
-
-HotkeyCombo combo(quint32 modifiers, quint16 key, const QString& label)
-{
-    HotkeyCombo c = combo(modifiers, key);
-    c.keyLabel = label;
-    return c;
-}
+using namespace HotkeyCombos;
 
 const HotkeyCombo kCtrlF5 = combo(kCtrl, 96, u"F5"_s);
 
