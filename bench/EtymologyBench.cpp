@@ -34,8 +34,8 @@ Timing lookup(LookupRig& rig, const QString& word, bool waitForEtymology)
 {
     QElapsedTimer timer;
     timer.start();
-    CaptureOverlayView view(rig.services(), word, QStringLiteral("They talked about the ") + word + QStringLiteral("."),
-                            false, true);
+    CaptureOverlayView view(
+        rig.services(), word, QStringLiteral("They talked about the ") + word + QStringLiteral("."), false, true);
     view.show();
     view.start();
     if (!QTest::qWaitForWindowExposed(&view))

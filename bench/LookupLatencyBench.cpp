@@ -5,8 +5,8 @@
 // window keeps out of the accessibility bus, so every word is read from a screenshot.
 //   bench_lookup_latency <source dir> [hovers] [--ocr]
 #include "app/QuillmoorApp.h"
-#include "panels/LookupCardModel.h"
 #include "panels/CaptureOverlayWindow.h"
+#include "panels/LookupCardModel.h"
 #include "platform/tesseract/TesseractRecognizer.h"
 #include "preferences/Preferences.h"
 #include "store/CardStores.h"

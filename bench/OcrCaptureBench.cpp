@@ -8,7 +8,6 @@
 #include "capture/ScreenWordPicker.h"
 #include "platform/tesseract/TesseractRecognizer.h"
 #include "platform/x11/X11ScreenGrabber.h"
-
 #include "support/FakeScreenGrabber.h"
 #include "support/RenderedPage.h"
 #include "support/Waits.h"
@@ -145,7 +144,8 @@ int main(int argc, char* argv[])
     std::map<QString, Tally> perLanguage;
     int page = 0;
     for (const Corpus& corpus : corpora()) {
-        const QStringList languages = OCRLanguages::forStudy(corpus.language, TesseractRecognizer::installedLanguagesIn({}));
+        const QStringList languages
+            = OCRLanguages::forStudy(corpus.language, TesseractRecognizer::installedLanguagesIn({}));
         recognizer.prepareAndWait(languages);
         for (const QString& family : families) {
             if (!QFontDatabase::families().contains(family))

@@ -5,13 +5,12 @@
 
 #include <QAudioDevice>
 #include <QCoreApplication>
+#include <QCoroTask>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMediaDevices>
 #include <QTimer>
-
-#include <QCoroTask>
 
 #include <algorithm>
 #include <cstdio>

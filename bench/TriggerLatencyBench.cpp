@@ -37,8 +37,9 @@ int main(int argc, char* argv[])
 
     QElapsedTimer clock;
     qint64 firedAt = -1;
-    HotkeyMatcher matcher(manager, HotkeyMatcher::Hooks{[&](HotkeyAction) { firedAt = clock.nsecsElapsed(); },
-                                                        [&] { return monitor->currentModifiers(); }, {}});
+    HotkeyMatcher matcher(manager,
+        HotkeyMatcher::Hooks {
+            [&](HotkeyAction) { firedAt = clock.nsecsElapsed(); }, [&] { return monitor->currentModifiers(); }, {} });
     HotkeyEventRouter::attach(*monitor, matcher);
 
     constexpr int kRounds = 300;
@@ -68,6 +69,6 @@ int main(int argc, char* argv[])
     std::sort(micros.begin(), micros.end());
     auto at = [&](double q) { return micros[std::min(micros.size() - 1, size_t(q * double(micros.size())))]; };
     std::printf("trigger latency over %zu presses (send to fire): p50 %.0f us, p95 %.0f us, max %.0f us\n",
-                micros.size(), at(0.50), at(0.95), micros.back());
+        micros.size(), at(0.50), at(0.95), micros.back());
     return 0;
 }

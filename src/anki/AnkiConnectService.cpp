@@ -23,8 +23,7 @@ QJsonObject createDeckRequest(const QString& deckName)
 QJsonObject storeMediaRequest(const QString& name, const QByteArray& data)
 {
     return AnkiConnectService::request(QStringLiteral("storeMediaFile"),
-                                       { { QStringLiteral("filename"), name },
-                                         { QStringLiteral("data"), QString::fromLatin1(data.toBase64()) } });
+        { { QStringLiteral("filename"), name }, { QStringLiteral("data"), QString::fromLatin1(data.toBase64()) } });
 }
 
 QJsonObject addNoteRequest(const QString& deckName, const QString& front, const QString& back)
@@ -32,7 +31,8 @@ QJsonObject addNoteRequest(const QString& deckName, const QString& front, const 
     const QJsonObject note {
         { QStringLiteral("deckName"), deckName },
         { QStringLiteral("modelName"), QStringLiteral("Basic") },
-        { QStringLiteral("fields"), QJsonObject { { QStringLiteral("Front"), front }, { QStringLiteral("Back"), back } } },
+        { QStringLiteral("fields"),
+            QJsonObject { { QStringLiteral("Front"), front }, { QStringLiteral("Back"), back } } },
         { QStringLiteral("options"), QJsonObject { { QStringLiteral("allowDuplicate"), false } } },
         { QStringLiteral("tags"), QJsonArray { QStringLiteral("quilmoor3") } },
     };
@@ -42,7 +42,7 @@ QJsonObject addNoteRequest(const QString& deckName, const QString& front, const 
 QJsonObject updateFrontRequest(qint64 noteId, const QString& front)
 {
     const QJsonObject note { { QStringLiteral("id"), noteId },
-                             { QStringLiteral("fields"), QJsonObject { { QStringLiteral("Front"), front } } } };
+        { QStringLiteral("fields"), QJsonObject { { QStringLiteral("Front"), front } } } };
     return AnkiConnectService::request(QStringLiteral("updateNoteFields"), { { QStringLiteral("note"), note } });
 }
 
@@ -80,7 +80,7 @@ QString AnkiConnectService::makeMediaFileName(const QString& extension)
 QJsonObject AnkiConnectService::request(const QString& action, const QJsonObject& params)
 {
     return { { QStringLiteral("action"), action }, { QStringLiteral("version"), kApiVersion },
-             { QStringLiteral("params"), params } };
+        { QStringLiteral("params"), params } };
 }
 
 QCoro::Task<AnkiConnectService::Result<QJsonValue>> AnkiConnectService::send(QJsonObject requestObject)
@@ -110,8 +110,7 @@ QCoro::Task<void> AnkiConnectService::ensureDeckExists(QString deckName)
     co_await send(createDeckRequest(deckName));
 }
 
-QCoro::Task<AnkiConnectService::Result<QString>> AnkiConnectService::storeMediaFile(QByteArray data,
-                                                                                    QString extension)
+QCoro::Task<AnkiConnectService::Result<QString>> AnkiConnectService::storeMediaFile(QByteArray data, QString extension)
 {
     const QString name = makeMediaFileName(extension);
     const Result<QJsonValue> stored = co_await send(storeMediaRequest(name, data));
@@ -124,9 +123,8 @@ QCoro::Task<AnkiConnectService::Result<QString>> AnkiConnectService::storeMediaF
     co_return plainName.match(answered).hasMatch() ? answered : name;
 }
 
-QCoro::Task<AnkiConnectService::Result<AnkiConnectService::AddedNote>>
-AnkiConnectService::addNote(QString deckName, QString front, QString back, std::optional<QByteArray> audioData,
-                            QString audioFileExtension)
+QCoro::Task<AnkiConnectService::Result<AnkiConnectService::AddedNote>> AnkiConnectService::addNote(
+    QString deckName, QString front, QString back, std::optional<QByteArray> audioData, QString audioFileExtension)
 {
     QPointer<AnkiConnectService> self(this);
     co_await ensureDeckExists(deckName);
@@ -151,8 +149,8 @@ AnkiConnectService::addNote(QString deckName, QString front, QString back, std::
     co_return result;
 }
 
-QCoro::Task<AnkiConnectService::Result<AnkiConnectService::Done>>
-AnkiConnectService::attachImage(qint64 noteId, QString frontHTML, QByteArray imageData, QString imageFileExtension)
+QCoro::Task<AnkiConnectService::Result<AnkiConnectService::Done>> AnkiConnectService::attachImage(
+    qint64 noteId, QString frontHTML, QByteArray imageData, QString imageFileExtension)
 {
     QPointer<AnkiConnectService> self(this);
     const Result<QString> stored = co_await storeMediaFile(imageData, imageFileExtension);
@@ -160,8 +158,8 @@ AnkiConnectService::attachImage(qint64 noteId, QString frontHTML, QByteArray ima
         co_return AnkiConnectError::connectionFailed();
     if (const auto* error = std::get_if<AnkiConnectError>(&stored))
         co_return *error;
-    const QString newFront = frontHTML + QStringLiteral("<br><img src=\"") + std::get<QString>(stored)
-        + QStringLiteral("\">");
+    const QString newFront
+        = frontHTML + QStringLiteral("<br><img src=\"") + std::get<QString>(stored) + QStringLiteral("\">");
     const Result<QJsonValue> updated = co_await send(updateFrontRequest(noteId, newFront));
     if (const auto* error = std::get_if<AnkiConnectError>(&updated))
         co_return *error;

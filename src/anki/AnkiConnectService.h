@@ -36,8 +36,7 @@ public:
         std::optional<qint64> noteId;
         QString frontHTML; // the Front field exactly as sent
     };
-    template <typename T>
-    using Result = std::variant<T, AnkiConnectError>;
+    template <typename T> using Result = std::variant<T, AnkiConnectError>;
     struct Done
     {
     };
@@ -48,10 +47,10 @@ public:
 
     QUrl endpoint() const { return m_endpoint; }
 
-    QCoro::Task<Result<AddedNote>> addNote(QString deckName, QString front, QString back,
-                                           std::optional<QByteArray> audioData, QString audioFileExtension);
-    QCoro::Task<Result<Done>> attachImage(qint64 noteId, QString frontHTML, QByteArray imageData,
-                                          QString imageFileExtension);
+    QCoro::Task<Result<AddedNote>> addNote(
+        QString deckName, QString front, QString back, std::optional<QByteArray> audioData, QString audioFileExtension);
+    QCoro::Task<Result<Done>> attachImage(
+        qint64 noteId, QString frontHTML, QByteArray imageData, QString imageFileExtension);
 
     // "quillmoor3-" + 8 upper-case hex digits of a fresh UUID + "." + extension.
     static QString makeMediaFileName(const QString& extension);

@@ -1,11 +1,11 @@
 #include "app/AppDelegate.h"
 
-#include "capture/CaptureCoordinator.h"
 #include "app/GrammarWindowController.h"
 #include "app/LanguageSettingsWindowController.h"
 #include "app/OnboardingWindowController.h"
 #include "app/ReviewWindowController.h"
 #include "app/SectionWindow.h"
+#include "capture/CaptureCoordinator.h"
 #include "diagnostics/FeedbackService.h"
 #include "diagnostics/QMLog.h"
 #include "platform/AccessibilityTrust.h"
@@ -22,7 +22,7 @@ QString rectText(const QRect& r)
 } // namespace
 
 AppDelegate::AppDelegate(Preferences& preferences, FeedbackService& feedback, AccessibilityTrust* trust,
-                         LaunchServices services, QObject* parent)
+    LaunchServices services, QObject* parent)
     : QObject(parent)
     , m_preferences(preferences)
     , m_feedback(feedback)
@@ -71,8 +71,8 @@ void AppDelegate::applicationWillTerminate()
 
 void AppDelegate::closeSectionWindows(AppSection except)
 {
-    SectionWindowController* controllers[] = { m_review.get(), m_grammar.get(), m_languageSettings.get(),
-                                               m_onboarding.get() };
+    SectionWindowController* controllers[]
+        = { m_review.get(), m_grammar.get(), m_languageSettings.get(), m_onboarding.get() };
     for (SectionWindowController* controller : controllers) {
         if (controller && controller->section() != except)
             controller->close();
@@ -82,10 +82,18 @@ void AppDelegate::closeSectionWindows(AppSection except)
 void AppDelegate::showSection(AppSection section)
 {
     switch (section) {
-    case AppSection::Review: showReview(); return;
-    case AppSection::Grammar: showGrammar(); return;
-    case AppSection::LanguageSettings: showLanguageSettings(); return;
-    case AppSection::Onboarding: showOnboarding(); return;
+    case AppSection::Review:
+        showReview();
+        return;
+    case AppSection::Grammar:
+        showGrammar();
+        return;
+    case AppSection::LanguageSettings:
+        showLanguageSettings();
+        return;
+    case AppSection::Onboarding:
+        showOnboarding();
+        return;
     }
 }
 
@@ -123,8 +131,8 @@ void AppDelegate::showLanguageSettings()
     const QScreen* screen = window->screen();
     qCDebug(lcSettings).noquote() << QStringLiteral("Settings window — frame: %1, isVisible: %2, screen: %3")
                                          .arg(rectText(window->frameGeometry()),
-                                              window->isVisible() ? QStringLiteral("true") : QStringLiteral("false"),
-                                              screen ? rectText(screen->geometry()) : QStringLiteral("nil"));
+                                             window->isVisible() ? QStringLiteral("true") : QStringLiteral("false"),
+                                             screen ? rectText(screen->geometry()) : QStringLiteral("nil"));
 }
 
 void AppDelegate::showOnboarding()

@@ -24,7 +24,7 @@ class AppDelegate : public QObject
     Q_OBJECT
 public:
     AppDelegate(Preferences& preferences, FeedbackService& feedback, AccessibilityTrust* trust,
-                LaunchServices services = {}, QObject* parent = nullptr);
+        LaunchServices services = {}, QObject* parent = nullptr);
     ~AppDelegate() override;
 
     void applicationDidFinishLaunching();

@@ -9,10 +9,14 @@ namespace {
 QIcon iconFor(AppSection section)
 {
     switch (section) {
-    case AppSection::Review: return QIcon::fromTheme(QStringLiteral("view-list-details"));
-    case AppSection::Grammar: return QIcon::fromTheme(QStringLiteral("accessories-dictionary"));
-    case AppSection::LanguageSettings: return QIcon::fromTheme(QStringLiteral("preferences-system"));
-    case AppSection::Onboarding: return QIcon::fromTheme(QStringLiteral("help-about"));
+    case AppSection::Review:
+        return QIcon::fromTheme(QStringLiteral("view-list-details"));
+    case AppSection::Grammar:
+        return QIcon::fromTheme(QStringLiteral("accessories-dictionary"));
+    case AppSection::LanguageSettings:
+        return QIcon::fromTheme(QStringLiteral("preferences-system"));
+    case AppSection::Onboarding:
+        return QIcon::fromTheme(QStringLiteral("help-about"));
     }
     return {};
 }
@@ -46,10 +50,14 @@ AppSectionNavBar::AppSectionNavBar(AppSection current, QWidget* parent)
 QString AppSectionNavBar::label(AppSection section)
 {
     switch (section) {
-    case AppSection::Review: return tr("Повторение");
-    case AppSection::Grammar: return tr("Грамматика");
-    case AppSection::LanguageSettings: return tr("Настройки");
-    case AppSection::Onboarding: return tr("Как это работает");
+    case AppSection::Review:
+        return tr("Повторение");
+    case AppSection::Grammar:
+        return tr("Грамматика");
+    case AppSection::LanguageSettings:
+        return tr("Настройки");
+    case AppSection::Onboarding:
+        return tr("Как это работает");
     }
     return {};
 }
@@ -57,10 +65,14 @@ QString AppSectionNavBar::label(AppSection section)
 QString AppSectionNavBar::objectNameFor(AppSection section)
 {
     switch (section) {
-    case AppSection::Review: return QStringLiteral("navReview");
-    case AppSection::Grammar: return QStringLiteral("navGrammar");
-    case AppSection::LanguageSettings: return QStringLiteral("navLanguageSettings");
-    case AppSection::Onboarding: return QStringLiteral("navOnboarding");
+    case AppSection::Review:
+        return QStringLiteral("navReview");
+    case AppSection::Grammar:
+        return QStringLiteral("navGrammar");
+    case AppSection::LanguageSettings:
+        return QStringLiteral("navLanguageSettings");
+    case AppSection::Onboarding:
+        return QStringLiteral("navOnboarding");
     }
     return {};
 }

@@ -10,8 +10,8 @@
 LanguageSettingsWindowController::LanguageSettingsWindowController(QObject* parent)
     : SectionWindowController(AppSection::LanguageSettings, parent)
 {
-    auto window = std::make_unique<SectionWindow>(AppSection::LanguageSettings,
-                                                  [] { return QStringLiteral("Quillmoor"); });
+    auto window
+        = std::make_unique<SectionWindow>(AppSection::LanguageSettings, [] { return QStringLiteral("Quillmoor"); });
     window->setObjectName(QStringLiteral("languageSettingsWindow"));
     window->setContentView(nullptr);
     window->resize(360, 420);

@@ -2,12 +2,12 @@
 
 #include "anki/AnkiConnectService.h"
 #include "language/ContextualTranslationService.h"
+#include "language/EtymologyService.h"
 #include "language/GeneratedImageService.h"
 #include "language/ImageRelevanceService.h"
 #include "language/ImageService.h"
 #include "language/LanguageDetector.h"
 #include "language/LanguageModelClient.h"
-#include "language/EtymologyService.h"
 #include "language/MeaningService.h"
 #include "language/OnDeviceModelQueue.h"
 #include "language/PronunciationService.h"
@@ -33,9 +33,8 @@ LookupServiceStack::LookupServiceStack(
     m_relevance = std::make_unique<ImageRelevanceService>(*m_model);
     m_encyclopedia = std::make_unique<ImageService>(settings, *m_relevance);
     m_generator = std::make_unique<GeneratedImageService>(settings);
-    m_services = std::make_unique<LookupServices>(
-        LookupServices { preferences, *m_detector, *m_translation, *m_backends, *m_pronunciation, *m_meaning,
-            *m_etymology, *m_anki, *m_encyclopedia, *m_generator, vocabulary });
+    m_services = std::make_unique<LookupServices>(LookupServices { preferences, *m_detector, *m_translation,
+        *m_backends, *m_pronunciation, *m_meaning, *m_etymology, *m_anki, *m_encyclopedia, *m_generator, vocabulary });
 }
 
 LookupServiceStack::~LookupServiceStack() = default;

@@ -11,8 +11,8 @@
 
 SectionWindow::SectionWindow(AppSection section, std::function<QString()> title, QWidget* parent)
     : QWidget(parent,
-              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                  | Qt::WindowMaximizeButtonHint)
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+            | Qt::WindowMaximizeButtonHint)
     , m_section(section)
     , m_title(std::move(title))
     , m_navBar(new AppSectionNavBar(section, this))

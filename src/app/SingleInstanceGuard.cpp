@@ -27,16 +27,16 @@ bool SingleInstanceGuard::claim()
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (bus.isConnected()) {
-        const auto reply = bus.interface()->registerService(m_serviceName, QDBusConnectionInterface::DontQueueService,
-                                                            QDBusConnectionInterface::DontAllowReplacement);
+        const auto reply = bus.interface()->registerService(
+            m_serviceName, QDBusConnectionInterface::DontQueueService, QDBusConnectionInterface::DontAllowReplacement);
         if (reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered) {
             m_ownsName = true;
             bus.registerObject(kObjectPath, this, QDBusConnection::ExportScriptableSlots);
             return true;
         }
         qCInfo(lcApp) << "Quillmoor is already running; asking it to open its settings";
-        QDBusMessage call = QDBusMessage::createMethodCall(m_serviceName, kObjectPath, kServiceName,
-                                                           QStringLiteral("Activate"));
+        QDBusMessage call
+            = QDBusMessage::createMethodCall(m_serviceName, kObjectPath, kServiceName, QStringLiteral("Activate"));
         bus.call(call, QDBus::Block, 2000);
         return false;
     }

@@ -1,11 +1,11 @@
 #include "capture/AccessibilityWordCapture.h"
 
-#include "platform/AccessibilityDesktop.h"
 #include "capture/SentenceExtractor.h"
 #include "capture/TextOffsets.h"
 #include "capture/WordEnumerator.h"
 #include "capture/WordSpan.h"
 #include "diagnostics/QMLog.h"
+#include "platform/AccessibilityDesktop.h"
 
 #include <algorithm>
 #include <cmath>
@@ -286,16 +286,16 @@ AccessibilityWordCapture::SentenceResult AccessibilityWordCapture::extractSenten
         if (walk.sawSecret)
             return {};
         const qsizetype aggregatedCount = TextOffsets::graphemeCount(aggregated);
-        qCDebug(lcCapture).noquote() << QStringLiteral(
-            "extractSentence: depth %1, aggregated (%2 chars, budget left %3): %4")
-                                            .arg(depth)
-                                            .arg(aggregatedCount)
-                                            .arg(budget)
-                                            .arg(aggregated.left(150));
+        qCDebug(lcCapture).noquote()
+            << QStringLiteral("extractSentence: depth %1, aggregated (%2 chars, budget left %3): %4")
+                   .arg(depth)
+                   .arg(aggregatedCount)
+                   .arg(budget)
+                   .arg(aggregated.left(150));
         if (aggregatedCount <= narrowCount) {
-            qCDebug(lcCapture).noquote() << QStringLiteral(
-                "extractSentence: depth %1 — same size or smaller than narrowText, skipping")
-                                                .arg(depth);
+            qCDebug(lcCapture).noquote()
+                << QStringLiteral("extractSentence: depth %1 — same size or smaller than narrowText, skipping")
+                       .arg(depth);
             continue;
         }
         if (aggregatedCount > kMaxSentenceChars) {
@@ -311,10 +311,10 @@ AccessibilityWordCapture::SentenceResult AccessibilityWordCapture::extractSenten
             ? SentenceExtractor::sentence(aggregated, word.word, narrowAt + word.utf16Offset)
             : SentenceExtractor::sentence(aggregated, word.word);
         if (sentence.size() < aggregated.trimmed().size()) {
-            qCDebug(lcCapture).noquote() << QStringLiteral(
-                "extractSentence: sentence completed by climbing to depth %1: %2")
-                                                .arg(depth)
-                                                .arg(sentence);
+            qCDebug(lcCapture).noquote()
+                << QStringLiteral("extractSentence: sentence completed by climbing to depth %1: %2")
+                       .arg(depth)
+                       .arg(sentence);
             return { sentence, true };
         }
         qCDebug(lcCapture).noquote() << QStringLiteral(

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/AccessibleNode.h"
 #include "capture/WordCaptureService.h"
+#include "platform/AccessibleNode.h"
 
 #include <QElapsedTimer>
 #include <QSet>

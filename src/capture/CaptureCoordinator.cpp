@@ -1,12 +1,12 @@
 #include "capture/CaptureCoordinator.h"
 
 #include "capture/CaptureEnvironment.h"
-#include "capture/SentenceTieBreak.h"
-#include "capture/SelectionCaptureService.h"
-#include "diagnostics/QMLog.h"
 #include "capture/CaptureOverlayPanel.h"
 #include "capture/GrammarAnalysisPanel.h"
 #include "capture/QuickLookupPanel.h"
+#include "capture/SelectionCaptureService.h"
+#include "capture/SentenceTieBreak.h"
+#include "diagnostics/QMLog.h"
 
 #include <QPointer>
 

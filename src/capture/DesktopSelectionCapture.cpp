@@ -1,8 +1,8 @@
 #include "capture/DesktopSelectionCapture.h"
 
+#include "diagnostics/QMLog.h"
 #include "platform/AccessibilityDesktop.h"
 #include "platform/AccessibleNode.h"
-#include "diagnostics/QMLog.h"
 #include "platform/PrimarySelection.h"
 
 #include <QElapsedTimer>

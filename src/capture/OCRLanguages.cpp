@@ -19,7 +19,8 @@ QString dataNameFor(const QString& languageCode)
 QStringList forStudy(const std::optional<QString>& studyLanguageCode, const QStringList& installed)
 {
     QStringList languages;
-    for (const QString& name : { studyLanguageCode ? dataNameFor(*studyLanguageCode) : QString(), QStringLiteral("eng") }) {
+    for (const QString& name :
+        { studyLanguageCode ? dataNameFor(*studyLanguageCode) : QString(), QStringLiteral("eng") }) {
         if (!name.isEmpty() && installed.contains(name) && !languages.contains(name))
             languages.append(name);
     }

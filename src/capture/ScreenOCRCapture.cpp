@@ -9,9 +9,9 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QHash>
+#include <QPainter>
 #include <QScreen>
 #include <QWindow>
-#include <QPainter>
 
 #include <algorithm>
 #include <cmath>

@@ -12,7 +12,8 @@ qsizetype utf16FromCodePoint(const QString& text, qsizetype codePointIndex)
     qsizetype points = 0;
     while (units < text.size() && points < codePointIndex) {
         units += (text.at(units).isHighSurrogate() && units + 1 < text.size() && text.at(units + 1).isLowSurrogate())
-                     ? 2 : 1;
+            ? 2
+            : 1;
         ++points;
     }
     return units;
@@ -25,8 +26,9 @@ qsizetype codePointFromUtf16(const QString& text, qsizetype utf16Offset)
     qsizetype units = 0;
     qsizetype points = 0;
     while (units < text.size()) {
-        const qsizetype width =
-            (text.at(units).isHighSurrogate() && units + 1 < text.size() && text.at(units + 1).isLowSurrogate()) ? 2 : 1;
+        const qsizetype width
+            = (text.at(units).isHighSurrogate() && units + 1 < text.size() && text.at(units + 1).isLowSurrogate()) ? 2
+                                                                                                                   : 1;
         if (units + width > utf16Offset)
             break;
         units += width;

@@ -92,7 +92,7 @@ QList<TextWord> words(const QString& text)
     for (int32_t end = it->next(); end != icu::BreakIterator::DONE; start = end, end = it->next()) {
         const int32_t rule = it->getRuleStatus();
         bool isWord = !(rule >= UBRK_WORD_NONE && rule < UBRK_WORD_NONE_LIMIT);
-        segments.append({start, end, isWord});
+        segments.append({ start, end, isWord });
         tokens.append(text.mid(start, end - start));
     }
 
@@ -106,7 +106,7 @@ QList<TextWord> words(const QString& text)
         qsizetype wordEnd = segment.end;
         if (japanese && CJKScript::isPresent(tokens.at(i)))
             wordEnd += inflectionLength(text, wordEnd);
-        result.append({wordStart, wordEnd - wordStart, text.mid(wordStart, wordEnd - wordStart)});
+        result.append({ wordStart, wordEnd - wordStart, text.mid(wordStart, wordEnd - wordStart) });
         covered = wordEnd;
     }
     return result;

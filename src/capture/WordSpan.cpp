@@ -63,10 +63,10 @@ WordSpan WordSpan::expand(const QString& text, qsizetype characterIndex)
             --first;
         while (last + 1 < count && isWordCharacter(chars.at(last + 1)))
             ++last;
-        return std::pair{first, last + 1};
+        return std::pair { first, last + 1 };
     };
     auto make = [&](qsizetype first, qsizetype end) {
-        return WordSpan{chars.mid(first, end - first).join(QString()), first, end - first};
+        return WordSpan { chars.mid(first, end - first).join(QString()), first, end - first };
     };
 
     if (!CJKScript::isPresent(text)) {

@@ -29,7 +29,7 @@ QByteArray DiagnosticsService::entry(Kind kind, const QDateTime& when, const QSt
     const QString kindText = kind == Kind::Diagnostic ? QStringLiteral("diagnostic") : QStringLiteral("metric");
     const QString stamp = when.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QStringLiteral(" +0000");
     return (QStringLiteral("\n--- ") + kindText + QLatin1Char(' ') + stamp + QStringLiteral(" ---\n") + payload
-            + QLatin1Char('\n'))
+        + QLatin1Char('\n'))
         .toUtf8();
 }
 

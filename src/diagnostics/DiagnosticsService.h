@@ -1,6 +1,5 @@
 #pragma once
 
-
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>

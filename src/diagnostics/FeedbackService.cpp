@@ -9,7 +9,7 @@
 #include <QUrlQuery>
 
 FeedbackService::FeedbackService(std::unique_ptr<MailComposer> composer, const DiagnosticsService* diagnostics,
-                                 std::function<bool(const QUrl&)> urlOpener)
+    std::function<bool(const QUrl&)> urlOpener)
     : m_composer(std::move(composer))
     , m_diagnostics(diagnostics)
     , m_urlOpener(std::move(urlOpener))

@@ -19,7 +19,7 @@ public:
 
     // composer may be null (no mail client that takes attachments); urlOpener opens mailto: URLs.
     FeedbackService(std::unique_ptr<MailComposer> composer, const DiagnosticsService* diagnostics,
-                    std::function<bool(const QUrl&)> urlOpener);
+        std::function<bool(const QUrl&)> urlOpener);
     ~FeedbackService();
 
     void composeFeedbackEmail();

@@ -51,11 +51,21 @@ QString LogSink::format(QtMsgType type, const char* category, const QString& mes
 {
     const char* level = "";
     switch (type) {
-    case QtDebugMsg: level = "debug"; break;
-    case QtInfoMsg: level = "info"; break;
-    case QtWarningMsg: level = "warning"; break;
-    case QtCriticalMsg: level = "error"; break;
-    case QtFatalMsg: level = "fatal"; break;
+    case QtDebugMsg:
+        level = "debug";
+        break;
+    case QtInfoMsg:
+        level = "info";
+        break;
+    case QtWarningMsg:
+        level = "warning";
+        break;
+    case QtCriticalMsg:
+        level = "error";
+        break;
+    case QtFatalMsg:
+        level = "fatal";
+        break;
     }
     return QStringLiteral("%1 [%2] %3").arg(QString::fromUtf8(category), QString::fromLatin1(level), message);
 }
@@ -63,11 +73,16 @@ QString LogSink::format(QtMsgType type, const char* category, const QString& mes
 int LogSink::syslogPriority(QtMsgType type)
 {
     switch (type) {
-    case QtDebugMsg: return 7;
-    case QtInfoMsg: return 5;
-    case QtWarningMsg: return 4;
-    case QtCriticalMsg: return 3;
-    case QtFatalMsg: return 2;
+    case QtDebugMsg:
+        return 7;
+    case QtInfoMsg:
+        return 5;
+    case QtWarningMsg:
+        return 4;
+    case QtCriticalMsg:
+        return 3;
+    case QtFatalMsg:
+        return 2;
     }
     return 6;
 }

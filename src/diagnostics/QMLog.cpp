@@ -14,6 +14,6 @@ Q_LOGGING_CATEGORY(lcApp, "quillmoor.app", QtInfoMsg)
 
 QList<const QLoggingCategory*> QMLog::categories()
 {
-    return { &lcCapture(), &lcTranslation(), &lcMeaning(), &lcGrammar(), &lcEtymology(), &lcPronunciation(),
-             &lcImage(), &lcNotifications(), &lcReview(), &lcSettings(), &lcApp() };
+    return { &lcCapture(), &lcTranslation(), &lcMeaning(), &lcGrammar(), &lcEtymology(), &lcPronunciation(), &lcImage(),
+        &lcNotifications(), &lcReview(), &lcSettings(), &lcApp() };
 }

@@ -32,8 +32,8 @@ public:
     // The course screen's search: the trimmed, lower-cased query as a substring of the title,
     // subtitle or a keyword, or (from three characters on) within a small edit distance of one of
     // their words. The title and subtitle shown in `language` are searched as well.
-    static bool topicMatchesSearch(const GrammarBankTopic& topic, const QString& query,
-                                   InterfaceLanguage language = InterfaceLanguage::Ru);
+    static bool topicMatchesSearch(
+        const GrammarBankTopic& topic, const QString& query, InterfaceLanguage language = InterfaceLanguage::Ru);
 
 private:
     Options m_options;

@@ -139,11 +139,11 @@ std::optional<GrammarBankFile> GrammarBankFile::decode(const QByteArray& json, Q
         return std::nullopt;
     }
     try {
-        const QJsonObject root = objectValue(document.isObject() ? QJsonValue(document.object()) : QJsonValue(),
-                                             QStringLiteral("file"));
+        const QJsonObject root
+            = objectValue(document.isObject() ? QJsonValue(document.object()) : QJsonValue(), QStringLiteral("file"));
         GrammarBankFile file;
-        file.version = integerValue(required(root, QStringLiteral("version"), QStringLiteral("file")),
-                                    QStringLiteral("version"));
+        file.version = integerValue(
+            required(root, QStringLiteral("version"), QStringLiteral("file")), QStringLiteral("version"));
         file.languageCode = requiredString(root, QStringLiteral("languageCode"), QStringLiteral("file"));
         const QJsonArray topics
             = arrayValue(required(root, QStringLiteral("topics"), QStringLiteral("file")), QStringLiteral("topics"));

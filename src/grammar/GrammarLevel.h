@@ -18,9 +18,12 @@ inline QList<GrammarLevel> all()
 inline QString rawValue(GrammarLevel level)
 {
     switch (level) {
-    case GrammarLevel::A1: return QStringLiteral("a1");
-    case GrammarLevel::A2: return QStringLiteral("a2");
-    case GrammarLevel::B1: return QStringLiteral("b1");
+    case GrammarLevel::A1:
+        return QStringLiteral("a1");
+    case GrammarLevel::A2:
+        return QStringLiteral("a2");
+    case GrammarLevel::B1:
+        return QStringLiteral("b1");
     }
     return QStringLiteral("a1");
 }

@@ -17,10 +17,14 @@ inline constexpr std::array kAll { HotkeyAction::Word, HotkeyAction::Selection, 
 inline QString id(HotkeyAction action)
 {
     switch (action) {
-    case HotkeyAction::Word: return QStringLiteral("word");
-    case HotkeyAction::Selection: return QStringLiteral("selection");
-    case HotkeyAction::QuickLookup: return QStringLiteral("quickLookup");
-    case HotkeyAction::GrammarAnalysis: return QStringLiteral("grammarAnalysis");
+    case HotkeyAction::Word:
+        return QStringLiteral("word");
+    case HotkeyAction::Selection:
+        return QStringLiteral("selection");
+    case HotkeyAction::QuickLookup:
+        return QStringLiteral("quickLookup");
+    case HotkeyAction::GrammarAnalysis:
+        return QStringLiteral("grammarAnalysis");
     }
     return {};
 }

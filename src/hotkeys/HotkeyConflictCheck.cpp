@@ -4,7 +4,8 @@
 
 namespace HotkeyConflictCheck {
 
-std::optional<HotkeyAction> clashingAction(const HotkeyManager& manager, const HotkeyCombo& combo, HotkeyAction forAction)
+std::optional<HotkeyAction> clashingAction(
+    const HotkeyManager& manager, const HotkeyCombo& combo, HotkeyAction forAction)
 {
     for (HotkeyAction action : manager.actions()) {
         if (action != forAction && manager.combo(action).sameTrigger(combo))

@@ -15,7 +15,8 @@ class HotkeyManager;
 namespace HotkeyConflictCheck {
 
 // The other action whose combination triggers like this one, if any.
-std::optional<HotkeyAction> clashingAction(const HotkeyManager& manager, const HotkeyCombo& combo, HotkeyAction forAction);
+std::optional<HotkeyAction> clashingAction(
+    const HotkeyManager& manager, const HotkeyCombo& combo, HotkeyAction forAction);
 
 // True when the combination is neither empty nor taken by another action.
 bool isAcceptable(const HotkeyManager& manager, const HotkeyCombo& combo, HotkeyAction forAction);

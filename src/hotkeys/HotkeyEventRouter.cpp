@@ -24,9 +24,8 @@ void dispatch(const GlobalKeyEvent& event, HotkeyMatcher& matcher)
 void attach(GlobalKeyMonitor& monitor, HotkeyMatcher& matcher)
 {
     QObject::connect(&monitor, &GlobalKeyMonitor::keyEvent, &monitor,
-                     [&matcher](const GlobalKeyEvent& event) { dispatch(event, matcher); });
-    QObject::connect(&monitor, &GlobalKeyMonitor::keyboardReset, &monitor,
-                     [&matcher] { matcher.resetHeldKeys(); });
+        [&matcher](const GlobalKeyEvent& event) { dispatch(event, matcher); });
+    QObject::connect(&monitor, &GlobalKeyMonitor::keyboardReset, &monitor, [&matcher] { matcher.resetHeldKeys(); });
 }
 
 } // namespace HotkeyEventRouter

@@ -8,9 +8,8 @@ HotkeyManager::HotkeyManager(DefaultsStore& store, QObject* parent)
 {
 }
 
-void HotkeyManager::registerAction(HotkeyAction action, const QString& title,
-                                   const std::optional<QString>& subtitle,
-                                   const HotkeyCombo& defaultCombo)
+void HotkeyManager::registerAction(
+    HotkeyAction action, const QString& title, const std::optional<QString>& subtitle, const HotkeyCombo& defaultCombo)
 {
     auto it = m_registrations.find(action);
     if (it != m_registrations.end()) {
@@ -18,7 +17,7 @@ void HotkeyManager::registerAction(HotkeyAction action, const QString& title,
         it->subtitle = subtitle;
         return;
     }
-    m_registrations.insert(action, Registration{title, subtitle, storedCombo(action).value_or(defaultCombo)});
+    m_registrations.insert(action, Registration { title, subtitle, storedCombo(action).value_or(defaultCombo) });
     m_actions.append(action);
     Q_EMIT actionsChanged();
 }
@@ -42,7 +41,7 @@ std::optional<HotkeyCombo> HotkeyManager::storedCombo(HotkeyAction action) const
 HotkeyCombo HotkeyManager::combo(HotkeyAction action) const
 {
     auto it = m_registrations.constFind(action);
-    return it == m_registrations.constEnd() ? HotkeyCombo{} : it->combo;
+    return it == m_registrations.constEnd() ? HotkeyCombo {} : it->combo;
 }
 
 QString HotkeyManager::title(HotkeyAction action) const

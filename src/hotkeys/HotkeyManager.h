@@ -4,8 +4,8 @@
 #include "hotkeys/HotkeyCombo.h"
 
 #include <QHash>
-#include <QObject>
 #include <QList>
+#include <QObject>
 
 #include <optional>
 
@@ -22,8 +22,8 @@ public:
     static QString baseKey(HotkeyAction action) { return QStringLiteral("hotkey.") + HotkeyActionIds::id(action); }
 
     // Title and subtitle are translation keys, shown through tr() by the views.
-    void registerAction(HotkeyAction action, const QString& title,
-                        const std::optional<QString>& subtitle, const HotkeyCombo& defaultCombo);
+    void registerAction(HotkeyAction action, const QString& title, const std::optional<QString>& subtitle,
+        const HotkeyCombo& defaultCombo);
 
     // Registered actions in registration (matching) order.
     QList<HotkeyAction> actions() const { return m_actions; }

@@ -3,7 +3,6 @@
 #include "hotkeys/HeldKeyTracker.h"
 #include "hotkeys/HotkeyAction.h"
 
-
 #include <functional>
 
 class HotkeyManager;

@@ -2,17 +2,17 @@
 
 #include "diagnostics/QMLog.h"
 
-#include <QCoroSignal>
 #include <QCoroProcess>
+#include <QCoroSignal>
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QPointer>
 #include <QRegularExpression>
 
-#include <chrono>
-
 #include <signal.h>
 #include <unistd.h>
+
+#include <chrono>
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "language/EtymologyDisplay.h"
 
 #include "diagnostics/QMLog.h"
-#include "preferences/LanguageCodes.h"
 #include "language/TranslationBackendSet.h"
+#include "preferences/LanguageCodes.h"
 #include "preferences/TranslationPreferences.h"
 
 namespace {

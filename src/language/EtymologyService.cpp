@@ -86,8 +86,8 @@ QCoro::Task<std::optional<EtymologyResult>> EtymologyService::generate(QString u
         if (shortText.isEmpty() && fullText.isEmpty())
             co_return std::nullopt;
         // A model that fills only one field still gives a card something to show either way.
-        const EtymologyResult result { EtymologyResult::Generated { shortText.isEmpty() ? fullText : shortText,
-            fullText.isEmpty() ? shortText : fullText } };
+        const EtymologyResult result { EtymologyResult::Generated {
+            shortText.isEmpty() ? fullText : shortText, fullText.isEmpty() ? shortText : fullText } };
         m_cache.insert(key, result);
         co_return result;
     }

@@ -4,9 +4,9 @@
 
 #include <QRegularExpression>
 
-#include <cstring>
-
 #include <zlib.h>
+
+#include <cstring>
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "language/FreeDictTranslator.h"
 
 #include "language/FreeDictDictionary.h"
-#include "preferences/LanguageCodes.h"
 #include "language/TranslationTextRules.h"
+#include "preferences/LanguageCodes.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

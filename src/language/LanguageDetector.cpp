@@ -46,9 +46,8 @@ QString LanguageDetector::noticeText(const QString& languageCode, const QString&
 }
 
 LanguageDetection LanguageDetector::detect(const QString& word, const QString& sentence,
-                                           const std::optional<QString>& studyCode,
-                                           const std::optional<QString>& targetCode,
-                                           const QString& interfaceCode) const
+    const std::optional<QString>& studyCode, const std::optional<QString>& targetCode,
+    const QString& interfaceCode) const
 {
     const QString text = sentence.isEmpty() ? word : sentence;
     if (text.isEmpty())

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "language/LanguageDetection.h"
+
 #include <QCoreApplication>
 #include <QString>
-
-#include "language/LanguageDetection.h"
 
 #include <optional>
 
@@ -19,7 +19,7 @@ public:
 
     // studyCode and targetCode: the user's languages; interfaceCode: the locale of the notice.
     LanguageDetection detect(const QString& word, const QString& sentence, const std::optional<QString>& studyCode,
-                             const std::optional<QString>& targetCode, const QString& interfaceCode) const;
+        const std::optional<QString>& targetCode, const QString& interfaceCode) const;
 
     // "По всей видимости, это <name> язык" with the language's name in the interface locale.
     static QString noticeText(const QString& languageCode, const QString& interfaceCode);

@@ -1,8 +1,8 @@
 #include "language/MeaningService.h"
 
 #include "diagnostics/QMLog.h"
-#include "preferences/LanguageCodes.h"
 #include "language/LanguageModelClient.h"
+#include "preferences/LanguageCodes.h"
 
 #include <QElapsedTimer>
 

@@ -7,8 +7,12 @@ QJsonObject fieldSchema(const ModelSchema::Field& field)
 {
     QJsonObject schema { { QStringLiteral("description"), field.description } };
     switch (field.type) {
-    case ModelSchema::FieldType::Text: schema.insert(QStringLiteral("type"), QStringLiteral("string")); break;
-    case ModelSchema::FieldType::Boolean: schema.insert(QStringLiteral("type"), QStringLiteral("boolean")); break;
+    case ModelSchema::FieldType::Text:
+        schema.insert(QStringLiteral("type"), QStringLiteral("string"));
+        break;
+    case ModelSchema::FieldType::Boolean:
+        schema.insert(QStringLiteral("type"), QStringLiteral("boolean"));
+        break;
     case ModelSchema::FieldType::TextList:
         schema.insert(QStringLiteral("type"), QStringLiteral("array"));
         schema.insert(QStringLiteral("items"), QJsonObject { { QStringLiteral("type"), QStringLiteral("string") } });
@@ -26,20 +30,17 @@ QJsonObject ModelSchema::jsonSchema() const
         properties.insert(field.name, fieldSchema(field));
         required.append(field.name);
     }
-    return { { QStringLiteral("type"), QStringLiteral("object") },
-             { QStringLiteral("title"), typeName },
-             { QStringLiteral("properties"), properties },
-             { QStringLiteral("required"), required },
-             { QStringLiteral("additionalProperties"), false } };
+    return { { QStringLiteral("type"), QStringLiteral("object") }, { QStringLiteral("title"), typeName },
+        { QStringLiteral("properties"), properties }, { QStringLiteral("required"), required },
+        { QStringLiteral("additionalProperties"), false } };
 }
 
 QJsonObject ModelSchema::responseFormat() const
 {
     return { { QStringLiteral("type"), QStringLiteral("json_schema") },
-             { QStringLiteral("json_schema"),
-               QJsonObject { { QStringLiteral("name"), typeName },
-                             { QStringLiteral("strict"), true },
-                             { QStringLiteral("schema"), jsonSchema() } } } };
+        { QStringLiteral("json_schema"),
+            QJsonObject { { QStringLiteral("name"), typeName }, { QStringLiteral("strict"), true },
+                { QStringLiteral("schema"), jsonSchema() } } } };
 }
 
 bool ModelSchema::validates(const QJsonObject& value) const

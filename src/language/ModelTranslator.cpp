@@ -1,7 +1,7 @@
 #include "language/ModelTranslator.h"
 
-#include "preferences/LanguageCodes.h"
 #include "language/LanguageModelClient.h"
+#include "preferences/LanguageCodes.h"
 #include "preferences/SupportedLanguages.h"
 
 #include <QPointer>

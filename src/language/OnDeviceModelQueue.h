@@ -1,6 +1,5 @@
 #pragma once
 
-
 #include <QCoroTask>
 #include <QString>
 

@@ -46,10 +46,9 @@ QCoro::Task<bool> TranslationBackendSet::isPackInstalled(QString source, QString
         }
     }
     const bool installed = !by.isEmpty();
-    qCDebug(lcTranslation).noquote() << QStringLiteral("LanguageAvailability(%1→%2): %3")
-                                            .arg(source, target,
-                                                installed ? QStringLiteral("installed")
-                                                          : QStringLiteral("unsupported"));
+    qCDebug(lcTranslation).noquote()
+        << QStringLiteral("LanguageAvailability(%1→%2): %3")
+               .arg(source, target, installed ? QStringLiteral("installed") : QStringLiteral("unsupported"));
     if (installed)
         qCDebug(lcTranslation).noquote() << "Pair" << source + QLatin1Char('-') + target << "is served by" << by;
     co_return installed;
@@ -77,8 +76,8 @@ QCoro::Task<TranslationBackend::Result> TranslationBackendSet::translate(QString
         const TranslationBackend::Result result = co_await backend->translate(text, source, target);
         if (result.ok() && !result.text->trimmed().isEmpty())
             co_return result;
-        errors << backend->name() + QStringLiteral(": ")
-                + (result.ok() ? QStringLiteral("empty answer") : result.error);
+        errors
+            << backend->name() + QStringLiteral(": ") + (result.ok() ? QStringLiteral("empty answer") : result.error);
     }
     if (errors.isEmpty())
         co_return TranslationBackend::Result::failure(

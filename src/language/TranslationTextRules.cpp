@@ -23,17 +23,18 @@ bool startsUpper(const QString& text)
 
 bool TranslationTextRules::isParticle(const QString& token)
 {
-    return inSet(token, {"up", "down", "out", "off", "away", "back", "over", "through", "on", "in", "around", "along"});
+    return inSet(
+        token, { "up", "down", "out", "off", "away", "back", "over", "through", "on", "in", "around", "along" });
 }
 
 bool TranslationTextRules::isPrepositionAfterParticle(const QString& token)
 {
-    return inSet(token, {"to", "with", "for", "on", "into"});
+    return inSet(token, { "to", "with", "for", "on", "into" });
 }
 
 bool TranslationTextRules::isLabelStopWord(const QString& token)
 {
-    return inSet(token, {"a", "an", "the", "of", "in", "on", "to", "for", "and", "or", "is", "are"});
+    return inSet(token, { "a", "an", "the", "of", "in", "on", "to", "for", "and", "or", "is", "are" });
 }
 
 QStringList TranslationTextRules::tokens(const QString& text)
@@ -78,13 +79,13 @@ QString TranslationTextRules::translationUnit(const QString& word, const QString
         return word;
 
     if (i + 1 < parts.size() && isParticle(parts[i + 1]) && isVerb && isVerb(word, sentence)) {
-        QStringList phrase{parts[i], parts[i + 1]};
+        QStringList phrase { parts[i], parts[i + 1] };
         if (i + 2 < parts.size() && isPrepositionAfterParticle(parts[i + 2]))
             phrase.append(parts[i + 2]);
         return phrase.join(QLatin1Char(' '));
     }
     if (startsUpper(word)) {
-        QStringList phrase{parts[i]};
+        QStringList phrase { parts[i] };
         if (i > 0 && startsUpper(parts[i - 1]))
             phrase.prepend(parts[i - 1]);
         if (i + 1 < parts.size() && startsUpper(parts[i + 1]))

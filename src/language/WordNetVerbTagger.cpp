@@ -40,8 +40,8 @@ WordNetVerbTagger::WordNetVerbTagger(const QString& directory)
     loadIndex(directory + QStringLiteral("/index.verb"));
     loadExceptions(directory + QStringLiteral("/verb.exc"));
     if (m_verbs.isEmpty())
-        qCInfo(lcTranslation).noquote() << "No WordNet verb index in" << directory
-                                        << "— phrasal verbs are not detected";
+        qCInfo(lcTranslation).noquote()
+            << "No WordNet verb index in" << directory << "— phrasal verbs are not detected";
 }
 
 void WordNetVerbTagger::loadIndex(const QString& path)

@@ -99,9 +99,8 @@ QCoro::Task<void> AnkiAddAction::run(VocabCardContent content)
     }
     QPointer<AnkiAddAction> self(this);
     const QString front = frontHtml(content.word, content.sentence);
-    const auto added = co_await m_services.anki.addNote(
-        ankiDeckName(m_ankiDeckPreference), front, backHtml(content), content.pronunciationAudio,
-        content.pronunciationAudioExtension);
+    const auto added = co_await m_services.anki.addNote(ankiDeckName(m_ankiDeckPreference), front, backHtml(content),
+        content.pronunciationAudio, content.pronunciationAudioExtension);
     if (!self)
         co_return;
     if (const auto* error = std::get_if<AnkiConnectError>(&added)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "capture/CaptureOverlayPanel.h"
+#include "panels/CaptureOverlayView.h"
 #include "panels/LookupServices.h"
 
 #include <QObject>
@@ -10,8 +11,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-
-#include "panels/CaptureOverlayView.h"
 class DesktopWindowManager;
 
 // The floating lookup card next to the pointer: a frameless tool window that never takes the

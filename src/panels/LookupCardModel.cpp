@@ -131,10 +131,10 @@ QCoro::Task<void> LookupCardModel::runPronunciation()
     m_phonetic = result.phonetic;
     m_pronunciationAudio = result.audioData;
     m_pronunciationAudioExtension = result.audioFileExtension;
-    qCInfo(lcPronunciation).noquote() << QStringLiteral("Pronunciation for \"%1\": phonetic=%2, audio=%3")
-                                             .arg(m_word, m_phonetic.value_or(QStringLiteral("nil")),
-                                                 m_pronunciationAudio ? QStringLiteral("true")
-                                                                      : QStringLiteral("false"));
+    qCInfo(lcPronunciation).noquote()
+        << QStringLiteral("Pronunciation for \"%1\": phonetic=%2, audio=%3")
+               .arg(m_word, m_phonetic.value_or(QStringLiteral("nil")),
+                   m_pronunciationAudio ? QStringLiteral("true") : QStringLiteral("false"));
     Q_EMIT changed();
 }
 

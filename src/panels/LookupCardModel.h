@@ -26,8 +26,8 @@ class LookupCardModel : public QObject
 {
     Q_OBJECT
 public:
-    LookupCardModel(LookupServices& services, QString word, QString sentence, bool isSelection,
-        QObject* parent = nullptr);
+    LookupCardModel(
+        LookupServices& services, QString word, QString sentence, bool isSelection, QObject* parent = nullptr);
     ~LookupCardModel() override;
 
     // Starts the translation, etymology, pronunciation and meaning steps; once.

@@ -1,7 +1,6 @@
 #include "panels/QuickLookupView.h"
 
 #include "capture/Punctuation.h"
-
 #include "panels/CaptureOverlayView.h"
 
 #include <QAction>

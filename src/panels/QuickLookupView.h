@@ -1,12 +1,11 @@
 #pragma once
 
+#include "panels/CaptureOverlayView.h"
 #include "panels/LookupServices.h"
 
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
-
-#include "panels/CaptureOverlayView.h"
 class QLineEdit;
 
 // The quick-lookup field and, once something was submitted, the lookup card for it.

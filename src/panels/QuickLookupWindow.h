@@ -1,7 +1,7 @@
 #pragma once
 
-#include "panels/LookupServices.h"
 #include "capture/QuickLookupPanel.h"
+#include "panels/LookupServices.h"
 
 #include <QObject>
 #include <QPointer>

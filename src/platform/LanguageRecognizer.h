@@ -18,8 +18,8 @@ class LanguageRecognizer
 public:
     virtual ~LanguageRecognizer() = default;
     // At most `maximum` hypotheses among `allowedCodes`, most probable first.
-    virtual QList<LanguageHypothesis> hypotheses(const QString& text, const QStringList& allowedCodes,
-                                                 int maximum) const = 0;
+    virtual QList<LanguageHypothesis> hypotheses(
+        const QString& text, const QStringList& allowedCodes, int maximum) const = 0;
 
     static std::unique_ptr<LanguageRecognizer> createDefault();
 };

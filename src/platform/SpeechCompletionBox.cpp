@@ -2,7 +2,10 @@
 
 #include <QMetaObject>
 
-SpeechCompletionBox::SpeechCompletionBox(QObject* parent) : QObject(parent) {}
+SpeechCompletionBox::SpeechCompletionBox(QObject* parent)
+    : QObject(parent)
+{
+}
 
 bool SpeechCompletionBox::resume(std::optional<QByteArray> bytes)
 {
@@ -14,7 +17,8 @@ bool SpeechCompletionBox::resume(std::optional<QByteArray> bytes)
         m_bytes = std::move(bytes);
     }
     // Always queued: the waiter is suspended on the box's thread before the signal is delivered.
-    QMetaObject::invokeMethod(this, [this] { Q_EMIT finished(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { Q_EMIT finished(); }, Qt::QueuedConnection);
     return true;
 }
 

@@ -4,8 +4,8 @@
 
 #include <QCoroTask>
 #include <QImage>
-#include <QPoint>
 #include <QList>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 

@@ -13,8 +13,8 @@ bool XdgEmailComposer::isAvailable() const
     return !QStandardPaths::findExecutable(m_program).isEmpty();
 }
 
-QStringList XdgEmailComposer::arguments(const QString& recipient, const QString& subject, const QString& body,
-                                        const QString& attachmentPath)
+QStringList XdgEmailComposer::arguments(
+    const QString& recipient, const QString& subject, const QString& body, const QString& attachmentPath)
 {
     QStringList args { QStringLiteral("--utf8"), QStringLiteral("--subject"), subject, QStringLiteral("--body"), body };
     if (!attachmentPath.isEmpty())
@@ -23,8 +23,8 @@ QStringList XdgEmailComposer::arguments(const QString& recipient, const QString&
     return args;
 }
 
-bool XdgEmailComposer::compose(const QString& recipient, const QString& subject, const QString& body,
-                               const QString& attachmentPath)
+bool XdgEmailComposer::compose(
+    const QString& recipient, const QString& subject, const QString& body, const QString& attachmentPath)
 {
     // Detached: the mail client may stay open long after this call.
     return QProcess::startDetached(m_program, arguments(recipient, subject, body, attachmentPath));

@@ -10,9 +10,12 @@ namespace CardSizes {
 inline QString rawValue(CardSize size)
 {
     switch (size) {
-    case CardSize::Compact: return QStringLiteral("compact");
-    case CardSize::Medium: return QStringLiteral("medium");
-    case CardSize::Spacious: return QStringLiteral("spacious");
+    case CardSize::Compact:
+        return QStringLiteral("compact");
+    case CardSize::Medium:
+        return QStringLiteral("medium");
+    case CardSize::Spacious:
+        return QStringLiteral("spacious");
     }
     return QStringLiteral("medium");
 }
@@ -27,5 +30,8 @@ inline CardSize fromRawValue(const QString& raw)
     return CardSize::Medium;
 }
 
-inline QList<CardSize> all() { return { CardSize::Compact, CardSize::Medium, CardSize::Spacious }; }
+inline QList<CardSize> all()
+{
+    return { CardSize::Compact, CardSize::Medium, CardSize::Spacious };
+}
 } // namespace CardSizes

@@ -107,8 +107,9 @@ void DefaultsStore::setAside(const QString& reason)
     const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
     const QString aside = m_filePath + QStringLiteral(".corrupt-") + stamp;
     const bool renamed = QFile::rename(m_filePath, aside);
-    qCCritical(lcSettings).noquote() << "Settings file" << m_filePath << "is unreadable (" << reason
-                                     << "); defaults apply." << (renamed ? "Moved to " + aside : QStringLiteral("Could not move it aside."));
+    qCCritical(lcSettings).noquote()
+        << "Settings file" << m_filePath << "is unreadable (" << reason << "); defaults apply."
+        << (renamed ? "Moved to " + aside : QStringLiteral("Could not move it aside."));
     m_values = QJsonObject();
 }
 

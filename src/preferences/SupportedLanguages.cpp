@@ -42,12 +42,18 @@ QString SupportedLanguages::displayName(const QString& code)
 QString SupportedLanguages::englishName(const QString& code)
 {
     static const QHash<QString, QString> names {
-        { QStringLiteral("en"), QStringLiteral("English") },   { QStringLiteral("ru"), QStringLiteral("Russian") },
-        { QStringLiteral("es"), QStringLiteral("Spanish") },   { QStringLiteral("fr"), QStringLiteral("French") },
-        { QStringLiteral("de"), QStringLiteral("German") },    { QStringLiteral("it"), QStringLiteral("Italian") },
-        { QStringLiteral("pt"), QStringLiteral("Portuguese") }, { QStringLiteral("zh"), QStringLiteral("Chinese") },
-        { QStringLiteral("ja"), QStringLiteral("Japanese") },  { QStringLiteral("ko"), QStringLiteral("Korean") },
-        { QStringLiteral("tr"), QStringLiteral("Turkish") },   { QStringLiteral("ar"), QStringLiteral("Arabic") },
+        { QStringLiteral("en"), QStringLiteral("English") },
+        { QStringLiteral("ru"), QStringLiteral("Russian") },
+        { QStringLiteral("es"), QStringLiteral("Spanish") },
+        { QStringLiteral("fr"), QStringLiteral("French") },
+        { QStringLiteral("de"), QStringLiteral("German") },
+        { QStringLiteral("it"), QStringLiteral("Italian") },
+        { QStringLiteral("pt"), QStringLiteral("Portuguese") },
+        { QStringLiteral("zh"), QStringLiteral("Chinese") },
+        { QStringLiteral("ja"), QStringLiteral("Japanese") },
+        { QStringLiteral("ko"), QStringLiteral("Korean") },
+        { QStringLiteral("tr"), QStringLiteral("Turkish") },
+        { QStringLiteral("ar"), QStringLiteral("Arabic") },
     };
     return names.value(code, code);
 }

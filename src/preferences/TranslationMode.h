@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <QList>
+#include <QString>
 
 // Bilingual shows a translation into the target language; monolingual explains the word in the
 // studied language itself.
@@ -18,5 +18,8 @@ inline TranslationMode fromRawValue(const QString& raw)
     return raw == QLatin1String("monolingual") ? TranslationMode::Monolingual : TranslationMode::Bilingual;
 }
 
-inline QList<TranslationMode> all() { return { TranslationMode::Bilingual, TranslationMode::Monolingual }; }
+inline QList<TranslationMode> all()
+{
+    return { TranslationMode::Bilingual, TranslationMode::Monolingual };
+}
 } // namespace TranslationModes

@@ -1,9 +1,8 @@
 #include "store/ReviewLogTable.h"
 
+#include "diagnostics/QMLog.h"
 #include "store/CardDatabase.h"
 #include "store/StoreSql.h"
-
-#include "diagnostics/QMLog.h"
 
 #include <QSqlQuery>
 

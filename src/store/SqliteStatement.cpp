@@ -55,8 +55,9 @@ bool SqliteStatement::bind(int index, const QVariant& value)
 void SqliteStatement::fail(const char* what)
 {
     m_failed = true;
-    qCCritical(lcReview).noquote() << "Card store:" << what << "failed:"
-                                   << QString::fromUtf8(m_handle ? sqlite3_errmsg(m_handle) : "no connection");
+    qCCritical(lcReview).noquote()
+        << "Card store:" << what
+        << "failed:" << QString::fromUtf8(m_handle ? sqlite3_errmsg(m_handle) : "no connection");
 }
 
 bool SqliteStatement::next()

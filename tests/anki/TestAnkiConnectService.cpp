@@ -10,8 +10,7 @@
 
 namespace {
 
-template <typename T>
-T valueOf(const std::optional<AnkiConnectService::Result<T>>& result)
+template <typename T> T valueOf(const std::optional<AnkiConnectService::Result<T>>& result)
 {
     if (!result || !std::holds_alternative<T>(*result))
         return T {};
@@ -31,7 +30,7 @@ private Q_SLOTS:
         anki.answer(QStringLiteral("addNote"), ankiAnswer(1733567890123LL));
         AnkiConnectService service(anki.server.url(QStringLiteral("/")));
         const auto result = Waits::waitFor(service.addNote(QStringLiteral("Deck::Sub"), QStringLiteral("<b>casa</b>"),
-                                                           QStringLiteral("house"), std::nullopt, QStringLiteral("mp3")));
+            QStringLiteral("house"), std::nullopt, QStringLiteral("mp3")));
         QVERIFY(result && std::holds_alternative<AnkiConnectService::AddedNote>(*result));
         const auto added = std::get<AnkiConnectService::AddedNote>(*result);
         QCOMPARE(added.noteId, std::optional<qint64>(1733567890123LL));
@@ -45,7 +44,7 @@ private Q_SLOTS:
         QCOMPARE(note.value(QStringLiteral("deckName")).toString(), QStringLiteral("Deck::Sub"));
         QCOMPARE(note.value(QStringLiteral("modelName")).toString(), QStringLiteral("Basic"));
         QCOMPARE(note.value(QStringLiteral("fields")).toObject(),
-                 (QJsonObject { { "Front", "<b>casa</b>" }, { "Back", "house" } }));
+            (QJsonObject { { "Front", "<b>casa</b>" }, { "Back", "house" } }));
         QCOMPARE(note.value(QStringLiteral("options")).toObject(), (QJsonObject { { "allowDuplicate", false } }));
         QCOMPARE(note.value(QStringLiteral("tags")).toArray(), (QJsonArray { "quilmoor3" }));
         QVERIFY(!anki.server.requests().at(0).headers.contains("authorization"));
@@ -58,8 +57,8 @@ private Q_SLOTS:
         anki.answer(QStringLiteral("addNote"), ankiAnswer(42));
         AnkiConnectService service(anki.server.url(QStringLiteral("/")));
         const QByteArray audio("ID3\x00\x01binary\xff", 12);
-        const auto added = valueOf(Waits::waitFor(
-            service.addNote(QStringLiteral("D"), QStringLiteral("casa"), QStringLiteral("house"), audio, QStringLiteral("mp3"))));
+        const auto added = valueOf(Waits::waitFor(service.addNote(
+            QStringLiteral("D"), QStringLiteral("casa"), QStringLiteral("house"), audio, QStringLiteral("mp3"))));
         QCOMPARE(anki.actions(), (QStringList { "createDeck", "storeMediaFile", "addNote" }));
         const QJsonObject media = anki.params(1);
         QVERIFY(QRegularExpression(QStringLiteral("^quillmoor3-[0-9A-F]{8}\\.mp3$"))
@@ -78,13 +77,14 @@ private Q_SLOTS:
         FakeAnkiConnect anki;
         anki.answer(QStringLiteral("storeMediaFile"), ankiAnswer(QStringLiteral("x\" onerror=\"alert(1).png")));
         AnkiConnectService service(anki.server.url(QStringLiteral("/")));
-        const auto result = Waits::waitFor(service.attachImage(7, QStringLiteral("casa"), "PNG", QStringLiteral("png")));
+        const auto result
+            = Waits::waitFor(service.attachImage(7, QStringLiteral("casa"), "PNG", QStringLiteral("png")));
         QVERIFY(result && std::holds_alternative<AnkiConnectService::Done>(*result));
         const QString sent = anki.params(0).value(QStringLiteral("filename")).toString();
         const QJsonObject note = anki.params(1).value(QStringLiteral("note")).toObject();
         QCOMPARE(note.value(QStringLiteral("id")).toInteger(), 7);
         QCOMPARE(note.value(QStringLiteral("fields")).toObject(),
-                 (QJsonObject { { "Front", QStringLiteral("casa<br><img src=\"") + sent + QStringLiteral("\">") } }));
+            (QJsonObject { { "Front", QStringLiteral("casa<br><img src=\"") + sent + QStringLiteral("\">") } }));
     }
 
     void nullResultGivesNoNoteId()
@@ -176,10 +176,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("endpoint");
-        QTest::newRow("unset") << "" << "http://127.0.0.1:8765";
-        QTest::newRow("other port") << "http://127.0.0.1:9876" << "http://127.0.0.1:9876";
-        QTest::newRow("not http") << "ftp://127.0.0.1:1" << "http://127.0.0.1:8765";
-        QTest::newRow("garbage") << "::::" << "http://127.0.0.1:8765";
+        QTest::newRow("unset") << ""
+                               << "http://127.0.0.1:8765";
+        QTest::newRow("other port") << "http://127.0.0.1:9876"
+                                    << "http://127.0.0.1:9876";
+        QTest::newRow("not http") << "ftp://127.0.0.1:1"
+                                  << "http://127.0.0.1:8765";
+        QTest::newRow("garbage") << "::::"
+                                 << "http://127.0.0.1:8765";
     }
 
     void endpointSetting()

@@ -1,5 +1,5 @@
-#include "capture/CaptureCoordinator.h"
 #include "app/GlobalHotkeyInstaller.h"
+#include "capture/CaptureCoordinator.h"
 #include "hotkeys/HotkeyActions.h"
 #include "hotkeys/HotkeyManager.h"
 #include "platform/GlobalKeyMonitor.h"

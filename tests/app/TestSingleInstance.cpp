@@ -27,8 +27,8 @@ private Q_SLOTS:
         first.setProcessChannelMode(QProcess::SeparateChannels);
         first.start(QStringLiteral(QM_APP_BINARY), {});
         QVERIFY(first.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(bus.interface()->isServiceRegistered(QStringLiteral("org.quillmoor.Quillmoor")),
-                                 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            bus.interface()->isServiceRegistered(QStringLiteral("org.quillmoor.Quillmoor")), 15000);
 
         QProcess second;
         second.setProcessEnvironment(env);
@@ -38,8 +38,8 @@ private Q_SLOTS:
         QVERIFY(second.readAllStandardError().contains("already running"));
 
         QByteArray firstLog;
-        QTRY_VERIFY_WITH_TIMEOUT((firstLog += first.readAllStandardError()).contains("showLanguageSettings() called"),
-                                 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (firstLog += first.readAllStandardError()).contains("showLanguageSettings() called"), 10000);
         QVERIFY(first.state() == QProcess::Running);
         first.terminate();
         QVERIFY(first.waitForFinished(5000));

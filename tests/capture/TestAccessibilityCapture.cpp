@@ -1,9 +1,9 @@
-#include "platform/AccessibilityDesktop.h"
 #include "capture/AccessibilityWordCapture.h"
 #include "capture/DesktopSelectionCapture.h"
+#include "capture/TextOffsets.h"
+#include "platform/AccessibilityDesktop.h"
 #include "platform/PrimarySelection.h"
 #include "support/Waits.h"
-#include "capture/TextOffsets.h"
 
 #include <QTest>
 #include <QThread>
@@ -171,8 +171,8 @@ private Q_SLOTS:
         QTest::newRow("exact offset") << fox << u"brown"_s << 2 << Exact << true << u"brown"_s << false;
         // Word boxes do not cover the space, so the word is estimated.
         QTest::newRow("space picks the left word") << fox << u" brown"_s << 0 << Exact << true << u"quick"_s << true;
-        QTest::newRow("hyphenated") << u"A well-known fact."_s << u"known"_s << 1 << Exact << true << u"well-known"_s
-                                    << false;
+        QTest::newRow("hyphenated")
+            << u"A well-known fact."_s << u"known"_s << 1 << Exact << true << u"well-known"_s << false;
         QTest::newRow("wrong offset, found by range bounds")
             << four << u"three"_s << 1 << Wrong << true << u"three"_s << false;
         QTest::newRow("no offset, range bounds") << four << u"four"_s << 0 << None << true << u"four"_s << false;
@@ -372,8 +372,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected"); // "" = nothing
         QTest::addColumn<int>("primaryReads");
         const QRectF none;
-        QTest::newRow("on the element") << 0 << u"  hola mundo \n"_s << QRectF(0, 0, 90, 20) << false << true << u"x"_s
-                                        << u"hola mundo"_s << 0;
+        QTest::newRow("on the element")
+            << 0 << u"  hola mundo \n"_s << QRectF(0, 0, 90, 20) << false << true << u"x"_s << u"hola mundo"_s << 0;
         QTest::newRow("five levels up") << 5 << u"arriba"_s << none << false << true << u"x"_s << u"arriba"_s << 0;
         QTest::newRow("six levels up is too far")
             << 6 << u"arriba"_s << none << false << true << u"  de PRIMARY "_s << u"de PRIMARY"_s << 1;

@@ -2,7 +2,6 @@
 #include "capture/ScreenWordPicker.h"
 #include "platform/ScreenGrabber.h"
 #include "platform/TextRecognizer.h"
-
 #include "support/FakeScreenGrabber.h"
 #include "support/Waits.h"
 
@@ -91,14 +90,14 @@ private Q_SLOTS:
         QTest::newRow("right edge shifts left") << QPoint(1910, 540) << fullHd << 1.0 << QRect(520, 140, 1400, 800);
         QTest::newRow("top-left corner") << QPoint(5, 5) << fullHd << 1.0 << QRect(0, 0, 1400, 800);
         QTest::newRow("bottom edge shifts up") << QPoint(960, 1075) << fullHd << 1.0 << QRect(260, 280, 1400, 800);
-        QTest::newRow("second screen") << QPoint(2100, 100) << QRect(1920, 0, 1600, 1024) << 1.0
-                                       << QRect(1920, 0, 1400, 800);
+        QTest::newRow("second screen")
+            << QPoint(2100, 100) << QRect(1920, 0, 1600, 1024) << 1.0 << QRect(1920, 0, 1400, 800);
         QTest::newRow("narrow screen sticks out left")
             << QPoint(1930, 100) << QRect(1920, 0, 1280, 1024) << 1.0 << QRect(1800, 0, 1400, 800);
         QTest::newRow("small screen sticks out left and top")
             << QPoint(500, 300) << QRect(0, 0, 1024, 600) << 1.0 << QRect(-376, -200, 1400, 800);
-        QTest::newRow("scale two") << QPoint(1920, 1080) << QRect(0, 0, 3840, 2160) << 2.0
-                                   << QRect(520, 280, 2800, 1600);
+        QTest::newRow("scale two")
+            << QPoint(1920, 1080) << QRect(0, 0, 3840, 2160) << 2.0 << QRect(520, 280, 2800, 1600);
     }
     void region()
     {

@@ -31,12 +31,12 @@ private Q_SLOTS:
         QTest::newRow("en empty word") << u"One. Two."_s << QString() << -1 << u"One. Two."_s;
         QTest::newRow("empty text") << QString() << u"word"_s << -1 << QString();
         QTest::newRow("en quotes") << u"He said \"Stop!\" She ran away."_s << u"ran"_s << -1 << u"She ran away."_s;
-        QTest::newRow("en abbreviation") << u"Mr. Smith went home. He slept."_s << u"Smith"_s << -1
-                                         << u"Mr. Smith went home."_s;
+        QTest::newRow("en abbreviation")
+            << u"Mr. Smith went home. He slept."_s << u"Smith"_s << -1 << u"Mr. Smith went home."_s;
         QTest::newRow("en question") << u"Is it cold? Yes it is."_s << u"cold"_s << -1 << u"Is it cold?"_s;
         QTest::newRow("es") << u"¿Dónde está? Está en la casa."_s << u"casa"_s << -1 << u"Está en la casa."_s;
-        QTest::newRow("fr") << u"Il pleut. « Viens ici », dit-elle."_s << u"Viens"_s << -1
-                            << u"« Viens ici », dit-elle."_s;
+        QTest::newRow("fr")
+            << u"Il pleut. « Viens ici », dit-elle."_s << u"Viens"_s << -1 << u"« Viens ici », dit-elle."_s;
         QTest::newRow("zh") << u"今天很好。我们去公园吧！"_s << u"公园"_s << -1 << u"我们去公园吧！"_s;
         QTest::newRow("emoji before word")
             << u"Wow. \U0001F600 Great day today!"_s << u"Great"_s << -1 << u"\U0001F600 Great day today!"_s;

@@ -124,8 +124,8 @@ private Q_SLOTS:
         const HotkeyCombo fallback = combo(kAlt), ctrl = combo(kCtrl);
         QTest::newRow("absent") << file("{}") << fallback;
         QTest::newRow("modifier only") << file(R"({"w": 393216})") << combo(kCtrl | kShift);
-        QTest::newRow("keyed") << file(R"({"w": 786432, "w.keyCode": 96, "w.keyLabel": "F5"})")
-                               << combo(kCtrl | kAlt, 96, u"F5"_s);
+        QTest::newRow("keyed")
+            << file(R"({"w": 786432, "w.keyCode": 96, "w.keyLabel": "F5"})") << combo(kCtrl | kAlt, 96, u"F5"_s);
         QTest::newRow("label of wrong type")
             << file(R"({"w": 262144, "w.keyCode": 96, "w.keyLabel": 5})") << combo(kCtrl, 96);
         QTest::newRow("base of wrong type") << file(R"({"w": "262144"})") << fallback;

@@ -69,9 +69,9 @@ private Q_SLOTS:
         QTemporaryDir temp;
         const QString extracted = temp.filePath(QStringLiteral("extracted.ts"));
         QProcess lupdate;
-        lupdate.start(QStringLiteral(QM_LUPDATE), { QStringLiteral("-silent"), QStringLiteral("-locations"),
-                                                    QStringLiteral("none"), sourceDir() + QStringLiteral("/src"),
-                                                    QStringLiteral("-ts"), extracted });
+        lupdate.start(QStringLiteral(QM_LUPDATE),
+            { QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+                sourceDir() + QStringLiteral("/src"), QStringLiteral("-ts"), extracted });
         QVERIFY(lupdate.waitForFinished(60000));
         QCOMPARE(lupdate.exitCode(), 0);
         const auto sources = readTs(extracted);
@@ -85,18 +85,24 @@ private Q_SLOTS:
                 || found->type == QLatin1String("unfinished") || found->type == QLatin1String("vanished"))
                 missing << it.key().first + QStringLiteral("::") + it.key().second;
         }
-        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("untranslated in %1: %2").arg(language, missing.join(QStringLiteral(" | ")))));
+        QVERIFY2(missing.isEmpty(),
+            qPrintable(QStringLiteral("untranslated in %1: %2").arg(language, missing.join(QStringLiteral(" | ")))));
     }
 
     void compiledTranslationsAreBuiltIn_data()
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("quit");
-        QTest::newRow("en") << "en" << "Quit";
-        QTest::newRow("es") << "es" << "Salir";
-        QTest::newRow("zh") << "zh" << "退出";
-        QTest::newRow("ja") << "ja" << "終了";
-        QTest::newRow("fr") << "fr" << "Quitter";
+        QTest::newRow("en") << "en"
+                            << "Quit";
+        QTest::newRow("es") << "es"
+                            << "Salir";
+        QTest::newRow("zh") << "zh"
+                            << "退出";
+        QTest::newRow("ja") << "ja"
+                            << "終了";
+        QTest::newRow("fr") << "fr"
+                            << "Quitter";
     }
 
     void compiledTranslationsAreBuiltIn()

@@ -5,9 +5,9 @@
 #include <QCoroTask>
 #include <QTest>
 
-#include <vector>
-
 #include <signal.h>
+
+#include <vector>
 
 namespace {
 

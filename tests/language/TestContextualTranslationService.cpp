@@ -169,8 +169,8 @@ private Q_SLOTS:
             << completion(content(QStringLiteral("  dejó \n"))) << 200 << "dejó" << true << "";
         QTest::newRow("six words") << completion(content(QStringLiteral("uno dos tres cuatro cinco seis"))) << 200
                                    << "uno dos tres cuatro cinco seis" << true << "";
-        QTest::newRow("seven words") << completion(content(QStringLiteral("él dejó de fumar hace mucho tiempo"))) << 200
-                                     << "dio" << true << "";
+        QTest::newRow("seven words")
+            << completion(content(QStringLiteral("él dejó de fumar hace mucho tiempo"))) << 200 << "dio" << true << "";
         QTest::newRow("empty") << completion(content(QStringLiteral(" \n "))) << 200 << "dio" << true << "";
         QTest::newRow("refusal") << completion(QString(), QStringLiteral("stop"), QStringLiteral("I can't help."))
                                  << 200 << "dio" << true << "Model refused to answer, using baseline";
@@ -186,9 +186,9 @@ private Q_SLOTS:
         QTest::newRow("schema violation")
             << completion(QStringLiteral("{\"translation\":\"dejó\"}")) << 200 << "dio" << false
             << "Refinement failed: the answer does not match the ContextualTranslation schema";
-        QTest::newRow("truncated") << completion(
-            QStringLiteral("{\"sourceExpression\":\"gave up\",\"transl"), QStringLiteral("length"))
-                                   << 200 << "dio" << false << "Refinement failed: the answer was cut off";
+        QTest::newRow("truncated")
+            << completion(QStringLiteral("{\"sourceExpression\":\"gave up\",\"transl"), QStringLiteral("length")) << 200
+            << "dio" << false << "Refinement failed: the answer was cut off";
     }
 
     void answers()

@@ -13,8 +13,8 @@ namespace {
 
 QByteArray etymology(const QString& shortText, const QString& fullText)
 {
-    return completion(QJsonDocument(QJsonObject { { "short", shortText }, { "full", fullText } })
-                          .toJson(QJsonDocument::Compact));
+    return completion(
+        QJsonDocument(QJsonObject { { "short", shortText }, { "full", fullText } }).toJson(QJsonDocument::Compact));
 }
 
 const QString kSentence = QStringLiteral("We sat on the bank of the river.");
@@ -94,14 +94,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("logLine");
         QTest::addColumn<bool>("cached");
-        QTest::newRow("refusal") << completion(QString(), "stop", QStringLiteral("No.")) << 200
-                                 << "Model refused to answer" << true;
-        QTest::newRow("content filter") << completion(QString(), "content_filter") << 200
-                                        << "Blocked by safety guardrail" << false;
+        QTest::newRow("refusal")
+            << completion(QString(), "stop", QStringLiteral("No.")) << 200 << "Model refused to answer" << true;
+        QTest::newRow("content filter")
+            << completion(QString(), "content_filter") << 200 << "Blocked by safety guardrail" << false;
         QTest::newRow("rambling cut off") << completion(QStringLiteral("{\"short\":\"x\",\"fu"), "length") << 200
                                           << "Generation failed: the answer was cut off" << false;
-        QTest::newRow("http 500") << QByteArray("{\"error\":{\"message\":\"boom\"}}") << 500
-                                  << "Generation failed: HTTP 500: boom" << false;
+        QTest::newRow("http 500")
+            << QByteArray("{\"error\":{\"message\":\"boom\"}}") << 500 << "Generation failed: HTTP 500: boom" << false;
         QTest::newRow("empty texts") << etymology(" ", "") << 200 << "" << false;
     }
     void failures()

@@ -53,12 +53,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("firstSense");
         const QString spaEng = QStringLiteral("/usr/share/dictd/freedict-spa-eng");
         const QString engSpa = QStringLiteral("/usr/share/dictd/freedict-eng-spa");
-        QTest::newRow("casa") << spaEng << "casa" << "casa" << "house";
-        QTest::newRow("capitalised") << spaEng << "Casa" << "casa" << "house";
-        QTest::newRow("numbered senses") << spaEng << "abandonar" << "abandonar"
+        QTest::newRow("casa") << spaEng << "casa"
+                              << "casa"
+                              << "house";
+        QTest::newRow("capitalised") << spaEng << "Casa"
+                                     << "casa"
+                                     << "house";
+        QTest::newRow("numbered senses") << spaEng << "abandonar"
+                                         << "abandonar"
                                          << "cede, give in, give up, give way, relinquish, yield";
-        QTest::newRow("multi-word headword") << spaEng << "a bordo" << "a bordo" << QString();
-        QTest::newRow("english to spanish") << engSpa << "dog" << "dog" << QString();
+        QTest::newRow("multi-word headword") << spaEng << "a bordo"
+                                             << "a bordo" << QString();
+        QTest::newRow("english to spanish") << engSpa << "dog"
+                                            << "dog" << QString();
     }
 
     void installedDictionary()
@@ -102,10 +109,9 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString base = dir.filePath(QStringLiteral("test"));
-        QVERIFY(writeDictionary(base, { { "Haus", "Haus /haʊ̯s/\nhouse\n" },
-                                        { "haus", "haus\nsecond spelling\n" },
-                                        { "Hund", "Hund /hʊnt/\n1. dog\n2. hound\n" },
-                                        { "Straße", "Straße /ˈʃtʁaːsə/\nstreet\n" } }));
+        QVERIFY(writeDictionary(base,
+            { { "Haus", "Haus /haʊ̯s/\nhouse\n" }, { "haus", "haus\nsecond spelling\n" },
+                { "Hund", "Hund /hʊnt/\n1. dog\n2. hound\n" }, { "Straße", "Straße /ˈʃtʁaːsə/\nstreet\n" } }));
         const auto dictionary = FreeDictDictionary::open(base);
         QVERIFY(dictionary);
         const auto hund = dictionary->lookup(QStringLiteral("hund"));
@@ -142,10 +148,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("headword");
         QTest::addColumn<QString>("pronunciation");
         QTest::addColumn<QStringList>("senses");
-        QTest::newRow("single") << "perro /pˈero/\ndog\n" << "perro" << "pˈero" << QStringList { "dog" };
-        QTest::newRow("no ipa") << "a bordo\naboard\n" << "a bordo" << "" << QStringList { "aboard" };
-        QTest::newRow("numbered") << "x /y/\n1. one, uno\n2. two\n" << "x" << "y" << QStringList { "one, uno", "two" };
-        QTest::newRow("empty") << "" << "" << "" << QStringList {};
+        QTest::newRow("single") << "perro /pˈero/\ndog\n"
+                                << "perro"
+                                << "pˈero" << QStringList { "dog" };
+        QTest::newRow("no ipa") << "a bordo\naboard\n"
+                                << "a bordo"
+                                << "" << QStringList { "aboard" };
+        QTest::newRow("numbered") << "x /y/\n1. one, uno\n2. two\n"
+                                  << "x"
+                                  << "y" << QStringList { "one, uno", "two" };
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "" << QStringList {};
     }
 
     void articleParsing()

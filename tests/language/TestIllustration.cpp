@@ -260,14 +260,14 @@ private Q_SLOTS:
         QTest::newRow("creation fails twice") << "500" << 2 << false
                                               << QStringList { "Illustration generation failed for \"cat\" (attempt 1)",
                                                      "Illustration generation failed for \"cat\" (attempt 2)" };
-        QTest::newRow("then succeeds") << "500-then-png" << 2 << true
-                                       << QStringList { "Illustration generation failed for \"cat\" (attempt 1)" };
+        QTest::newRow("then succeeds")
+            << "500-then-png" << 2 << true << QStringList { "Illustration generation failed for \"cat\" (attempt 1)" };
         QTest::newRow("refused request is not retried")
             << "400" << 1 << false << QStringList { "Illustration generation failed for \"cat\" (attempt 1)" };
-        QTest::newRow("corrupt image") << "corrupt" << 1 << false
-                                       << QStringList { "Illustration generation failed for \"cat\" (attempt 1)" };
-        QTest::newRow("server down") << "down" << 0 << false
-                                     << QStringList { "Illustration generation failed for \"cat\": " };
+        QTest::newRow("corrupt image")
+            << "corrupt" << 1 << false << QStringList { "Illustration generation failed for \"cat\" (attempt 1)" };
+        QTest::newRow("server down")
+            << "down" << 0 << false << QStringList { "Illustration generation failed for \"cat\": " };
     }
 
     void generation()

@@ -117,17 +117,17 @@ private Q_SLOTS:
         QTest::newRow("only spaces") << meaning(QStringLiteral(" \n \t")) << 200 << false << "";
         QTest::newRow("refusal") << completion(QString(), QStringLiteral("stop"), QStringLiteral("No.")) << 200 << false
                                  << "Model refused to answer";
-        QTest::newRow("content filter") << completion(QString(), QStringLiteral("content_filter")) << 200 << false
-                                        << "Blocked by safety guardrail";
-        QTest::newRow("http 500") << QByteArray("{\"error\":{\"message\":\"boom\"}}") << 500 << false
-                                  << "Generation failed: HTTP 500: boom";
+        QTest::newRow("content filter")
+            << completion(QString(), QStringLiteral("content_filter")) << 200 << false << "Blocked by safety guardrail";
+        QTest::newRow("http 500")
+            << QByteArray("{\"error\":{\"message\":\"boom\"}}") << 500 << false << "Generation failed: HTTP 500: boom";
         QTest::newRow("malformed json") << completion(QStringLiteral("{\"meaning\":")) << 200 << false
                                         << "Generation failed: the answer is not a JSON object";
         QTest::newRow("schema violation") << completion(QStringLiteral("{\"meaning\":\"x\"}")) << 200 << false
                                           << "Generation failed: the answer does not match the WordMeaning schema";
-        QTest::newRow("truncated") << completion(
-            QStringLiteral("{\"expression\":\"x\",\"mea"), QStringLiteral("length"))
-                                   << 200 << false << "Generation failed: the answer was cut off";
+        QTest::newRow("truncated")
+            << completion(QStringLiteral("{\"expression\":\"x\",\"mea"), QStringLiteral("length")) << 200 << false
+            << "Generation failed: the answer was cut off";
         QTest::newRow("time-out") << QByteArray() << 200 << true << "Generation canceled or failed: timed out";
     }
 

@@ -21,8 +21,8 @@ OnDeviceModelQueue::Operation after(int ms, std::optional<QString> text, bool* s
     };
 }
 
-QCoro::Task<QList<std::optional<QString>>> both(OnDeviceModelQueue& queue, OnDeviceModelQueue::Operation first,
-                                               OnDeviceModelQueue::Operation second)
+QCoro::Task<QList<std::optional<QString>>> both(
+    OnDeviceModelQueue& queue, OnDeviceModelQueue::Operation first, OnDeviceModelQueue::Operation second)
 {
     auto a = queue.run(std::move(first));
     auto b = queue.run(std::move(second));
@@ -52,8 +52,8 @@ private Q_SLOTS:
         QFETCH(int, secondMs);
         OnDeviceModelQueue queue;
         bool firstSawCancel = false;
-        const auto results = Waits::waitFor(
-            both(queue, after(firstMs, QStringLiteral("old"), &firstSawCancel), after(secondMs, QStringLiteral("new"))));
+        const auto results = Waits::waitFor(both(
+            queue, after(firstMs, QStringLiteral("old"), &firstSawCancel), after(secondMs, QStringLiteral("new"))));
         QVERIFY(results);
         QCOMPARE(results->value(0), std::nullopt);
         QCOMPARE(results->value(1), std::optional<QString>(QStringLiteral("new")));
@@ -68,7 +68,7 @@ private Q_SLOTS:
         QVERIFY(empty.has_value()); // finished in time…
         QVERIFY(!empty->has_value()); // …with nothing
         QCOMPARE(Waits::waitFor(queue.run(after(1, QStringLiteral("x")))),
-                 std::optional<std::optional<QString>>(QStringLiteral("x")));
+            std::optional<std::optional<QString>>(QStringLiteral("x")));
     }
 };
 

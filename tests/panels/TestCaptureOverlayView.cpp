@@ -112,9 +112,9 @@ private Q_SLOTS:
         QTest::newRow("pair not installed: no session")
             << "no-pack" << kWord << kWord << QStringList { "translation=house" }
             << QStringList { "translationProgress", "translationUnavailable" };
-        QTest::newRow("meaning") << "monolingual meaning" << kWord << "a building people live in"
-                                 << QStringList { "meaning=a building" }
-                                 << QStringList { "meaningProgress", "translation", "translationProgress" };
+        QTest::newRow("meaning")
+            << "monolingual meaning" << kWord << "a building people live in" << QStringList { "meaning=a building" }
+            << QStringList { "meaningProgress", "translation", "translationProgress" };
         QTest::newRow("meaning: model down") << "monolingual" << kWord << "" << QStringList { "meaningUnavailable" }
                                              << QStringList { "meaning", "meaningProgress", "translation" };
         // Digits have no language: nothing to ask the model about.
@@ -282,8 +282,8 @@ private Q_SLOTS:
         QTest::newRow("not in the sentence") << QStringLiteral("mouse") << "The cat saw the dog." << 0 << 0;
         QTest::newRow("no sentence") << QStringLiteral("cat") << "" << 0 << 0;
         // Text from the screen is never read as markup.
-        QTest::newRow("markup") << QStringLiteral("<b>bold</b> & <img src=x>") << "Say <b>bold</b> & <img src=x> twice."
-                                << 4 << 25;
+        QTest::newRow("markup")
+            << QStringLiteral("<b>bold</b> & <img src=x>") << "Say <b>bold</b> & <img src=x> twice." << 4 << 25;
     }
 
     void sentenceEmphasis()

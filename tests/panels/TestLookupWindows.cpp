@@ -1,5 +1,5 @@
-#include "panels/LookupCardModel.h"
 #include "panels/CaptureOverlayWindow.h"
+#include "panels/LookupCardModel.h"
 #include "panels/QuickLookupWindow.h"
 #include "platform/DesktopWindowManager.h"
 #include "preferences/Preferences.h"

@@ -41,8 +41,8 @@ private Q_SLOTS:
             << QStringLiteral("I gave up.") << QStringLiteral("up") << "I gave up.";
         QTest::newRow("quotes and dashes")
             << QStringLiteral("She said «no»…") << QStringLiteral("no") << "She said «no»…";
-        QTest::newRow("tabs and spaces") << QStringLiteral("look\t  after") << QStringLiteral("after")
-                                         << "look\t  after";
+        QTest::newRow("tabs and spaces")
+            << QStringLiteral("look\t  after") << QStringLiteral("after") << "look\t  after";
         QTest::newRow("punctuation only last piece") << QStringLiteral("well …") << QString() << "well …";
         QTest::newRow("empty") << QString() << QString() << QString();
     }

@@ -2,7 +2,6 @@
 #include "capture/ScreenOCRCapture.h"
 #include "platform/tesseract/TesseractRecognizer.h"
 #include "platform/x11/X11ScreenGrabber.h"
-
 #include "support/FakeScreenGrabber.h"
 #include "support/RenderedPage.h"
 #include "support/Waits.h"
@@ -120,9 +119,9 @@ private Q_SLOTS:
         QTest::newRow("zh 20") << u"zh"_s << u"Noto Sans CJK SC"_s << 20 << false
                                << QStringList { u"我们明天去公园散步。"_s, u"你想一起来吗？"_s }
                                << u"我们明天去公园散步"_s << u"我们明天去公园散步。"_s;
-        QTest::newRow("ja 20") << u"ja"_s << u"Noto Sans CJK JP"_s << 20 << false
-                               << QStringList { u"私は毎朝コーヒーを飲みます。"_s } << u"飲みます"_s
-                               << u"私は毎朝コーヒーを飲みます。"_s;
+        QTest::newRow("ja 20")
+            << u"ja"_s << u"Noto Sans CJK JP"_s << 20 << false << QStringList { u"私は毎朝コーヒーを飲みます。"_s }
+            << u"飲みます"_s << u"私は毎朝コーヒーを飲みます。"_s;
     }
     void wordAndSentence()
     {

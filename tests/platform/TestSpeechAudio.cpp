@@ -3,7 +3,6 @@
 #include "platform/WavEncoder.h"
 #include "platform/espeak/EspeakSpeechSynthesizer.h"
 #include "preferences/SupportedLanguages.h"
-
 #include "support/Waits.h"
 
 #include <QAudioDevice>
@@ -243,8 +242,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("valid");
         QTest::newRow("not riff") << QByteArray("ID3 something") << false;
         QTest::newRow("truncated") << QByteArray("RIFF\x10\x00\x00\x00WAVEfmt ", 16) << false;
-        QTest::newRow("data before fmt") << QByteArray("RIFF\x14\x00\x00\x00WAVEdata\x02\x00\x00\x00\x01\x02", 22)
-                                         << false;
+        QTest::newRow("data before fmt")
+            << QByteArray("RIFF\x14\x00\x00\x00WAVEdata\x02\x00\x00\x00\x01\x02", 22) << false;
         QTest::newRow("synthesized speech") << speech(u"house"_s) << true;
     }
     void wavHeaders()

@@ -1,5 +1,4 @@
 #include "store/FSRSEngine.h"
-
 #include "support/TempCardStore.h"
 
 #include <QTest>

@@ -3,7 +3,6 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-
 #include <QtGlobal>
 
 // Collects the application's log messages while it lives, debug level included, and restores

@@ -91,9 +91,9 @@ LookupRig::LookupRig()
     m_database = CardDatabase::open(m_home.dataHome() + QStringLiteral("/cards.sqlite"), &error);
     Q_ASSERT_X(m_database, "LookupRig", qPrintable(error));
     m_store = std::make_unique<VocabCardStore>(*m_database);
-    m_services = std::make_unique<LookupServices>(
-        LookupServices { *m_preferences, *m_detector, *m_translation, *m_backends, *m_pronunciation, *m_meaning,
-            *m_etymology, *m_ankiClient, *m_encyclopedia, *m_generator, *m_store });
+    m_services
+        = std::make_unique<LookupServices>(LookupServices { *m_preferences, *m_detector, *m_translation, *m_backends,
+            *m_pronunciation, *m_meaning, *m_etymology, *m_ankiClient, *m_encyclopedia, *m_generator, *m_store });
 }
 
 LookupRig::~LookupRig()

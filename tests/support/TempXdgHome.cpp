@@ -9,12 +9,12 @@ const char* const kVariables[] = { "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACH
 
 TempXdgHome::TempXdgHome()
 {
-    const QString folders[] = { configHome(), dataHome(), root() + QStringLiteral("/cache"),
-                                root() + QStringLiteral("/state") };
+    const QString folders[]
+        = { configHome(), dataHome(), root() + QStringLiteral("/cache"), root() + QStringLiteral("/state") };
     for (int i = 0; i < 4; ++i) {
         const QByteArray name(kVariables[i]);
-        m_saved.insert(name, qEnvironmentVariableIsSet(kVariables[i]) ? std::optional(qgetenv(kVariables[i]))
-                                                                       : std::nullopt);
+        m_saved.insert(
+            name, qEnvironmentVariableIsSet(kVariables[i]) ? std::optional(qgetenv(kVariables[i])) : std::nullopt);
         QDir().mkpath(folders[i]);
         qputenv(kVariables[i], QFile::encodeName(folders[i]));
     }

@@ -2,9 +2,9 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QHash>
 #include <QString>
 #include <QTemporaryDir>
 

@@ -15,8 +15,7 @@ inline constexpr int kDefaultTimeoutMs = 10000;
 
 // Runs the event loop until the task finishes or the time-out passes; nullopt on time-out. A task
 // that finishes later (a request ending on its own deadline) reaches only the state it shares.
-template <typename T>
-std::optional<T> waitFor(QCoro::Task<T> task, int timeoutMs = kDefaultTimeoutMs)
+template <typename T> std::optional<T> waitFor(QCoro::Task<T> task, int timeoutMs = kDefaultTimeoutMs)
 {
     struct Outcome
     {

@@ -1,6 +1,5 @@
-#include "platform/AccessibilityTrust.h"
-
 #include "diagnostics/QMLog.h"
+#include "platform/AccessibilityTrust.h"
 
 #include <QDBusConnection>
 #include <QDBusInterface>

@@ -8,9 +8,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include <atspi/atspi.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <atspi/atspi.h>
 
 #include <climits>
 #include <cmath>

@@ -11,8 +11,8 @@ namespace {
 class Cld2LanguageRecognizer final : public LanguageRecognizer
 {
 public:
-    QList<LanguageHypothesis> hypotheses(const QString& text, const QStringList& allowedCodes,
-                                         int maximum) const override
+    QList<LanguageHypothesis> hypotheses(
+        const QString& text, const QStringList& allowedCodes, int maximum) const override
     {
         QList<LanguageHypothesis> result;
         const QByteArray utf8 = text.toUtf8();
@@ -22,8 +22,8 @@ public:
         int percents[3] = { 0, 0, 0 };
         int textBytes = 0;
         bool reliable = false;
-        CLD2::DetectLanguageSummary(utf8.constData(), static_cast<int>(utf8.size()), true, languages, percents,
-                                    &textBytes, &reliable);
+        CLD2::DetectLanguageSummary(
+            utf8.constData(), static_cast<int>(utf8.size()), true, languages, percents, &textBytes, &reliable);
         for (int i = 0; i < 3 && result.size() < maximum; ++i) {
             if (languages[i] == CLD2::UNKNOWN_LANGUAGE || percents[i] <= 0)
                 continue;

@@ -61,7 +61,8 @@ bool selectVoice(const QString& languageCode)
 
 } // namespace
 
-EspeakSpeechSynthesizer::EspeakSpeechSynthesizer(QObject* parent) : QObject(parent)
+EspeakSpeechSynthesizer::EspeakSpeechSynthesizer(QObject* parent)
+    : QObject(parent)
 {
     m_worker = new QObject;
     m_worker->moveToThread(&m_thread);
@@ -79,12 +80,18 @@ EspeakSpeechSynthesizer::~EspeakSpeechSynthesizer()
 QString EspeakSpeechSynthesizer::voiceForLanguage(const QString& languageCode)
 {
     static const QHash<QString, QString> voices = {
-        {QStringLiteral("en"), QStringLiteral("en-us")}, {QStringLiteral("ru"), QStringLiteral("ru")},
-        {QStringLiteral("es"), QStringLiteral("es")},    {QStringLiteral("fr"), QStringLiteral("fr")},
-        {QStringLiteral("de"), QStringLiteral("de")},    {QStringLiteral("it"), QStringLiteral("it")},
-        {QStringLiteral("pt"), QStringLiteral("pt")},    {QStringLiteral("zh"), QStringLiteral("cmn-latn-pinyin")},
-        {QStringLiteral("ja"), QStringLiteral("ja")},    {QStringLiteral("ko"), QStringLiteral("ko")},
-        {QStringLiteral("tr"), QStringLiteral("tr")},    {QStringLiteral("ar"), QStringLiteral("ar")},
+        { QStringLiteral("en"), QStringLiteral("en-us") },
+        { QStringLiteral("ru"), QStringLiteral("ru") },
+        { QStringLiteral("es"), QStringLiteral("es") },
+        { QStringLiteral("fr"), QStringLiteral("fr") },
+        { QStringLiteral("de"), QStringLiteral("de") },
+        { QStringLiteral("it"), QStringLiteral("it") },
+        { QStringLiteral("pt"), QStringLiteral("pt") },
+        { QStringLiteral("zh"), QStringLiteral("cmn-latn-pinyin") },
+        { QStringLiteral("ja"), QStringLiteral("ja") },
+        { QStringLiteral("ko"), QStringLiteral("ko") },
+        { QStringLiteral("tr"), QStringLiteral("tr") },
+        { QStringLiteral("ar"), QStringLiteral("ar") },
     };
     return voices.value(languageCode);
 }
@@ -112,10 +119,10 @@ QCoro::Task<std::optional<QByteArray>> EspeakSpeechSynthesizer::synthesize(QStri
                 box->resume(std::nullopt);
                 return;
             }
-            SynthesisJob job{{}, box, rateOut->load()};
+            SynthesisJob job { {}, box, rateOut->load() };
             const QByteArray utf8 = text.toUtf8();
-            const espeak_ERROR status = espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
-                                                     espeakCHARS_UTF8, nullptr, &job);
+            const espeak_ERROR status = espeak_Synth(
+                utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, &job);
             if (status != EE_OK)
                 qCCritical(lcPronunciation).noquote()
                     << "TTS write failed:" << QStringLiteral("espeak-ng error %1").arg(int(status));

@@ -29,5 +29,5 @@ public:
 private:
     QThread m_thread;
     QObject* m_worker = nullptr; // lives on m_thread
-    std::atomic<int> m_sampleRate{0};
+    std::atomic<int> m_sampleRate { 0 };
 };

@@ -16,7 +16,7 @@ public:
         const QByteArray text = message.toUtf8();
         const QByteArray cat = category.toUtf8();
         sd_journal_send("MESSAGE=%s", text.constData(), "PRIORITY=%d", priority, "SYSLOG_IDENTIFIER=quillmoor",
-                        "QT_CATEGORY=%s", cat.constData(), "QUILLMOOR_SUBSYSTEM=org.quillmoor.Quillmoor", nullptr);
+            "QT_CATEGORY=%s", cat.constData(), "QUILLMOOR_SUBSYSTEM=org.quillmoor.Quillmoor", nullptr);
     }
 };
 

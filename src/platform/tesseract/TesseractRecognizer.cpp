@@ -11,12 +11,11 @@
 
 #include <tesseract/baseapi.h>
 #include <tesseract/resultiterator.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
 #include <memory>
-
-#include <unistd.h>
 
 namespace {
 

@@ -1,6 +1,5 @@
-#include "platform/PrimarySelection.h"
-
 #include "diagnostics/QMLog.h"
+#include "platform/PrimarySelection.h"
 #include "platform/x11/X11WindowPid.h"
 
 #include <QCoroFuture>
@@ -8,9 +7,8 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
-#include <xcb/xcb.h>
-
 #include <poll.h>
+#include <xcb/xcb.h>
 
 #include <chrono>
 

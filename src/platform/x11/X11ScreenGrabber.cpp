@@ -4,11 +4,10 @@
 
 #include <QPainter>
 
-#include <xcb/shm.h>
-#include <xcb/xcb.h>
-
 #include <sys/ipc.h>
 #include <sys/shm.h>
+#include <xcb/shm.h>
+#include <xcb/xcb.h>
 
 #include <cstdlib>
 #include <cstring>

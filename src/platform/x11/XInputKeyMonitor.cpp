@@ -1,6 +1,5 @@
-#include "platform/GlobalKeyMonitor.h"
-
 #include "diagnostics/QMLog.h"
+#include "platform/GlobalKeyMonitor.h"
 
 #include <QSocketNotifier>
 
@@ -99,8 +98,8 @@ public:
         XISetMask(keyBits, XI_RawKeyRelease);
         // Hierarchy changes are only reported to a selection for all devices.
         XISetMask(deviceBits, XI_HierarchyChanged);
-        XIEventMask masks[2] = {{XIAllMasterDevices, int(sizeof(keyBits)), keyBits},
-                                {XIAllDevices, int(sizeof(deviceBits)), deviceBits}};
+        XIEventMask masks[2] = { { XIAllMasterDevices, int(sizeof(keyBits)), keyBits },
+            { XIAllDevices, int(sizeof(deviceBits)), deviceBits } };
         XISelectEvents(m_display, DefaultRootWindow(m_display), masks, 2);
         XFlush(m_display);
         m_seeded = currentModifiers();
@@ -117,8 +116,8 @@ public:
             return;
         m_notifier.reset();
         unsigned char none[XIMaskLen(XI_LASTEVENT)] = {};
-        XIEventMask masks[2] = {{XIAllMasterDevices, int(sizeof(none)), none},
-                                {XIAllDevices, int(sizeof(none)), none}};
+        XIEventMask masks[2]
+            = { { XIAllMasterDevices, int(sizeof(none)), none }, { XIAllDevices, int(sizeof(none)), none } };
         XISelectEvents(m_display, DefaultRootWindow(m_display), masks, 2);
         XFlush(m_display);
     }
@@ -127,7 +126,7 @@ public:
 
     quint32 currentModifiers() const override
     {
-        XkbStateRec state{};
+        XkbStateRec state {};
         if (XkbGetState(m_display, XkbUseCoreKbd, &state) != Success)
             return 0;
         return bitsFromXMask(state.mods);
@@ -148,8 +147,7 @@ private:
             XEvent event;
             XNextEvent(m_display, &event);
             XGenericEventCookie* cookie = &event.xcookie;
-            if (cookie->type != GenericEvent || cookie->extension != m_xiOpcode
-                || !XGetEventData(m_display, cookie))
+            if (cookie->type != GenericEvent || cookie->extension != m_xiOpcode || !XGetEventData(m_display, cookie))
                 continue;
             if (cookie->evtype == XI_RawKeyPress || cookie->evtype == XI_RawKeyRelease)
                 handleRaw(static_cast<XIRawEvent*>(cookie->data), cookie->evtype == XI_RawKeyPress);
@@ -169,7 +167,7 @@ private:
     void handleRaw(const XIRawEvent* raw, bool pressed)
     {
         const int keycode = raw->detail;
-        XkbStateRec state{};
+        XkbStateRec state {};
         XkbGetState(m_display, XkbUseCoreKbd, &state);
         const KeySym base = XkbKeycodeToKeysym(m_display, KeyCode(keycode), 0, 0);
         const quint32 modifier = modifierOfKeysym(base);
