@@ -179,6 +179,17 @@
         </message>
     </context>
     <context>
+        <name>LookupCardModel</name>
+        <message>
+            <source>Для этой пары языков нужен сервер перевода или языковая модель (Настройки → Службы)</source>
+            <translation>This language pair needs a translation server or a language model (Settings → Services)</translation>
+        </message>
+        <message>
+            <source>Установите пакет %1, чтобы переводить эту пару языков</source>
+            <translation>Install the %1 package to translate this language pair</translation>
+        </message>
+    </context>
+    <context>
         <name>QuickLookupView</name>
         <message>
             <source>Слово или предложение…</source>

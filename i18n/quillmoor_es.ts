@@ -179,6 +179,17 @@
         </message>
     </context>
     <context>
+        <name>LookupCardModel</name>
+        <message>
+            <source>Для этой пары языков нужен сервер перевода или языковая модель (Настройки → Службы)</source>
+            <translation>Este par de idiomas necesita un servidor de traducción o un modelo de lenguaje (Ajustes → Servicios)</translation>
+        </message>
+        <message>
+            <source>Установите пакет %1, чтобы переводить эту пару языков</source>
+            <translation>Instala el paquete %1 para traducir este par de idiomas</translation>
+        </message>
+    </context>
+    <context>
         <name>QuickLookupView</name>
         <message>
             <source>Слово или предложение…</source>

@@ -179,6 +179,17 @@
         </message>
     </context>
     <context>
+        <name>LookupCardModel</name>
+        <message>
+            <source>Для этой пары языков нужен сервер перевода или языковая модель (Настройки → Службы)</source>
+            <translation>Cette paire de langues nécessite un serveur de traduction ou un modèle de langue (Paramètres → Services)</translation>
+        </message>
+        <message>
+            <source>Установите пакет %1, чтобы переводить эту пару языков</source>
+            <translation>Installez le paquet %1 pour traduire cette paire de langues</translation>
+        </message>
+    </context>
+    <context>
         <name>QuickLookupView</name>
         <message>
             <source>Слово или предложение…</source>

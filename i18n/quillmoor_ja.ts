@@ -179,6 +179,17 @@
         </message>
     </context>
     <context>
+        <name>LookupCardModel</name>
+        <message>
+            <source>Для этой пары языков нужен сервер перевода или языковая модель (Настройки → Службы)</source>
+            <translation>この言語ペアには翻訳サーバーか言語モデルが必要です（設定 → サービス）</translation>
+        </message>
+        <message>
+            <source>Установите пакет %1, чтобы переводить эту пару языков</source>
+            <translation>この言語ペアを翻訳するには %1 パッケージをインストールしてください</translation>
+        </message>
+    </context>
+    <context>
         <name>QuickLookupView</name>
         <message>
             <source>Слово или предложение…</source>

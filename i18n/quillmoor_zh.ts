@@ -179,6 +179,17 @@
         </message>
     </context>
     <context>
+        <name>LookupCardModel</name>
+        <message>
+            <source>Для этой пары языков нужен сервер перевода или языковая модель (Настройки → Службы)</source>
+            <translation>这对语言需要翻译服务器或语言模型（设置 → 服务）</translation>
+        </message>
+        <message>
+            <source>Установите пакет %1, чтобы переводить эту пару языков</source>
+            <translation>安装 %1 软件包即可翻译这对语言</translation>
+        </message>
+    </context>
+    <context>
         <name>QuickLookupView</name>
         <message>
             <source>Слово или предложение…</source>

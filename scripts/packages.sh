@@ -17,15 +17,30 @@ QM_RUNTIME_PACKAGES=(
     tesseract-ocr-deu tesseract-ocr-ita tesseract-ocr-por tesseract-ocr-chi-sim tesseract-ocr-jpn
     tesseract-ocr-kor tesseract-ocr-tur tesseract-ocr-ara
     espeak-ng espeak-ng-data
-    dict-freedict-eng-spa dict-freedict-spa-eng
-    apertium apertium-eng-spa
+    apertium
+    hunspell-en-us hunspell-es hunspell-fr hunspell-de-de hunspell-it hunspell-pt-pt hunspell-ru
     gstreamer1.0-plugins-good gstreamer1.0-plugins-base qt6-gtk-platformtheme
     fonts-noto-core fonts-noto-color-emoji fonts-noto-cjk
 )
+# Offline translation between the study languages: every FreeDict dictionary and Apertium pair
+# Debian 12 has between them (the application names the same packages when a pair is missing).
+QM_LANGUAGE_PACKAGES=(
+    dict-freedict-ara-eng dict-freedict-deu-eng dict-freedict-deu-fra dict-freedict-deu-ita dict-freedict-deu-por
+    dict-freedict-deu-rus dict-freedict-deu-spa dict-freedict-deu-tur dict-freedict-eng-ara dict-freedict-eng-deu
+    dict-freedict-eng-fra dict-freedict-eng-ita dict-freedict-eng-jpn dict-freedict-eng-por dict-freedict-eng-rus
+    dict-freedict-eng-spa dict-freedict-eng-tur dict-freedict-fra-deu dict-freedict-fra-eng dict-freedict-fra-ita
+    dict-freedict-fra-jpn dict-freedict-fra-por dict-freedict-fra-rus dict-freedict-fra-spa dict-freedict-fra-tur
+    dict-freedict-ita-deu dict-freedict-ita-eng dict-freedict-ita-jpn dict-freedict-ita-por dict-freedict-ita-rus
+    dict-freedict-ita-spa dict-freedict-ita-tur dict-freedict-jpn-deu dict-freedict-jpn-eng dict-freedict-jpn-fra
+    dict-freedict-jpn-rus dict-freedict-por-deu dict-freedict-por-eng dict-freedict-por-fra dict-freedict-por-spa
+    dict-freedict-spa-deu dict-freedict-spa-eng dict-freedict-spa-por dict-freedict-tur-deu dict-freedict-tur-eng
+    apertium-eng-spa apertium-fr-es apertium-es-pt apertium-spa-ita
+)
+QM_RUNTIME_PACKAGES+=("${QM_LANGUAGE_PACKAGES[@]}")
 # A private headless desktop: X server, tray host, test drivers and screenshots.
 QM_DESKTOP_PACKAGES=(
     xvfb xauth trayer xdotool x11-utils imagemagick pulseaudio python3-gi gir1.2-gtk-3.0
-    hunspell hunspell-en-us hunspell-es hunspell-fr hunspell-de-de hunspell-it hunspell-pt-pt hunspell-ru
+    hunspell
 )
 
 qm_install_packages()

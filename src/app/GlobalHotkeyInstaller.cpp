@@ -6,15 +6,18 @@
 #include "hotkeys/HotkeyEventRouter.h"
 #include "hotkeys/HotkeyManager.h"
 #include "hotkeys/HotkeyMatcher.h"
+#include "hotkeys/VirtualKeyCodes.h"
 #include "platform/GlobalKeyMonitor.h"
 
 #include <QPointer>
 
-GlobalHotkeyInstaller::GlobalHotkeyInstaller(
-    HotkeyManager& manager, CaptureCoordinator& coordinator, MonitorFactory monitorFactory)
+GlobalHotkeyInstaller::GlobalHotkeyInstaller(HotkeyManager& manager, CaptureCoordinator& coordinator,
+    MonitorFactory monitorFactory, std::function<void()> escape, std::function<void()> click)
     : m_manager(manager)
     , m_coordinator(coordinator)
     , m_monitorFactory(std::move(monitorFactory))
+    , m_escape(std::move(escape))
+    , m_click(std::move(click))
 {
 }
 
@@ -58,6 +61,15 @@ void GlobalHotkeyInstaller::installMonitors()
     // Connected ahead of the router, so a fired action already sees its own key event's time.
     QObject::connect(source, &GlobalKeyMonitor::keyEvent, source,
         [this](const GlobalKeyEvent& event) { m_lastKeyEventTime = event.serverTime; });
+    if (m_escape) {
+        QObject::connect(source, &GlobalKeyMonitor::keyEvent, source, [this](const GlobalKeyEvent& event) {
+            if (event.type == GlobalKeyEvent::Type::KeyDown
+                && VirtualKeyCodes::fromXKeycode(event.nativeKeycode) == VirtualKeyCodes::Escape)
+                m_escape();
+        });
+    }
+    if (m_click)
+        QObject::connect(source, &GlobalKeyMonitor::pointerPressed, source, [this] { m_click(); });
     HotkeyEventRouter::attach(*source, *m_matcher);
     m_monitor = std::move(monitor);
     qCDebug(lcApp) << "Global triggers installed";

@@ -21,7 +21,10 @@ public:
     using MonitorFactory = std::function<std::unique_ptr<GlobalKeyMonitor>()>;
 
     // The factory may give nullptr (no X display, a Wayland session): triggers then stay off.
-    GlobalHotkeyInstaller(HotkeyManager& manager, CaptureCoordinator& coordinator, MonitorFactory monitorFactory);
+    // `escape` runs when Escape is pressed anywhere on the desktop, `click` when a mouse button
+    // goes down anywhere (nothing is grabbed: the focused window gets them too).
+    GlobalHotkeyInstaller(HotkeyManager& manager, CaptureCoordinator& coordinator, MonitorFactory monitorFactory,
+        std::function<void()> escape = {}, std::function<void()> click = {});
     ~GlobalHotkeyInstaller() override;
 
     void registerActions() override;
@@ -40,6 +43,8 @@ private:
     HotkeyManager& m_manager;
     CaptureCoordinator& m_coordinator;
     MonitorFactory m_monitorFactory;
+    std::function<void()> m_escape;
+    std::function<void()> m_click;
     std::unique_ptr<GlobalKeyMonitor> m_monitor;
     std::unique_ptr<HotkeyMatcher> m_matcher;
     quint64 m_lastKeyEventTime = 0;

@@ -13,6 +13,7 @@
 #include "language/PronunciationService.h"
 #include "language/TranslationBackendSet.h"
 #include "language/WordNetVerbTagger.h"
+#include "preferences/LanguageCodes.h"
 #include "preferences/Preferences.h"
 
 LookupServiceStack::LookupServiceStack(
@@ -38,6 +39,17 @@ LookupServiceStack::LookupServiceStack(
 }
 
 LookupServiceStack::~LookupServiceStack() = default;
+
+void LookupServiceStack::prepareTranslation(Preferences& preferences)
+{
+    const std::optional<QString> study = preferences.translation().studyLanguageCode();
+    const std::optional<QString> target = preferences.translation().targetLanguageCode();
+    if (!study || !target)
+        return;
+    m_backends->prepare(*study, *target);
+    if (LanguageCodes::base(*study) == QLatin1String("en"))
+        isVerb(QStringLiteral("be"), QString());
+}
 
 bool LookupServiceStack::isVerb(const QString& word, const QString& sentence)
 {

@@ -20,6 +20,9 @@ public:
     ~LookupServiceStack();
 
     LookupServices& services() { return *m_services; }
+    // Loads what the first lookup of the study → target pair needs (dictionary, word lists, the
+    // verb lexicon, the Apertium pipeline), so that it is as quick as the next.
+    void prepareTranslation(Preferences& preferences);
 
 private:
     // The verb lexicon is read on the first translation, not at launch.

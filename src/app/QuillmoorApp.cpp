@@ -72,6 +72,13 @@ void QuillmoorApp::buildGraph()
     m_hotkeyManager = std::make_unique<HotkeyManager>(m_preferences->store());
     m_lookupServices = std::make_unique<LookupServiceStack>(
         *m_preferences, m_stores->vocabulary(), m_platform->languageRecognizer(), m_platform->speech());
+    // The first lookup should not wait for dictionaries and pipelines: they load once the tray
+    // is up, and again for a new pair.
+    const auto prepareTranslation = [this] { m_lookupServices->prepareTranslation(*m_preferences); };
+    connect(&m_preferences->translation(), &TranslationPreferences::studyLanguageCodeChanged, this, prepareTranslation);
+    connect(
+        &m_preferences->translation(), &TranslationPreferences::targetLanguageCodeChanged, this, prepareTranslation);
+    QTimer::singleShot(kTranslationWarmUpDelayMs, this, prepareTranslation);
 
     m_captureEnvironment = std::make_unique<DesktopCaptureEnvironment>();
     createCaptureServices();
@@ -84,7 +91,11 @@ void QuillmoorApp::buildGraph()
     collaborators.quickLookup = m_quickLookup.get();
     m_coordinator = std::make_unique<CaptureCoordinator>(collaborators, *m_captureEnvironment);
     m_hotkeyInstaller = std::make_unique<GlobalHotkeyInstaller>(
-        *m_hotkeyManager, *m_coordinator, [this] { return m_platform->createKeyMonitor(); });
+        *m_hotkeyManager, *m_coordinator, [this] { return m_platform->createKeyMonitor(); },
+        [this] {
+            if (m_overlay)
+                m_overlay->dismiss();
+        });
 
     LaunchServices services;
     services.hotkeys = m_hotkeyInstaller.get();

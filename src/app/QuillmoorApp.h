@@ -65,6 +65,7 @@ public:
 
 private:
     static constexpr int kRecognizerWarmUpDelayMs = 1500;
+    static constexpr int kTranslationWarmUpDelayMs = 500;
 
     explicit QuillmoorApp(const Paths& paths);
     bool openStores(const QString& path, const CardStoreStartup::FatalReporter& report);

@@ -78,17 +78,20 @@ std::optional<WordCaptureService::CaptureResult> AccessibilityWordCapture::captu
     qCDebug(lcCapture).noquote() << QStringLiteral("Find text element: %1ms").arg(stage.elapsed());
 
     const std::optional<QRectF> frame = found->node->frame();
+    stage.restart();
+    const WordResult word = extractWord(*found, point, frame, walk);
+    qCDebug(lcCapture).noquote() << QStringLiteral("Extract word: %1ms").arg(stage.elapsed());
+
+    // A frame this large usually means bogus geometry, and then only a word whose own rectangle
+    // holds the pointer can be trusted. Whole documents (text views, editors, terminals) are one
+    // element this large, and there the reported rectangle is exact.
     const double ratio = std::max(1.0, m_desktop.pixelRatioAt(point));
-    if (frame && (frame->height() / ratio > 300 || frame->width() / ratio > 2000)) {
+    if (frame && (frame->height() / ratio > 300 || frame->width() / ratio > 2000) && !word.boundsConfirmed) {
         qCInfo(lcCapture).noquote() << QStringLiteral("Text element bounds %1 look off-screen/oversized — discarding, "
                                                       "skipping straight to OCR")
                                            .arg(describe(*frame));
         return std::nullopt;
     }
-
-    stage.restart();
-    const WordResult word = extractWord(*found, point, frame, walk);
-    qCDebug(lcCapture).noquote() << QStringLiteral("Extract word: %1ms").arg(stage.elapsed());
 
     stage.restart();
     const SentenceResult sentence = extractSentence(*found, word, walk);
@@ -181,7 +184,9 @@ AccessibilityWordCapture::WordResult AccessibilityWordCapture::extractWord(
                     = found.node->boundsForRange(codePointsBefore(text, start), codePointsBefore(text, end));
                 if (!rect || holds(*rect, point)) {
                     qCDebug(lcCapture).noquote() << QStringLiteral("Precise AX index: %1").arg(index);
-                    return spanResult(span, false);
+                    WordResult result = spanResult(span, false);
+                    result.boundsConfirmed = rect.has_value();
+                    return result;
                 }
                 qCDebug(lcCapture).noquote()
                     << QStringLiteral("Precise AX index %1 → \"%2\" bounds %3 don't contain cursor %4 — falling back")
@@ -229,7 +234,7 @@ std::optional<AccessibilityWordCapture::WordResult> AccessibilityWordCapture::ra
             codePointsBefore(text, word.start), codePointsBefore(text, word.start + word.length));
         if (rect && holds(*rect, point)) {
             qCDebug(lcCapture).noquote() << QStringLiteral("Bounds-for-range hit: %1").arg(word.text);
-            return WordResult { word.text, false, word.start };
+            return WordResult { word.text, false, word.start, true };
         }
     }
     return std::nullopt;

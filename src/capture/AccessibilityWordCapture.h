@@ -37,6 +37,8 @@ public:
         QString word;
         bool isLowConfidence = true;
         qsizetype utf16Offset = -1; // where the word starts in the text, when known
+        // The element reported the word's rectangle and the pointer is inside it.
+        bool boundsConfirmed = false;
     };
     struct SentenceResult
     {

@@ -25,11 +25,12 @@ QRegularExpression markPattern(QChar mark)
 
 } // namespace
 
-ApertiumPairProcess::ApertiumPairProcess(QString modeFile, QString command, QObject* parent)
+ApertiumPairProcess::ApertiumPairProcess(QString modeFile, Options options, QObject* parent)
     : QObject(parent)
     , m_modeFile(std::move(modeFile))
     , m_name(QFileInfo(m_modeFile).completeBaseName())
-    , m_command(std::move(command))
+    , m_command(std::move(options.command))
+    , m_timeout(options.timeout)
 {
 }
 
@@ -37,11 +38,6 @@ ApertiumPairProcess::~ApertiumPairProcess()
 {
     failAll(QStringLiteral("shutting down"));
     stop();
-}
-
-qint64 ApertiumPairProcess::processId() const
-{
-    return m_process && m_process->state() == QProcess::Running ? m_process->processId() : 0;
 }
 
 QString ApertiumPairProcess::stripMarks(const QString& translation, const QString& source)
@@ -77,17 +73,54 @@ QString ApertiumPairProcess::matchInitialCase(const QString& translation, const 
     return text;
 }
 
-QString ApertiumPairProcess::toStream(const QString& text)
+namespace {
+
+// The word-bound blank that marks the words a caller follows through the translation.
+const QString kMarkOpen = QStringLiteral("[[t:b:qm]]");
+const QString kMarkClose = QStringLiteral("[[/]]");
+
+// Appends text with apertium's special characters escaped and white space collapsed to single
+// spaces: a captured sentence's line breaks are layout, not structure.
+void appendEscaped(QString& stream, QStringView text)
 {
     static const QString special = QStringLiteral("[]^$/\\<>{}@");
-    QString stream;
-    stream.reserve(text.size() + 8);
-    // One line: a captured sentence's line breaks are layout, not structure.
-    for (const QChar c : text.simplified()) {
+    for (const QChar c : text) {
+        if (c.isSpace()) {
+            if (!stream.isEmpty() && !stream.endsWith(QLatin1Char(' ')))
+                stream.append(QLatin1Char(' '));
+            continue;
+        }
         if (special.contains(c))
             stream.append(QLatin1Char('\\'));
         stream.append(c);
     }
+}
+
+} // namespace
+
+QString ApertiumPairProcess::toStream(const QString& text, qsizetype markStart, qsizetype markLength)
+{
+    QString stream;
+    stream.reserve(text.size() + 32);
+    if (markStart < 0 || markLength <= 0 || markStart + markLength > text.size()) {
+        appendEscaped(stream, text);
+    } else {
+        appendEscaped(stream, QStringView(text).left(markStart));
+        const QStringList words
+            = text.mid(markStart, markLength).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        for (const QString& word : words) {
+            if (!stream.isEmpty() && !stream.endsWith(QLatin1Char(' ')))
+                stream.append(QLatin1Char(' '));
+            stream.append(kMarkOpen);
+            appendEscaped(stream, word);
+            stream.append(kMarkClose);
+        }
+        appendEscaped(stream, QStringView(text).mid(markStart + markLength));
+    }
+    while (stream.startsWith(QLatin1Char(' ')))
+        stream.remove(0, 1);
+    while (stream.endsWith(QLatin1Char(' ')))
+        stream.chop(1);
     // As the text deformatter does: a period before the closing blank marks the end of the sentence
     // for the tagger; the re-formatting drops it again.
     stream.append(QStringLiteral(".[]"));
@@ -96,16 +129,41 @@ QString ApertiumPairProcess::toStream(const QString& text)
 
 QString ApertiumPairProcess::fromStream(const QString& stream)
 {
-    QString text;
+    return readStream(stream).text;
+}
+
+ApertiumPairProcess::Output ApertiumPairProcess::readStream(const QString& stream)
+{
+    Output output;
+    QStringList marked;
+    bool inMark = false;
+    QString& text = output.text;
     text.reserve(stream.size());
     for (qsizetype i = 0; i < stream.size(); ++i) {
         const QChar c = stream.at(i);
         if (c == QLatin1Char('\\') && i + 1 < stream.size()) {
             text.append(stream.at(++i));
+            if (inMark)
+                marked.last().append(stream.at(i));
+            continue;
+        }
+        if (c == QLatin1Char('[') && stream.mid(i, 2) == QStringLiteral("[[")) {
+            // A word-bound blank: ours opens or closes a marked word, others are dropped.
+            const qsizetype end = stream.indexOf(QStringLiteral("]]"), i + 2);
+            const QString content = stream.mid(i + 2, (end < 0 ? stream.size() : end) - i - 2);
+            if (content == QLatin1String("/")) {
+                inMark = false;
+            } else if (content.contains(QStringLiteral("t:b:qm"))) {
+                inMark = true;
+                marked.append(QString());
+            }
+            i = end < 0 ? stream.size() : end + 1;
             continue;
         }
         if (c != QLatin1Char('[')) {
             text.append(c);
+            if (inMark)
+                marked.last().append(c);
             continue;
         }
         // A blank block: the period inserted before it goes, and so does the block.
@@ -114,7 +172,10 @@ QString ApertiumPairProcess::fromStream(const QString& stream)
         while (i < stream.size() && stream.at(i) != QLatin1Char(']'))
             i += stream.at(i) == QLatin1Char('\\') ? 2 : 1;
     }
-    return text;
+    marked.removeAll(QString());
+    if (!marked.isEmpty())
+        output.marked = marked.join(QLatin1Char(' '));
+    return output;
 }
 
 QCoro::Task<QString> ApertiumPairProcess::modeCommand()
@@ -180,7 +241,6 @@ QCoro::Task<bool> ApertiumPairProcess::start()
     m_process->setChildProcessModifier([] { ::setpgid(0, 0); });
     connect(m_process.get(), &QProcess::readyReadStandardOutput, this, &ApertiumPairProcess::onOutput);
     connect(m_process.get(), &QProcess::finished, this, &ApertiumPairProcess::onFinished);
-    ++m_starts;
     m_process->start();
     // Only the start of bash is awaited; the pipeline loads its data while the first request is
     // already on its way.
@@ -260,10 +320,14 @@ void ApertiumPairProcess::failAll(const QString& reason)
     Q_EMIT settled();
 }
 
-QCoro::Task<TranslationBackend::Result> ApertiumPairProcess::translate(QString text)
+QCoro::Task<TranslationBackend::Result> ApertiumPairProcess::translate(
+    QString text, qsizetype markStart, qsizetype markLength)
 {
     QString input = text;
-    input.remove(QChar(0));
+    if (input.contains(QChar(0))) {
+        input.remove(QChar(0));
+        markStart = -1;
+    }
     if (input.trimmed().isEmpty())
         co_return TranslationBackend::Result::success(QString());
     QPointer<ApertiumPairProcess> self(this);
@@ -275,11 +339,11 @@ QCoro::Task<TranslationBackend::Result> ApertiumPairProcess::translate(QString t
 
     auto request = std::make_shared<Request>();
     m_pending.push_back(request);
-    QByteArray bytes = toStream(input).toUtf8();
+    QByteArray bytes = toStream(input, markStart, markLength).toUtf8();
     bytes.append('\0');
     m_process->write(bytes);
 
-    const QDeadlineTimer deadline(m_timeoutMs);
+    const QDeadlineTimer deadline(m_timeout);
     while (!request->done) {
         const auto left = std::chrono::milliseconds(std::max<qint64>(1, deadline.remainingTime()));
         const auto signalled = co_await qCoro(this, &ApertiumPairProcess::settled, left);
@@ -296,6 +360,12 @@ QCoro::Task<TranslationBackend::Result> ApertiumPairProcess::translate(QString t
     }
     if (!request->result.ok())
         co_return request->result;
-    co_return TranslationBackend::Result::success(
-        matchInitialCase(stripMarks(fromStream(*request->result.text), input).trimmed(), input));
+    const Output output = readStream(*request->result.text);
+    TranslationBackend::Result result
+        = TranslationBackend::Result::success(matchInitialCase(stripMarks(output.text, input).trimmed(), input));
+    if (output.marked && markStart >= 0) {
+        const QString source = input.mid(markStart, markLength);
+        result.marked = matchInitialCase(stripMarks(*output.marked, source).trimmed(), source);
+    }
+    co_return result;
 }

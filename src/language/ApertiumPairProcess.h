@@ -7,8 +7,19 @@
 #include <QProcess>
 #include <QString>
 
+#include <chrono>
 #include <deque>
 #include <memory>
+
+// How an Apertium pipeline is run (ApertiumPairProcess::Options). Defined out here so that it can
+// be a defaulted constructor argument.
+struct ApertiumPairOptions
+{
+    // The shell pipeline to run instead of the mode's own; empty for the mode's.
+    QString command;
+    // How long one request may wait for its translation before the pipeline is stopped.
+    std::chrono::milliseconds timeout { 15000 };
+};
 
 // One long-lived Apertium pipeline for one language pair in null-flush mode: every request is
 // written followed by a NUL and its translation comes back followed by a NUL, so the dictionaries
@@ -22,28 +33,30 @@ class ApertiumPairProcess : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int kDefaultTimeoutMs = 15000;
+    using Options = ApertiumPairOptions;
 
-    // `modeFile`: the pair's .mode file. `command`: the shell pipeline to run instead of the
-    // mode's own; empty for the mode's.
-    explicit ApertiumPairProcess(QString modeFile, QString command = QString(), QObject* parent = nullptr);
+    // `modeFile`: the pair's .mode file.
+    explicit ApertiumPairProcess(QString modeFile, Options options = {}, QObject* parent = nullptr);
     ~ApertiumPairProcess() override;
 
     QString modeFile() const { return m_modeFile; }
-    QCoro::Task<TranslationBackend::Result> translate(QString text);
-
-    void setTimeoutMs(int ms) { m_timeoutMs = ms; }
-    // The pipeline's process id, 0 while none runs.
-    qint64 processId() const;
-    // Number of pipelines started so far.
-    int starts() const { return m_starts; }
+    // The translation of `text`; with a mark, also what became of text[markStart, markStart +
+    // markLength) (Result::marked), when the pair kept track of it.
+    QCoro::Task<TranslationBackend::Result> translate(QString text, qsizetype markStart = -1, qsizetype markLength = 0);
 
     // Removes the marks apertium leaves on words it could not handle ("*" unknown, "@" missing from
     // the bilingual dictionary, "#" not generated), except marks the source text itself carries.
     static QString stripMarks(const QString& translation, const QString& source);
-    // Text into apertium's stream format (special characters escaped, the closing blank added), and
-    // the pipeline's output back into text.
-    static QString toStream(const QString& text);
+    // Text into apertium's stream format (special characters escaped, the closing blank added;
+    // the words of the marked stretch wrapped in word-bound blanks, which follow each word through
+    // the translation), and the pipeline's output back into text.
+    static QString toStream(const QString& text, qsizetype markStart = -1, qsizetype markLength = 0);
+    struct Output
+    {
+        QString text;
+        std::optional<QString> marked; // the words that carried the mark, in order
+    };
+    static Output readStream(const QString& stream);
     // The translation's first letter in the case of the source's first letter, when that is lower case.
     static QString matchInitialCase(const QString& translation, const QString& source);
     static QString fromStream(const QString& stream);
@@ -77,6 +90,5 @@ private:
     qint64 m_group = 0; // the pipeline's process group, 0 when none runs
     QByteArray m_buffer;
     std::deque<std::shared_ptr<Request>> m_pending;
-    int m_timeoutMs = kDefaultTimeoutMs;
-    int m_starts = 0;
+    std::chrono::milliseconds m_timeout;
 };

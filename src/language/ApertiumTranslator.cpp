@@ -1,5 +1,6 @@
 #include "language/ApertiumTranslator.h"
 
+#include "diagnostics/QMLog.h"
 #include "language/ApertiumPairProcess.h"
 #include "preferences/LanguageCodes.h"
 
@@ -30,11 +31,6 @@ QString ApertiumTranslator::modeFor(const QString& source, const QString& target
     return {};
 }
 
-ApertiumPairProcess* ApertiumTranslator::pipeline(const QString& mode) const
-{
-    return m_pipelines.value(mode).get();
-}
-
 bool ApertiumTranslator::accepts(const QString& text) const
 {
     return !text.trimmed().isEmpty();
@@ -49,17 +45,51 @@ QCoro::Task<bool> ApertiumTranslator::supports(QString source, QString target)
     co_return !modeFor(source, target).isEmpty();
 }
 
-QCoro::Task<TranslationBackend::Result> ApertiumTranslator::translate(QString text, QString source, QString target)
+std::shared_ptr<ApertiumPairProcess> ApertiumTranslator::pipeline(const QString& source, const QString& target)
 {
     const QString mode = modeFor(source, target);
     if (mode.isEmpty())
-        co_return Result::failure(QStringLiteral("no Apertium pair %1-%2").arg(source, target));
+        return nullptr;
     std::shared_ptr<ApertiumPairProcess> process = m_pipelines.value(mode);
     if (!process) {
         process = std::make_shared<ApertiumPairProcess>(
             m_modesDirectory + QLatin1Char('/') + mode + QStringLiteral(".mode"));
         m_pipelines.insert(mode, process);
     }
+    return process;
+}
+
+QCoro::Task<TranslationBackend::Result> ApertiumTranslator::translate(QString text, QString source, QString target)
+{
+    co_return co_await translateMarked(std::move(text), -1, 0, std::move(source), std::move(target));
+}
+
+QCoro::Task<TranslationBackend::Result> ApertiumTranslator::translateMarked(
+    QString text, qsizetype markStart, qsizetype markLength, QString source, QString target)
+{
     // The shared handle keeps the pipeline alive until this answer is in.
-    co_return co_await process->translate(std::move(text));
+    const std::shared_ptr<ApertiumPairProcess> process = pipeline(source, target);
+    if (!process)
+        co_return Result::failure(QStringLiteral("no Apertium pair %1-%2").arg(source, target));
+    co_return co_await process->translate(std::move(text), markStart, markLength);
+}
+
+namespace {
+
+QCoro::Task<void> warmUp(std::shared_ptr<ApertiumPairProcess> process)
+{
+    // A short sentence makes every stage load its data; the answer itself is of no interest.
+    const TranslationBackend::Result result = co_await process->translate(QStringLiteral("Hello."));
+    qCDebug(lcTranslation).noquote() << "Apertium" << QFileInfo(process->modeFile()).completeBaseName()
+                                     << (result.ok() ? "ready" : "did not start:") << result.error;
+}
+
+} // namespace
+
+void ApertiumTranslator::prepare(const QString& source, const QString& target)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("apertium-wblank-mode")).isEmpty())
+        return;
+    if (const std::shared_ptr<ApertiumPairProcess> process = pipeline(source, target))
+        warmUp(process);
 }

@@ -25,13 +25,19 @@ public:
     bool accepts(const QString& text) const override;
     QCoro::Task<bool> supports(QString source, QString target) override;
     QCoro::Task<Result> translate(QString text, QString source, QString target) override;
+    QCoro::Task<Result> translateMarked(
+        QString text, qsizetype markStart, qsizetype markLength, QString source, QString target) override;
+    bool followsMarks() const override { return true; }
+    // Starts the pair's pipeline and has it load its data with a first small translation.
+    void prepare(const QString& source, const QString& target) override;
 
     // The mode that translates source → target ("eng-spa", or "en-es" for older pairs); empty when none.
     QString modeFor(const QString& source, const QString& target) const;
-    // The pipeline of a mode that has been used, for tests and benchmarks; null before.
-    ApertiumPairProcess* pipeline(const QString& mode) const;
 
 private:
+    // The pipeline of a mode, started on first use; null when the pair has no mode.
+    std::shared_ptr<ApertiumPairProcess> pipeline(const QString& source, const QString& target);
+
     QString m_modesDirectory;
     QHash<QString, std::shared_ptr<ApertiumPairProcess>> m_pipelines;
 };

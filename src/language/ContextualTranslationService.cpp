@@ -5,6 +5,7 @@
 #include "language/LanguageModelClient.h"
 #include "language/OnDeviceModelQueue.h"
 #include "language/TranslationBackendSet.h"
+#include "language/WordSenseChooser.h"
 #include "platform/CancellationToken.h"
 #include "preferences/LanguageCodes.h"
 #include "preferences/TranslationPreferences.h"
@@ -218,46 +219,94 @@ QCoro::Task<ContextualTranslationService::WordTranslationState> ContextualTransl
     const QString unit = translationUnit(word, sentence);
     QElapsedTimer timer;
     timer.start();
-    const TranslationBackend::Result baseline = co_await m_backends.translate(unit, source, target);
-    if (!baseline.ok()) {
-        qCCritical(lcTranslation).noquote() << QStringLiteral("Word translation failed: %1").arg(baseline.error);
+
+    // The dictionary's senses come at once; the plain translation of the unit only when no
+    // dictionary has it. A unit that took in a neighbouring word ("match on") and has no entry
+    // is looked up as the word alone.
+    QString looked = unit;
+    QStringList senses = co_await m_backends.senses(unit, source, target);
+    if (senses.isEmpty() && unit.compare(word, Qt::CaseInsensitive) != 0) {
+        senses = co_await m_backends.senses(word, source, target);
+        if (!senses.isEmpty())
+            looked = word;
+    }
+    std::optional<QString> baseline = senses.isEmpty() ? std::nullopt : std::optional<QString>(senses.first());
+    if (!baseline) {
+        const TranslationBackend::Result plain = co_await m_backends.translate(unit, source, target);
+        if (plain.ok())
+            baseline = *plain.text;
+        else
+            qCCritical(lcTranslation).noquote() << QStringLiteral("Word translation failed: %1").arg(plain.error);
+    }
+    if (baseline) {
+        qCDebug(lcTranslation).noquote() << QStringLiteral("session.translate(word) took %1ms").arg(elapsedMs(timer));
+        state.translatedWord = *baseline;
+        show();
+    }
+
+    // The sentence, and what the sentence translator made of the word in it.
+    std::optional<QString> marked;
+    if (!sentence.isEmpty()) {
+        const TranslationBackend::Result translated = co_await m_backends.translate(sentence, source, target);
+        if (translated.ok())
+            state.translatedSentence = *translated.text;
+        else
+            qCCritical(lcTranslation).noquote()
+                << QStringLiteral("Sentence translation failed: %1").arg(translated.error);
+        const qsizetype at = sentence.indexOf(looked, 0, Qt::CaseInsensitive);
+        if (at >= 0)
+            marked = co_await m_backends.markedReading(sentence, at, looked.size(), source, target);
+    }
+
+    WordSenseChooser::Context context;
+    context.targetLanguage = target;
+    context.word = looked;
+    context.sentenceTranslation = state.translatedSentence;
+    context.markedTranslation = marked;
+    if (LanguageCodes::base(source) == QLatin1String("en") && m_isVerb)
+        context.isVerb = m_isVerb(word, sentence);
+    const QStringList candidates = senses.isEmpty() && baseline ? QStringList { *baseline } : senses;
+    if (marked && !senses.isEmpty() && std::ranges::none_of(senses, [&marked](const QString& sense) {
+            return WordSenseChooser::occursIn(sense, *marked);
+        }))
+        context.isolatedReading = co_await m_backends.isolatedReading(looked, source, target);
+    const std::optional<WordSenseChooser::Choice> choice = WordSenseChooser::choose(candidates, context);
+    if (!choice) {
         state.translatedWord = word;
         state.translationFailed = true;
         show();
-    } else {
-        qCDebug(lcTranslation).noquote() << QStringLiteral("session.translate(word) took %1ms").arg(elapsedMs(timer));
-        state.translatedWord = *baseline.text;
-        show();
-        QString refined = *baseline.text;
-        const std::optional<QString> targetPreference = m_preferences.targetLanguageCode();
-        if (!sentence.isEmpty() && !TranslationTextRules::looksLikeUILabel(sentence) && targetPreference) {
-            co_await pause(cancel, kRefinementDelayMs);
-            if (!cancel || !cancel->isCancelled()) {
-                state.isRefiningTranslation = true;
-                show();
-                refined = co_await refine(word, sentence, *baseline.text, *targetPreference, cancel);
-                state.translatedWord = refined;
-                state.isRefiningTranslation = false;
-                show();
-            }
-        }
-        qCDebug(lcTranslation).noquote() << QStringLiteral("Translation: \"%1\" → \"%2\"").arg(unit, refined);
-        if (unit.compare(refined, Qt::CaseInsensitive) == 0) {
-            qCDebug(lcTranslation) << "Translation unchanged — treating as a non-translation";
-            state.translatedWord = word;
-            state.translationFailed = true;
+        co_return state;
+    }
+    static const char* const bases[] = { "its sentence's translation", "the sentence translator's reading",
+        "the part of speech", "the first sense" };
+    qCDebug(lcTranslation).noquote()
+        << QStringLiteral("Word sense \"%1\" by %2, among [%3]; marked: %4")
+               .arg(choice->translation, QLatin1String(bases[int(choice->basis)]),
+                   candidates.join(QStringLiteral(", ")), marked.value_or(QStringLiteral("-")));
+    state.translatedWord = choice->translation;
+    state.otherSenses = choice->otherSenses;
+    show();
+
+    QString refined = choice->translation;
+    const std::optional<QString> targetPreference = m_preferences.targetLanguageCode();
+    if (!sentence.isEmpty() && !TranslationTextRules::looksLikeUILabel(sentence) && targetPreference) {
+        co_await pause(cancel, kRefinementDelayMs);
+        if (!cancel || !cancel->isCancelled()) {
+            state.isRefiningTranslation = true;
+            show();
+            refined = co_await refine(word, sentence, choice->translation, *targetPreference, cancel);
+            state.translatedWord = refined;
+            state.isRefiningTranslation = false;
             show();
         }
     }
-    if (!sentence.isEmpty()) {
-        const TranslationBackend::Result translated = co_await m_backends.translate(sentence, source, target);
-        if (translated.ok()) {
-            state.translatedSentence = *translated.text;
-            show();
-        } else {
-            qCCritical(lcTranslation).noquote()
-                << QStringLiteral("Sentence translation failed: %1").arg(translated.error);
-        }
+    qCDebug(lcTranslation).noquote() << QStringLiteral("Translation: \"%1\" → \"%2\"").arg(unit, refined);
+    if (unit.compare(refined, Qt::CaseInsensitive) == 0) {
+        qCDebug(lcTranslation) << "Translation unchanged — treating as a non-translation";
+        state.translatedWord = word;
+        state.translationFailed = true;
+        state.otherSenses.clear();
+        show();
     }
     co_return state;
 }

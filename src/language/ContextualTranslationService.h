@@ -40,6 +40,8 @@ public:
         bool translationFailed = false;
         bool isRefiningTranslation = false;
         std::optional<QString> translatedSentence;
+        // The dictionary's other translations of the word, at most three.
+        QStringList otherSenses;
 
         bool operator==(const WordTranslationState&) const = default;
     };

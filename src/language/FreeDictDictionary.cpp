@@ -193,16 +193,19 @@ FreeDictDictionary::Entry FreeDictDictionary::parseArticle(const QString& articl
     QStringList lines = article.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     if (lines.isEmpty())
         return entry;
-    static const QRegularExpression headLine(QStringLiteral("^(.*?)\\s*(?:/([^/]*)/)?\\s*$"));
+    // "livre /livʀ/ <n, masc>": the headword, its transcription and its grammatical marks.
+    static const QRegularExpression headLine(QStringLiteral("^(.*?)\\s*(?:/([^/]*)/)?\\s*(?:<([^>]*)>)?\\s*$"));
     const auto head = headLine.match(lines.takeFirst());
     entry.headword = head.captured(1).trimmed();
     entry.pronunciation = head.captured(2).trimmed();
+    entry.grammar = head.captured(3).trimmed();
     static const QRegularExpression numbered(QStringLiteral("^\\s*\\d+\\.\\s*(.*)$"));
+    // Usage examples ("…" - …) and labelled lines (Synonym:, see:, Note:) are no translations.
+    static const QRegularExpression notSense(QStringLiteral("^(\"|\\p{L}+:\\s)"));
     for (const QString& line : lines) {
         const auto m = numbered.match(line);
         const QString sense = (m.hasMatch() ? m.captured(1) : line).trimmed();
-        // Continuation lines of a numbered sense join it; notes in the article are kept as senses.
-        if (!sense.isEmpty())
+        if (!sense.isEmpty() && !notSense.match(sense).hasMatch())
             entry.senses << sense;
     }
     return entry;

@@ -19,6 +19,8 @@ public:
     {
         QString headword;
         QString pronunciation; // the IPA between slashes, without them; may be empty
+        // The grammatical marks after the headword ("n, masc", "v"); empty when the dictionary has none.
+        QString grammar;
         QStringList senses; // in the article's order
     };
 

@@ -84,3 +84,49 @@ QCoro::Task<TranslationBackend::Result> TranslationBackendSet::translate(QString
             QStringLiteral("nothing translates %1 into %2").arg(source, target));
     co_return TranslationBackend::Result::failure(errors.join(QStringLiteral("; ")));
 }
+
+QCoro::Task<std::optional<QString>> TranslationBackendSet::markedReading(
+    QString text, qsizetype markStart, qsizetype markLength, QString source, QString target)
+{
+    for (const std::unique_ptr<TranslationBackend>& backend : m_backends) {
+        if (!backend->followsMarks() || !co_await backend->supports(source, target))
+            continue;
+        const TranslationBackend::Result result
+            = co_await backend->translateMarked(text, markStart, markLength, source, target);
+        co_return result.marked;
+    }
+    co_return std::nullopt;
+}
+
+QCoro::Task<std::optional<QString>> TranslationBackendSet::isolatedReading(QString text, QString source, QString target)
+{
+    for (const std::unique_ptr<TranslationBackend>& backend : m_backends) {
+        if (!backend->followsMarks() || !co_await backend->supports(source, target))
+            continue;
+        const TranslationBackend::Result result = co_await backend->translate(text, source, target);
+        if (result.ok())
+            co_return result.text;
+        co_return std::nullopt;
+    }
+    co_return std::nullopt;
+}
+
+QCoro::Task<QStringList> TranslationBackendSet::senses(QString text, QString source, QString target)
+{
+    for (const std::unique_ptr<TranslationBackend>& backend : m_backends) {
+        if (!backend->accepts(text) || !co_await backend->supports(source, target))
+            continue;
+        const QStringList found = co_await backend->senses(text, source, target);
+        if (!found.isEmpty())
+            co_return found;
+    }
+    co_return QStringList();
+}
+
+void TranslationBackendSet::prepare(const QString& source, const QString& target)
+{
+    if (source.isEmpty() || target.isEmpty() || source == target)
+        return;
+    for (const std::unique_ptr<TranslationBackend>& backend : m_backends)
+        backend->prepare(source, target);
+}

@@ -39,6 +39,18 @@ public:
 
     // The first back-end that takes the text and the pair and answers wins.
     QCoro::Task<TranslationBackend::Result> translate(QString text, QString source, QString target);
+    // What the sentence translator (the first back-end that follows marks) made of the stretch
+    // [markStart, markStart + markLength) of the sentence. Marks can change a translation (a
+    // multi-word expression is no longer seen as one), so the sentence shown is translate()'s.
+    QCoro::Task<std::optional<QString>> markedReading(
+        QString text, qsizetype markStart, qsizetype markLength, QString source, QString target);
+    // What the sentence translator (the first back-end that follows marks) makes of the text on
+    // its own, out of any context; empty when there is none for the pair.
+    QCoro::Task<std::optional<QString>> isolatedReading(QString text, QString source, QString target);
+    // The first dictionary's translations of a word or short phrase; empty when none has it.
+    QCoro::Task<QStringList> senses(QString text, QString source, QString target);
+    // Every back-end of the pair gets ready, so that the first lookup is as quick as the next.
+    void prepare(const QString& source, const QString& target);
 
 private:
     std::vector<std::unique_ptr<TranslationBackend>> m_backends;

@@ -27,6 +27,15 @@ const QSet<QString>& nounMarkers()
     return words;
 }
 
+// A noun phrase goes on after these ("in spring", "with care"); "to" is left out, it also
+// opens an infinitive.
+const QSet<QString>& prepositions()
+{
+    static const QSet<QString> words { "in", "on", "at", "with", "of", "for", "from", "by", "about", "into", "under",
+        "over", "without", "during", "through", "after", "before", "near" };
+    return words;
+}
+
 QStringList tokens(const QString& sentence)
 {
     static const QRegularExpression separator(QStringLiteral("[^\\p{L}\\p{N}'-]+"));
@@ -111,7 +120,10 @@ bool WordNetVerbTagger::isVerb(const QString& word, const QString& sentence) con
     for (qsizetype i = 0; i < words.size(); ++i) {
         if (words[i] != lower)
             continue;
-        if (i > 0 && nounMarkers().contains(words[i - 1]))
+        if (i > 0 && (nounMarkers().contains(words[i - 1]) || prepositions().contains(words[i - 1])))
+            continue;
+        // "a big rock", "the football match": an article, a word that is no verb, then ours.
+        if (i > 1 && nounMarkers().contains(words[i - 2]) && !canBeVerb(words[i - 1]))
             continue;
         return true;
     }

@@ -116,9 +116,13 @@ void CaptureOverlayView::buildWidgets()
     m_translationLabel = plainLabel(QStringLiteral("translation"), this);
     m_translationUnavailable = plainLabel(QStringLiteral("translationUnavailable"), this);
     m_translationUnavailable->setText(tr("Перевод недоступен"));
+    m_translationHint = plainLabel(QStringLiteral("translationHint"), this);
+    m_otherSensesLabel = plainLabel(QStringLiteral("otherSenses"), this);
     m_translationProgress = busyIndicator(QStringLiteral("translationProgress"), this);
     column->addWidget(m_translationLabel);
+    column->addWidget(m_otherSensesLabel);
     column->addWidget(m_translationUnavailable);
+    column->addWidget(m_translationHint);
     column->addWidget(m_translationProgress);
 
     m_noticeLabel = plainLabel(QStringLiteral("notice"), this);
@@ -201,7 +205,8 @@ void CaptureOverlayView::applyStyle()
     m_playButton->setIconSize(QSize(icon, icon));
     setPointSize(m_translationLabel, CardStyle::pointSize(Text::Translation, size), QFont::DemiBold);
     setTextColor(m_translationLabel, colours.highlight());
-    for (QLabel* placeholder : { m_translationUnavailable, m_meaningUnavailable, m_noticeLabel }) {
+    for (QLabel* placeholder :
+        { m_translationUnavailable, m_translationHint, m_otherSensesLabel, m_meaningUnavailable, m_noticeLabel }) {
         setPointSize(placeholder, CardStyle::pointSize(Text::Placeholder, size));
         setTextColor(placeholder, colours.textSecondary());
     }
@@ -251,6 +256,12 @@ void CaptureOverlayView::refresh()
     m_translationLabel->setVisible(bilingualLine && !card.translationFailed() && translated.has_value());
     m_translationLabel->setText(translated.value_or(QString()));
     m_translationProgress->setVisible(bilingualLine && !card.translationFailed() && !translated);
+    const QString hint = card.translationFailed() ? card.missingPairHint() : QString();
+    m_translationHint->setVisible(bilingualLine && !hint.isEmpty());
+    m_translationHint->setText(hint);
+    const QStringList others = card.translationFailed() ? QStringList() : card.otherSenses();
+    m_otherSensesLabel->setVisible(bilingualLine && !others.isEmpty());
+    m_otherSensesLabel->setText(others.join(QStringLiteral(", ")));
 
     const std::optional<QString> notice = card.detection().notice;
     m_noticeLabel->setVisible(notice.has_value());

@@ -67,6 +67,8 @@ private:
     QToolButton* m_playButton = nullptr;
     QLabel* m_translationLabel = nullptr;
     QLabel* m_translationUnavailable = nullptr;
+    QLabel* m_translationHint = nullptr;
+    QLabel* m_otherSensesLabel = nullptr;
     QProgressBar* m_translationProgress = nullptr;
     QLabel* m_noticeLabel = nullptr;
     EmphasisLabel* m_sentenceLabel = nullptr;

@@ -12,6 +12,10 @@
 
 namespace {
 
+constexpr int kLooseWatchIntervalMs = 40;
+// Around the pointer's first position and the card, in logical pixels.
+constexpr int kLooseMargin = 24;
+
 QList<PanelPlacement::Screen> desktopScreens()
 {
     QList<PanelPlacement::Screen> screens;
@@ -48,6 +52,8 @@ CaptureOverlayWindow::CaptureOverlayWindow(
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSizeConstraint(QLayout::SetNoConstraint);
     m_windows.keepOutOfTaskbar(*m_window);
+    m_looseWatch.setInterval(kLooseWatchIntervalMs);
+    connect(&m_looseWatch, &QTimer::timeout, this, &CaptureOverlayWindow::checkLoosePointer);
 }
 
 CaptureOverlayWindow::~CaptureOverlayWindow() = default;
@@ -71,12 +77,53 @@ void CaptureOverlayWindow::show(const QString& word, const QString& sentence, Lo
         m_window->layout()->addWidget(view);
         view->start();
     }
+    m_wanted = true;
     refitAndPlace();
+    if (!m_triggerHeld || !m_triggerHeld())
+        watchLoosePointer();
 }
 
 void CaptureOverlayWindow::hide()
 {
+    m_wanted = false;
+    m_looseWatch.stop();
     m_window->hide();
+}
+
+void CaptureOverlayWindow::dismiss()
+{
+    if (m_wanted)
+        hide();
+}
+
+void CaptureOverlayWindow::pointerPressed()
+{
+    if (!m_looseWatch.isActive() || (m_window->isVisible() && m_window->frameGeometry().contains(QCursor::pos())))
+        return;
+    hide();
+}
+
+void CaptureOverlayWindow::watchLoosePointer()
+{
+    m_loosePointer = QCursor::pos();
+    m_looseWatch.start();
+}
+
+void CaptureOverlayWindow::checkLoosePointer()
+{
+    if (!m_wanted || m_isHovering || (m_triggerHeld && m_triggerHeld()))
+        return;
+    const QPoint pointer = QCursor::pos();
+    const QRect card = m_window->isVisible() ? m_window->frameGeometry() : QRect();
+    if (card.contains(pointer))
+        return;
+    // Moving from where the word was towards the card keeps it; anything else is moving away.
+    const int margin = kLooseMargin;
+    const QRect start(m_loosePointer - QPoint(margin, margin), QSize(2 * margin, 2 * margin));
+    const QRect corridor = card.isValid() ? start.united(card.adjusted(-margin, -margin, margin, margin)) : start;
+    // A press missed by the key monitor (none runs) is still seen while the button is down.
+    if (!corridor.contains(pointer) || m_windows.isPointerButtonDown())
+        hide();
 }
 
 void CaptureOverlayWindow::refitAndPlace()
@@ -91,6 +138,8 @@ void CaptureOverlayWindow::refitAndPlace()
     const QPoint anchor = m_anchor.toQPointF().toPoint();
     const QPoint origin = PanelPlacement::overlayOrigin(anchor, size, desktopScreens());
     m_window->setGeometry(QRect(origin, size));
+    if (!m_wanted)
+        return;
     if (!m_window->isVisible())
         m_window->show();
     m_window->raise();
@@ -104,5 +153,5 @@ void CaptureOverlayWindow::hoverChanged(bool hovering)
         return;
     if (m_window->frameGeometry().contains(QCursor::pos()))
         return;
-    m_window->hide();
+    hide();
 }

@@ -5,7 +5,9 @@
 #include "panels/LookupServices.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -27,6 +29,11 @@ public:
 
     void show(const QString& word, const QString& sentence, LogicalPoint near, bool isSelection) override;
     void hide() override;
+    // Escape was pressed anywhere: a shown card goes.
+    void dismiss();
+    // A mouse button went down somewhere on the desktop: a card shown with no trigger held goes
+    // unless the pointer is on it.
+    void pointerPressed();
     bool isHovering() const override { return m_isHovering; }
 
     QWidget& window() const { return *m_window; }
@@ -40,6 +47,10 @@ Q_SIGNALS:
 private:
     void refitAndPlace();
     void hoverChanged(bool hovering);
+    // A card shown while no trigger is held has no release to hide it: it goes when the pointer
+    // moves away from it, or at a click outside it.
+    void watchLoosePointer();
+    void checkLoosePointer();
 
     LookupServices& m_services;
     DesktopWindowManager& m_windows;
@@ -48,6 +59,11 @@ private:
     QPointer<CaptureOverlayView> m_view;
     LogicalPoint m_anchor;
     bool m_isHovering = false;
+    // The card is meant to be on screen: set by show(), cleared by every way of hiding it, so a
+    // late result that re-fits a hidden card never brings it back.
+    bool m_wanted = false;
+    QTimer m_looseWatch;
+    QPoint m_loosePointer;
     std::optional<QString> m_lastShownWord;
     std::optional<QString> m_lastShownSentence;
     bool m_lastShownIsSelection = false;

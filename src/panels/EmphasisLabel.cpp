@@ -28,6 +28,8 @@ void EmphasisLabel::setText(const QString& text, const QString& emphasised)
     const qsizetype at = emphasised.isEmpty() ? -1 : text.indexOf(emphasised, 0, Qt::CaseInsensitive);
     m_start = at < 0 ? 0 : at;
     m_length = at < 0 ? 0 : emphasised.size();
+    // Painted text is invisible to screen readers unless it is also the widget's accessible name.
+    setAccessibleName(text);
     updateGeometry();
     update();
 }

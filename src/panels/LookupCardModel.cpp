@@ -7,6 +7,7 @@
 #include "language/LanguageDetector.h"
 #include "language/MeaningService.h"
 #include "language/PronunciationService.h"
+#include "language/TranslationPackages.h"
 #include "panels/AnkiAddAction.h"
 #include "panels/LookupServices.h"
 #include "platform/AudioPlayback.h"
@@ -68,6 +69,14 @@ QString LookupCardModel::etymologyLanguageCode() const
     return m_services.preferences.interfaceLanguage().effectiveLanguageCode();
 }
 
+QString LookupCardModel::hintForMissingPair(const QString& source, const QString& target) const
+{
+    const QString package = TranslationPackages::packageFor(source, target);
+    if (!package.isEmpty())
+        return tr("Установите пакет %1, чтобы переводить эту пару языков").arg(package);
+    return tr("Для этой пары языков нужен сервер перевода или языковая модель (Настройки → Службы)");
+}
+
 QCoro::Task<void> LookupCardModel::runTranslation()
 {
     QPointer<LookupCardModel> self(this);
@@ -75,6 +84,12 @@ QCoro::Task<void> LookupCardModel::runTranslation()
     const ContextualTranslationService::PackCheck check = co_await service.checkPack(m_word, m_detection);
     if (!self)
         co_return;
+    if (!check.wordPackReady && check.translatedWord) {
+        // Nothing translates this pair here: say so, and what would, rather than echo the word.
+        m_translationFailed = true;
+        m_missingPairHint = hintForMissingPair(m_detection.language.value_or(QString()),
+            m_services.preferences.translation().targetLanguageCode().value_or(QString()));
+    }
     if (check.translatedWord && !m_translatedWord)
         m_translatedWord = check.translatedWord;
     const auto configuration = service.configuration(m_detection, check.wordPackReady);
@@ -91,6 +106,7 @@ QCoro::Task<void> LookupCardModel::runTranslation()
             return;
         self->m_translatedWord = state.translatedWord;
         self->m_translationFailed = state.translationFailed;
+        self->m_otherSenses = state.otherSenses;
         self->m_isRefiningTranslation = state.isRefiningTranslation;
         self->m_translatedSentence = state.translatedSentence;
         Q_EMIT self->changed();

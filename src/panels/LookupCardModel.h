@@ -8,6 +8,7 @@
 #include <QCoroTask>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -44,6 +45,11 @@ public:
 
     std::optional<QString> translatedWord() const { return m_translatedWord; }
     bool translationFailed() const { return m_translationFailed; }
+    // The dictionary's other translations of the word, at most three.
+    QStringList otherSenses() const { return m_otherSenses; }
+    // With no translation for the language pair: which package or service would add it, in the
+    // interface language; empty otherwise.
+    QString missingPairHint() const { return m_missingPairHint; }
     bool isRefiningTranslation() const { return m_isRefiningTranslation; }
     std::optional<QString> translatedSentence() const { return m_translatedSentence; }
     std::optional<QString> phonetic() const { return m_phonetic; }
@@ -75,6 +81,7 @@ private:
     std::optional<QString> baseLanguageCode() const;
     // The language an etymology is written in: the target language, else the interface's.
     QString etymologyLanguageCode() const;
+    QString hintForMissingPair(const QString& source, const QString& target) const;
 
     LookupServices& m_services;
     const QString m_word;
@@ -87,6 +94,8 @@ private:
     bool m_isMonolingual = false;
     std::optional<QString> m_translatedWord;
     bool m_translationFailed = false;
+    QStringList m_otherSenses;
+    QString m_missingPairHint;
     bool m_isRefiningTranslation = false;
     std::optional<QString> m_translatedSentence;
     std::unique_ptr<EtymologyDisplay> m_etymology;

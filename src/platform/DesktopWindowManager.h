@@ -20,6 +20,8 @@ public:
     virtual void keepOutOfTaskbar(QWidget& window) = 0;
     // A compositing manager runs, so see-through window parts really are see-through.
     virtual bool isCompositing() const = 0;
+    // A mouse button is down anywhere on the desktop (read without grabbing anything).
+    virtual bool isPointerButtonDown() const = 0;
 
     // The X11 implementation; one that only asks Qt when the session is not X11.
     static std::unique_ptr<DesktopWindowManager> createDefault();

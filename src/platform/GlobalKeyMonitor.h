@@ -42,4 +42,6 @@ Q_SIGNALS:
     void keyEvent(const GlobalKeyEvent& event);
     // The keyboard devices changed or the session lost the keyboard: nothing is held now.
     void keyboardReset();
+    // A mouse button went down anywhere on the desktop (nothing is grabbed).
+    void pointerPressed();
 };

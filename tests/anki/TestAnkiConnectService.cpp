@@ -103,21 +103,14 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("description");
-        QTest::newRow("duplicate")
-            << "addNote" << ankiAnswer(QJsonValue::Null, "cannot create note because it is a duplicate")
-            << int(AnkiConnectError::Kind::AnkiError)
-            << "Anki вернул ошибку: cannot create note because it is a duplicate";
-        QTest::newRow("wrong api version")
-            << "addNote" << ankiAnswer(QJsonValue::Null, "unsupported action") << int(AnkiConnectError::Kind::AnkiError)
-            << "Anki вернул ошибку: unsupported action";
-        QTest::newRow("html page") << "addNote" << QByteArray("<html>Jupyter</html>")
-                                   << int(AnkiConnectError::Kind::InvalidResponse) << "Anki прислал неожиданный ответ.";
-        QTest::newRow("json array") << "addNote" << QByteArray("[1]") << int(AnkiConnectError::Kind::InvalidResponse)
-                                    << "Anki прислал неожиданный ответ.";
-        QTest::newRow("media refused") << "storeMediaFile" << ankiAnswer(QJsonValue::Null, "disk full")
-                                       << int(AnkiConnectError::Kind::AnkiError) << "Anki вернул ошибку: disk full";
-        QTest::newRow("deck refusal is ignored, note fails")
-            << "createDeck" << ankiAnswer(QJsonValue::Null, "deck name invalid") << -1 << "";
+        // clang-format off
+        QTest::newRow("duplicate") << "addNote" << ankiAnswer(QJsonValue::Null, "cannot create note because it is a duplicate") << int(AnkiConnectError::Kind::AnkiError) << "Anki вернул ошибку: cannot create note because it is a duplicate";
+        QTest::newRow("wrong api version") << "addNote" << ankiAnswer(QJsonValue::Null, "unsupported action") << int(AnkiConnectError::Kind::AnkiError) << "Anki вернул ошибку: unsupported action";
+        QTest::newRow("html page") << "addNote" << QByteArray("<html>Jupyter</html>") << int(AnkiConnectError::Kind::InvalidResponse) << "Anki прислал неожиданный ответ.";
+        QTest::newRow("json array") << "addNote" << QByteArray("[1]") << int(AnkiConnectError::Kind::InvalidResponse) << "Anki прислал неожиданный ответ.";
+        QTest::newRow("media refused") << "storeMediaFile" << ankiAnswer(QJsonValue::Null, "disk full") << int(AnkiConnectError::Kind::AnkiError) << "Anki вернул ошибку: disk full";
+        QTest::newRow("deck refusal is ignored, note fails") << "createDeck" << ankiAnswer(QJsonValue::Null, "deck name invalid") << -1 << "";
+        // clang-format on
     }
 
     void failures()
@@ -176,14 +169,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("endpoint");
-        QTest::newRow("unset") << ""
-                               << "http://127.0.0.1:8765";
-        QTest::newRow("other port") << "http://127.0.0.1:9876"
-                                    << "http://127.0.0.1:9876";
-        QTest::newRow("not http") << "ftp://127.0.0.1:1"
-                                  << "http://127.0.0.1:8765";
-        QTest::newRow("garbage") << "::::"
-                                 << "http://127.0.0.1:8765";
+        // clang-format off
+        QTest::newRow("unset") << "" << "http://127.0.0.1:8765";
+        QTest::newRow("other port") << "http://127.0.0.1:9876" << "http://127.0.0.1:9876";
+        QTest::newRow("not http") << "ftp://127.0.0.1:1" << "http://127.0.0.1:8765";
+        QTest::newRow("garbage") << "::::" << "http://127.0.0.1:8765";
+        // clang-format on
     }
 
     void endpointSetting()

@@ -13,16 +13,11 @@
 #include "support/FakeSelectionCaptureService.h"
 #include "support/FakeWordCaptureService.h"
 #include "support/TempXdgHome.h"
+#include "support/XTestDriver.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
-
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
-// Xlib's event names clash with QEvent's.
-#undef KeyPress
-#undef KeyRelease
 
 #include <memory>
 
@@ -34,6 +29,7 @@ constexpr int kControlL = 37;
 constexpr int kShiftL = 50;
 constexpr int kSuperL = 133;
 constexpr int kF9 = 75; // in no combination
+constexpr int kEscape = 9;
 
 // The installer with fake capture services and panels, over a real X key monitor.
 struct Rig
@@ -52,7 +48,9 @@ struct Rig
     CaptureCoordinator coordinator {
         CaptureCoordinator::Collaborators { &word, &selection, &ocr, &overlay, &quickLookup, &grammar }, environment
     };
-    GlobalHotkeyInstaller installer { manager, coordinator, [] { return GlobalKeyMonitor::createX11(); } };
+    int escapes = 0;
+    GlobalHotkeyInstaller installer { manager, coordinator, [] { return GlobalKeyMonitor::createX11(); },
+        [this] { ++escapes; } };
 
     explicit Rig(bool install = true)
     {
@@ -77,13 +75,9 @@ class TestGlobalHotkeyInstaller : public QObject
     Q_OBJECT
 
 private:
-    Display* m_driver = nullptr;
+    std::unique_ptr<XTestDriver> m_driver;
 
-    void send(int keycode, bool down)
-    {
-        XTestFakeKeyEvent(m_driver, unsigned(keycode), down ? True : False, CurrentTime);
-        XFlush(m_driver);
-    }
+    void send(int keycode, bool down) { m_driver->key(keycode, down); }
 
     // Plays a script (positive: press, negative: release), one event at a time: each step
     // waits until the installer's own monitor has passed the event on to the matcher, so the
@@ -108,15 +102,8 @@ private Q_SLOTS:
     {
         if (qEnvironmentVariableIsEmpty("DISPLAY"))
             QSKIP("needs an X display");
-        m_driver = XOpenDisplay(nullptr);
-        QVERIFY(m_driver);
-        int event = 0, error = 0, major = 0, minor = 0;
-        QVERIFY(XTestQueryExtension(m_driver, &event, &error, &major, &minor));
-    }
-    void cleanupTestCase()
-    {
-        if (m_driver)
-            XCloseDisplay(m_driver);
+        m_driver = std::make_unique<XTestDriver>();
+        QVERIFY(m_driver->isOpen());
     }
 
     void registersModifierOnlyDefaults()
@@ -142,15 +129,12 @@ private Q_SLOTS:
         const QString hide = QStringLiteral("overlay.hide");
         // Every modifier change that completes no trigger, with neither "word" nor "selection"
         // held, hides the lookup panel (the pointer is not over it).
-        QTest::newRow("alt: word, release hides")
-            << QList<int> { kAltL, -kAltL } << QStringList { wordShown, hide } << 1;
-        QTest::newRow("ctrl alt: selection") << QList<int> { kControlL, kAltL, -kAltL, -kControlL }
-                                             << QStringList { hide, selectionShown, hide, hide } << 0;
-        QTest::newRow("super shift: quick lookup")
-            << QList<int> { kSuperL, kShiftL, -kShiftL, -kSuperL }
-            << QStringList { hide, hide, QStringLiteral("quickLookup.show"), hide, hide } << 0;
-        QTest::newRow("alt with shift: no exact match")
-            << QList<int> { kAltL, kShiftL, -kShiftL, -kAltL } << QStringList { wordShown, hide, wordShown, hide } << 2;
+        // clang-format off
+        QTest::newRow("alt: word, release hides") << QList<int> { kAltL, -kAltL } << QStringList { wordShown, hide } << 1;
+        QTest::newRow("ctrl alt: selection") << QList<int> { kControlL, kAltL, -kAltL, -kControlL } << QStringList { hide, selectionShown, hide, hide } << 0;
+        QTest::newRow("super shift: quick lookup") << QList<int> { kSuperL, kShiftL, -kShiftL, -kSuperL } << QStringList { hide, hide, QStringLiteral("quickLookup.show"), hide, hide } << 0;
+        QTest::newRow("alt with shift: no exact match") << QList<int> { kAltL, kShiftL, -kShiftL, -kAltL } << QStringList { wordShown, hide, wordShown, hide } << 2;
+        // clang-format on
     }
     void triggersReachTheFlows()
     {
@@ -162,6 +146,15 @@ private Q_SLOTS:
         QVERIFY(play(rig.installer, script));
         QCOMPARE(rig.journal, journal);
         QCOMPARE(rig.word.calls, wordCalls);
+    }
+
+    // Escape anywhere dismisses the card; it fires no trigger.
+    void escapeIsPassedOn()
+    {
+        Rig rig;
+        QVERIFY(play(rig.installer, { kEscape, -kEscape, kF9, -kF9 }));
+        QCOMPARE(rig.escapes, 1);
+        QCOMPARE(rig.word.calls, 0);
     }
 
     void onePressInOwnWindowFiresOnce()

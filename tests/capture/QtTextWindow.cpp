@@ -21,7 +21,8 @@ int main(int argc, char* argv[])
     edit.setWindowFlag(Qt::FramelessWindowHint);
     edit.setReadOnly(true);
     edit.setPlainText(setup.value(QStringLiteral("text")).toString());
-    edit.setGeometry(setup.value(QStringLiteral("x")).toInt(), setup.value(QStringLiteral("y")).toInt(), 640, 160);
+    edit.setGeometry(setup.value(QStringLiteral("x")).toInt(), setup.value(QStringLiteral("y")).toInt(),
+        setup.value(QStringLiteral("width")).toInt(640), setup.value(QStringLiteral("height")).toInt(160));
     if (const QJsonArray select = setup.value(QStringLiteral("select")).toArray(); select.size() == 2) {
         QTextCursor selection(edit.document());
         selection.setPosition(select.at(0).toInt());

@@ -170,19 +170,16 @@ private Q_SLOTS:
         const QString fox = u"The quick brown fox."_s, four = u"one two three four"_s;
         QTest::newRow("exact offset") << fox << u"brown"_s << 2 << Exact << true << u"brown"_s << false;
         // Word boxes do not cover the space, so the word is estimated.
+        // clang-format off
         QTest::newRow("space picks the left word") << fox << u" brown"_s << 0 << Exact << true << u"quick"_s << true;
-        QTest::newRow("hyphenated")
-            << u"A well-known fact."_s << u"known"_s << 1 << Exact << true << u"well-known"_s << false;
-        QTest::newRow("wrong offset, found by range bounds")
-            << four << u"three"_s << 1 << Wrong << true << u"three"_s << false;
+        QTest::newRow("hyphenated") << u"A well-known fact."_s << u"known"_s << 1 << Exact << true << u"well-known"_s << false;
+        QTest::newRow("wrong offset, found by range bounds") << four << u"three"_s << 1 << Wrong << true << u"three"_s << false;
         QTest::newRow("no offset, range bounds") << four << u"four"_s << 0 << None << true << u"four"_s << false;
         QTest::newRow("nothing positional: estimated") << four << u"two"_s << 1 << None << false << u"two"_s << true;
-        QTest::newRow("emoji and combining mark before the word")
-            << u"😀 cafe\u0301 naïve end"_s << u"naïve"_s << 2 << Exact << true << u"naïve"_s << false;
-        QTest::newRow("combining mark inside the word")
-            << u"un cafe\u0301 noir"_s << u"cafe\u0301"_s << 4 << Exact << true << u"cafe\u0301"_s << false;
-        QTest::newRow("japanese polite past")
-            << u"私は食べました。"_s << u"食"_s << 0 << Exact << true << u"食べました"_s << false;
+        QTest::newRow("emoji and combining mark before the word") << u"😀 cafe\u0301 naïve end"_s << u"naïve"_s << 2 << Exact << true << u"naïve"_s << false;
+        QTest::newRow("combining mark inside the word") << u"un cafe\u0301 noir"_s << u"cafe\u0301"_s << 4 << Exact << true << u"cafe\u0301"_s << false;
+        QTest::newRow("japanese polite past") << u"私は食べました。"_s << u"食"_s << 0 << Exact << true << u"食べました"_s << false;
+        // clang-format on
     }
 
     void wordAtPoint()
@@ -234,25 +231,35 @@ private Q_SLOTS:
         QVERIFY(result->word.trimmed().isEmpty()); // the coordinator counts it as no result
     }
 
-    void oversizedElementsGoToRecognition_data()
+    // A whole document is one large element: its word counts when the element reports the word's
+    // rectangle around the pointer; a word only estimated from a large frame goes to recognition.
+    void oversizedElements_data()
     {
         QTest::addColumn<QRectF>("frame");
         QTest::addColumn<double>("ratio");
+        QTest::addColumn<bool>("positionable");
         QTest::addColumn<bool>("captured");
-        QTest::newRow("2400 wide") << QRectF(0, 0, 2400, 20) << 1.0 << false;
-        QTest::newRow("301 tall") << QRectF(0, 0, 200, 301) << 1.0 << false;
-        QTest::newRow("2400 px on a doubled screen") << QRectF(0, 0, 2400, 40) << 2.0 << true;
-        QTest::newRow("line") << QRectF(0, 0, 1999, 300) << 1.0 << true;
+        QTest::newRow("2400 wide, estimated") << QRectF(0, 0, 2400, 20) << 1.0 << false << false;
+        QTest::newRow("301 tall, estimated") << QRectF(0, 0, 200, 301) << 1.0 << false << false;
+        QTest::newRow("2400 wide, word rectangle") << QRectF(0, 0, 2400, 20) << 1.0 << true << true;
+        QTest::newRow("text view 900 x 560") << QRectF(0, 0, 900, 560) << 1.0 << true << true;
+        QTest::newRow("2400 px on a doubled screen") << QRectF(0, 0, 2400, 40) << 2.0 << false << true;
+        QTest::newRow("line") << QRectF(0, 0, 1999, 300) << 1.0 << false << true;
     }
 
-    void oversizedElementsGoToRecognition()
+    void oversizedElements()
     {
         QFETCH(QRectF, frame);
         QFETCH(double, ratio);
+        QFETCH(bool, positionable);
         QFETCH(bool, captured);
         m_desktop.ratio = ratio;
         m_desktop.hit = FakeNode::make(u"word"_s, frame);
-        QCOMPARE(m_capture.captureWordAt(QPointF(5, 5)).has_value(), captured);
+        m_desktop.hit->positionable = positionable;
+        const auto result = m_capture.captureWordAt(QPointF(5, 5));
+        QCOMPARE(result.has_value(), captured);
+        if (result)
+            QCOMPARE(result->word, u"word"_s);
     }
 
     void textFoundBelowAndAbove()
@@ -372,22 +379,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected"); // "" = nothing
         QTest::addColumn<int>("primaryReads");
         const QRectF none;
-        QTest::newRow("on the element")
-            << 0 << u"  hola mundo \n"_s << QRectF(0, 0, 90, 20) << false << true << u"x"_s << u"hola mundo"_s << 0;
+        // clang-format off
+        QTest::newRow("on the element") << 0 << u"  hola mundo \n"_s << QRectF(0, 0, 90, 20) << false << true << u"x"_s << u"hola mundo"_s << 0;
         QTest::newRow("five levels up") << 5 << u"arriba"_s << none << false << true << u"x"_s << u"arriba"_s << 0;
-        QTest::newRow("six levels up is too far")
-            << 6 << u"arriba"_s << none << false << true << u"  de PRIMARY "_s << u"de PRIMARY"_s << 1;
+        QTest::newRow("six levels up is too far") << 6 << u"arriba"_s << none << false << true << u"  de PRIMARY "_s << u"de PRIMARY"_s << 1;
         QTest::newRow("blank selection") << 0 << u" \n\t "_s << none << false << true << QString() << QString() << 1;
-        QTest::newRow("blank PRIMARY counts as none")
-            << 0 << QString() << none << false << true << u" \n "_s << QString() << 1;
-        QTest::newRow("oversized bounds")
-            << 0 << u"todo"_s << QRectF(0, 0, 2900, 20) << false << true << u"otra"_s << u"otra"_s << 1;
-        QTest::newRow("tall but plausible")
-            << 0 << u"todo"_s << QRectF(0, 0, 1400, 1600) << false << true << u"otra"_s << u"todo"_s << 0;
+        QTest::newRow("blank PRIMARY counts as none") << 0 << QString() << none << false << true << u" \n "_s << QString() << 1;
+        QTest::newRow("oversized bounds") << 0 << u"todo"_s << QRectF(0, 0, 2900, 20) << false << true << u"otra"_s << u"otra"_s << 1;
+        QTest::newRow("tall but plausible") << 0 << u"todo"_s << QRectF(0, 0, 1400, 1600) << false << true << u"otra"_s << u"todo"_s << 0;
         QTest::newRow("password field") << 0 << u"hunter2"_s << none << true << true << QString() << QString() << 1;
         QTest::newRow("nothing anywhere") << 0 << QString() << none << false << true << QString() << QString() << 1;
-        QTest::newRow("bare desktop: PRIMARY is nobody's there")
-            << 0 << QString() << none << false << false << u"elsewhere"_s << QString() << 0;
+        QTest::newRow("bare desktop: PRIMARY is nobody's there") << 0 << QString() << none << false << false << u"elsewhere"_s << QString() << 0;
+        // clang-format on
     }
 
     void selectionPaths()

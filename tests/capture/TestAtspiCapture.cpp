@@ -109,6 +109,32 @@ private Q_SLOTS:
             { u"Learning by immersion works."_s, evening, evening }, false);
     }
 
+    // Editors and text views are one element for the whole document, much taller than a line:
+    // their word rectangles are exact, so the words are taken from them.
+    void wordsOfTallTextViews()
+    {
+        const QStringList paragraphs { u"Reading in a foreign language is slow at first. Words repeat."_s,
+            u"Later the pages turn faster. The learner notices patterns."_s,
+            u"Every evening she read the news aloud to her brother."_s };
+        const QJsonObject gtk { { "x", 40 }, { "y", 40 }, { "lines", QJsonArray::fromStringList(paragraphs) },
+            { "view", QJsonArray { 900, 560 } },
+            { "words",
+                QJsonArray { QJsonArray { 0, "foreign" }, QJsonArray { 1, "patterns" }, QJsonArray { 2, "news" } } } };
+        const TextWindowProcess view = TextWindowProcess::gtk(gtk);
+        checkWords(view, { u"foreign"_s, u"patterns"_s, u"news"_s },
+            { u"Reading in a foreign language is slow at first."_s, u"The learner notices patterns."_s, paragraphs[2] },
+            true);
+        const auto result = m_capture->captureWordAt(view.points.first());
+        QVERIFY(result && result->bounds && result->bounds->height() > 300);
+        QVERIFY(!result->sentenceSpansMultipleElements);
+
+        const QJsonObject qt { { "x", 60 }, { "y", 80 }, { "width", 900 }, { "height", 560 },
+            { "text", paragraphs.join(u"\n"_s) }, { "words", QJsonArray { "slow", "faster" } } };
+        const TextWindowProcess edit = TextWindowProcess::start(QStringLiteral(QM_QT_TEXT_WINDOW), {}, qt);
+        checkWords(edit, { u"slow"_s, u"faster"_s },
+            { u"Reading in a foreign language is slow at first."_s, u"Later the pages turn faster."_s }, false);
+    }
+
     void theWindowOnTopWins()
     {
         const TextWindowProcess below = TextWindowProcess::gtk(

@@ -81,20 +81,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("ax");
         QTest::addColumn<QString>("ocr");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("AX contains recognized: the shorter OCR")
-            << u"The cat sat on it."_s << u"The cat sat"_s << u"The cat sat"_s;
-        QTest::newRow("typographic apostrophe and doubled space: OCR as read")
-            << u"Don't stop me now, I'm having a good time."_s << u"Don’t stop  me now,"_s << u"Don’t stop  me now,"_s;
+        // clang-format off
+        QTest::newRow("AX contains recognized: the shorter OCR") << u"The cat sat on it."_s << u"The cat sat"_s << u"The cat sat"_s;
+        QTest::newRow("typographic apostrophe and doubled space: OCR as read") << u"Don't stop me now, I'm having a good time."_s << u"Don’t stop  me now,"_s << u"Don’t stop  me now,"_s;
         QTest::newRow("typographic single quotes") << u"it's 'here' now"_s << u"‘here’"_s << u"‘here’"_s;
-        QTest::newRow("typographic double quotes, equal after normalizing: keep AX")
-            << u"He said \"hello\" to me."_s << u"He said “hello” to me."_s << u"He said \"hello\" to me."_s;
+        QTest::newRow("typographic double quotes, equal after normalizing: keep AX") << u"He said \"hello\" to me."_s << u"He said “hello” to me."_s << u"He said \"hello\" to me."_s;
         QTest::newRow("equal lengths keep AX") << u"a  b c"_s << u" a b c "_s << u"a  b c"_s;
-        QTest::newRow("word count ignores empty pieces")
-            << u"one two three"_s << u"  four   five  six "_s << u"  four   five  six "_s;
-        QTest::newRow("empty recognized sentence is contained: shorter wins")
-            << u"Some words."_s << QString() << QString();
-        QTest::newRow("accent dropped by recognition: equal in user-perceived characters, keep AX")
-            << u"e\u0301"_s << u"e"_s << u"e\u0301"_s;
+        QTest::newRow("word count ignores empty pieces") << u"one two three"_s << u"  four   five  six "_s << u"  four   five  six "_s;
+        QTest::newRow("empty recognized sentence is contained: shorter wins") << u"Some words."_s << QString() << QString();
+        QTest::newRow("accent dropped by recognition: equal in user-perceived characters, keep AX") << u"e\u0301"_s << u"e"_s << u"e\u0301"_s;
+        // clang-format on
     }
 
     void sentenceChoice()
@@ -122,34 +118,24 @@ private Q_SLOTS:
         };
         const QString cat = u"The cat sat."_s, full = u"This is the full sentence here."_s;
         const MaybeOcr nothing, hund = OcrResult { u"Hund"_s, u"Der Hund bellt."_s };
-        QTest::newRow("recognition agrees: kept, not refreshed")
-            << low(u"cat"_s, cat) << 1 << MaybeOcr(OcrResult { u"cat"_s, u"Yes. The cat sat. Then"_s })
-            << QStringList { show(u"cat"_s, cat) };
-        QTest::newRow("different word: switches to the recognized word")
-            << low(u"cat"_s, cat) << 1 << MaybeOcr(OcrResult { u"cap"_s, u"The cap sat."_s })
-            << QStringList { show(u"cat"_s, cat), show(u"cap"_s, u"The cap sat."_s) };
-        QTest::newRow("different word, unrelated shorter sentence: AX sentence with recognized word")
-            << low(u"full"_s, full) << 1 << MaybeOcr(OcrResult { u"other"_s, u"Totally other."_s })
-            << QStringList { show(u"full"_s, full), show(u"other"_s, full) };
-        QTest::newRow("same word, unrelated longer sentence: recognized sentence")
-            << low(u"line"_s, u"Short line."_s) << 1 << MaybeOcr(OcrResult { u"line"_s, u"A much longer line."_s })
-            << QStringList { show(u"line"_s, u"Short line."_s), show(u"line"_s, u"A much longer line."_s) };
-        QTest::newRow("nothing recognized: AX stays")
-            << low(u"cat"_s, cat) << 1 << nothing << QStringList { show(u"cat"_s, cat) };
-        QTest::newRow("blank recognized word: AX stays")
-            << low(u"cat"_s, cat) << 1 << MaybeOcr(OcrResult { u" \t"_s, cat }) << QStringList { show(u"cat"_s, cat) };
-        QTest::newRow("no screenshot possible: AX shown after recognition")
-            << low(u"cat"_s, cat) << -1 << nothing << QStringList { show(u"cat"_s, cat) };
+        // clang-format off
+        QTest::newRow("recognition agrees: kept, not refreshed") << low(u"cat"_s, cat) << 1 << MaybeOcr(OcrResult { u"cat"_s, u"Yes. The cat sat. Then"_s }) << QStringList { show(u"cat"_s, cat) };
+        QTest::newRow("different word: switches to the recognized word") << low(u"cat"_s, cat) << 1 << MaybeOcr(OcrResult { u"cap"_s, u"The cap sat."_s }) << QStringList { show(u"cat"_s, cat), show(u"cap"_s, u"The cap sat."_s) };
+        QTest::newRow("different word, unrelated shorter sentence: AX sentence with recognized word") << low(u"full"_s, full) << 1 << MaybeOcr(OcrResult { u"other"_s, u"Totally other."_s }) << QStringList { show(u"full"_s, full), show(u"other"_s, full) };
+        QTest::newRow("same word, unrelated longer sentence: recognized sentence") << low(u"line"_s, u"Short line."_s) << 1 << MaybeOcr(OcrResult { u"line"_s, u"A much longer line."_s }) << QStringList { show(u"line"_s, u"Short line."_s), show(u"line"_s, u"A much longer line."_s) };
+        QTest::newRow("nothing recognized: AX stays") << low(u"cat"_s, cat) << 1 << nothing << QStringList { show(u"cat"_s, cat) };
+        QTest::newRow("blank recognized word: AX stays") << low(u"cat"_s, cat) << 1 << MaybeOcr(OcrResult { u" \t"_s, cat }) << QStringList { show(u"cat"_s, cat) };
+        QTest::newRow("no screenshot possible: AX shown after recognition") << low(u"cat"_s, cat) << -1 << nothing << QStringList { show(u"cat"_s, cat) };
+        // clang-format on
         const QStringList hundShown { show(u"Hund"_s, u"Der Hund bellt."_s) };
+        // clang-format off
         QTest::newRow("no accessibility result") << std::optional<AxResult>() << 0 << hund << hundShown;
         QTest::newRow("empty word") << std::optional(axResult(QString(), cat, false)) << 0 << hund << hundShown;
         QTest::newRow("line break and tab, low confidence") << low(u"\n\t"_s, cat) << 0 << hund << hundShown;
         QTest::newRow("no-break space") << std::optional(axResult(u"\u00A0"_s, cat, false)) << 0 << hund << hundShown;
-        QTest::newRow("nothing at all hides the panel")
-            << std::optional<AxResult>() << 0 << nothing << QStringList { u"overlay.hide"_s };
-        QTest::newRow("blank recognized word hides the panel")
-            << std::optional<AxResult>() << 0 << MaybeOcr(OcrResult { u" "_s, cat })
-            << QStringList { u"overlay.hide"_s };
+        QTest::newRow("nothing at all hides the panel") << std::optional<AxResult>() << 0 << nothing << QStringList { u"overlay.hide"_s };
+        QTest::newRow("blank recognized word hides the panel") << std::optional<AxResult>() << 0 << MaybeOcr(OcrResult { u" "_s, cat }) << QStringList { u"overlay.hide"_s };
+        // clang-format on
     }
 
     void wordThroughRecognition()
@@ -189,21 +175,15 @@ private Q_SLOTS:
         const std::optional<QString> none;
         const MaybeOcr satz = OcrResult { u"habe"_s, u"Ich habe gegangen."_s };
         const HotkeyAction selection = HotkeyAction::Selection, grammar = HotkeyAction::GrammarAnalysis;
-        QTest::newRow("selection shown") << selection << std::optional(u"a whole paragraph"_s) << MaybeOcr()
-                                         << QStringList { u"overlay.show a whole paragraph||selection"_s };
-        QTest::newRow("blank selection: recognized sentence shown as a selection")
-            << selection << std::optional(u" \n"_s) << satz
-            << QStringList { u"overlay.show Ich habe gegangen.||selection"_s };
+        // clang-format off
+        QTest::newRow("selection shown") << selection << std::optional(u"a whole paragraph"_s) << MaybeOcr() << QStringList { u"overlay.show a whole paragraph||selection"_s };
+        QTest::newRow("blank selection: recognized sentence shown as a selection") << selection << std::optional(u" \n"_s) << satz << QStringList { u"overlay.show Ich habe gegangen.||selection"_s };
         QTest::newRow("selection: nothing recognized") << selection << none << MaybeOcr() << QStringList {};
-        QTest::newRow("selection: blank recognized sentence")
-            << selection << none << MaybeOcr(OcrResult { u"w"_s, u" "_s }) << QStringList {};
-        QTest::newRow("grammar of the selection")
-            << grammar << std::optional(u"Ich habe gegangen."_s) << MaybeOcr()
-            << QStringList { u"overlay.hide"_s, u"grammar.show Ich habe gegangen."_s };
-        QTest::newRow("grammar of the recognized sentence")
-            << grammar << none << satz << QStringList { u"overlay.hide"_s, u"grammar.show Ich habe gegangen."_s };
-        QTest::newRow("grammar: nothing recognized")
-            << grammar << none << MaybeOcr() << QStringList { u"overlay.hide"_s };
+        QTest::newRow("selection: blank recognized sentence") << selection << none << MaybeOcr(OcrResult { u"w"_s, u" "_s }) << QStringList {};
+        QTest::newRow("grammar of the selection") << grammar << std::optional(u"Ich habe gegangen."_s) << MaybeOcr() << QStringList { u"overlay.hide"_s, u"grammar.show Ich habe gegangen."_s };
+        QTest::newRow("grammar of the recognized sentence") << grammar << none << satz << QStringList { u"overlay.hide"_s, u"grammar.show Ich habe gegangen."_s };
+        QTest::newRow("grammar: nothing recognized") << grammar << none << MaybeOcr() << QStringList { u"overlay.hide"_s };
+        // clang-format on
     }
 
     void selectionAndGrammarFlows()
@@ -354,36 +334,23 @@ private Q_SLOTS:
         const Screens single1 = { { QRect(0, 0, 1920, 1080), 1.0 } };
         const Screens single2 = { { QRect(0, 0, 960, 540), 2.0 } };
         const Screens leftAbove1 = { { QRect(0, 0, 1920, 1080), 1.0 }, { QRect(-1280, -1024, 1280, 1024), 1.0 } };
-        QTest::newRow("no screens: identity, rounded")
-            << Screens {} << LogicalPoint { 12.4, -7 } << PhysicalPoint { 12, -7 } << false;
-        QTest::newRow("no screens: identity")
-            << Screens {} << LogicalPoint { 5, -3 } << PhysicalPoint { 5, -3 } << true;
-        QTest::newRow("one screen at scale 1: identity")
-            << single1 << LogicalPoint { 300, 200 } << PhysicalPoint { 300, 200 } << true;
-        QTest::newRow("one screen at scale 2")
-            << single2 << LogicalPoint { 300, 200 } << PhysicalPoint { 600, 400 } << true;
-        QTest::newRow("scale 2, half logical pixel")
-            << single2 << LogicalPoint { 300.5, 0.5 } << PhysicalPoint { 601, 1 } << true;
-        QTest::newRow("scale 2, bottom-right pixel")
-            << single2 << LogicalPoint { 959.5, 539.5 } << PhysicalPoint { 1919, 1079 } << true;
-        QTest::newRow("screen above and left at scale 1")
-            << leftAbove1 << LogicalPoint { -1, -1 } << PhysicalPoint { -1, -1 } << true;
-        QTest::newRow("screen above and left at scale 1, its corner")
-            << leftAbove1 << LogicalPoint { -1280, -1024 } << PhysicalPoint { -1280, -1024 } << true;
-        QTest::newRow("scale 2 screen above and left, its corner")
-            << mixedLayout() << LogicalPoint { -2560, -1440 } << PhysicalPoint { -2560, -1440 } << true;
-        QTest::newRow("scale 2 screen above and left, inside")
-            << mixedLayout() << LogicalPoint { -2000, -1000 } << PhysicalPoint { -1440, -560 } << true;
-        QTest::newRow("scale 2 screen above and left, last pixel, by its physical extent")
-            << mixedLayout() << LogicalPoint { -1280.5, -720.5 } << PhysicalPoint { -1, -1 } << true;
-        QTest::newRow("primary in a mixed layout")
-            << mixedLayout() << LogicalPoint { 0, 0 } << PhysicalPoint { 0, 0 } << true;
-        QTest::newRow("primary, not the scale 2 screen's logical rectangle")
-            << mixedLayout() << LogicalPoint { 100, 100 } << PhysicalPoint { 100, 100 } << true;
-        QTest::newRow("right screen in a mixed layout")
-            << mixedLayout() << LogicalPoint { 3000, 1000 } << PhysicalPoint { 3000, 1000 } << true;
-        QTest::newRow("off every screen: nearest one, scale 2")
-            << mixedLayout() << LogicalPoint { -2600, -1500 } << PhysicalPoint { -2640, -1560 } << true;
+        // clang-format off
+        QTest::newRow("no screens: identity, rounded") << Screens {} << LogicalPoint { 12.4, -7 } << PhysicalPoint { 12, -7 } << false;
+        QTest::newRow("no screens: identity") << Screens {} << LogicalPoint { 5, -3 } << PhysicalPoint { 5, -3 } << true;
+        QTest::newRow("one screen at scale 1: identity") << single1 << LogicalPoint { 300, 200 } << PhysicalPoint { 300, 200 } << true;
+        QTest::newRow("one screen at scale 2") << single2 << LogicalPoint { 300, 200 } << PhysicalPoint { 600, 400 } << true;
+        QTest::newRow("scale 2, half logical pixel") << single2 << LogicalPoint { 300.5, 0.5 } << PhysicalPoint { 601, 1 } << true;
+        QTest::newRow("scale 2, bottom-right pixel") << single2 << LogicalPoint { 959.5, 539.5 } << PhysicalPoint { 1919, 1079 } << true;
+        QTest::newRow("screen above and left at scale 1") << leftAbove1 << LogicalPoint { -1, -1 } << PhysicalPoint { -1, -1 } << true;
+        QTest::newRow("screen above and left at scale 1, its corner") << leftAbove1 << LogicalPoint { -1280, -1024 } << PhysicalPoint { -1280, -1024 } << true;
+        QTest::newRow("scale 2 screen above and left, its corner") << mixedLayout() << LogicalPoint { -2560, -1440 } << PhysicalPoint { -2560, -1440 } << true;
+        QTest::newRow("scale 2 screen above and left, inside") << mixedLayout() << LogicalPoint { -2000, -1000 } << PhysicalPoint { -1440, -560 } << true;
+        QTest::newRow("scale 2 screen above and left, last pixel, by its physical extent") << mixedLayout() << LogicalPoint { -1280.5, -720.5 } << PhysicalPoint { -1, -1 } << true;
+        QTest::newRow("primary in a mixed layout") << mixedLayout() << LogicalPoint { 0, 0 } << PhysicalPoint { 0, 0 } << true;
+        QTest::newRow("primary, not the scale 2 screen's logical rectangle") << mixedLayout() << LogicalPoint { 100, 100 } << PhysicalPoint { 100, 100 } << true;
+        QTest::newRow("right screen in a mixed layout") << mixedLayout() << LogicalPoint { 3000, 1000 } << PhysicalPoint { 3000, 1000 } << true;
+        QTest::newRow("off every screen: nearest one, scale 2") << mixedLayout() << LogicalPoint { -2600, -1500 } << PhysicalPoint { -2640, -1560 } << true;
+        // clang-format on
     }
     void mapping()
     {

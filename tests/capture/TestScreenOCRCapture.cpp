@@ -86,18 +86,16 @@ private Q_SLOTS:
         QTest::addColumn<qreal>("scale");
         QTest::addColumn<QRect>("region");
         const QRect fullHd(0, 0, 1920, 1080);
+        // clang-format off
         QTest::newRow("centred") << QPoint(960, 540) << fullHd << 1.0 << QRect(260, 140, 1400, 800);
         QTest::newRow("right edge shifts left") << QPoint(1910, 540) << fullHd << 1.0 << QRect(520, 140, 1400, 800);
         QTest::newRow("top-left corner") << QPoint(5, 5) << fullHd << 1.0 << QRect(0, 0, 1400, 800);
         QTest::newRow("bottom edge shifts up") << QPoint(960, 1075) << fullHd << 1.0 << QRect(260, 280, 1400, 800);
-        QTest::newRow("second screen")
-            << QPoint(2100, 100) << QRect(1920, 0, 1600, 1024) << 1.0 << QRect(1920, 0, 1400, 800);
-        QTest::newRow("narrow screen sticks out left")
-            << QPoint(1930, 100) << QRect(1920, 0, 1280, 1024) << 1.0 << QRect(1800, 0, 1400, 800);
-        QTest::newRow("small screen sticks out left and top")
-            << QPoint(500, 300) << QRect(0, 0, 1024, 600) << 1.0 << QRect(-376, -200, 1400, 800);
-        QTest::newRow("scale two")
-            << QPoint(1920, 1080) << QRect(0, 0, 3840, 2160) << 2.0 << QRect(520, 280, 2800, 1600);
+        QTest::newRow("second screen") << QPoint(2100, 100) << QRect(1920, 0, 1600, 1024) << 1.0 << QRect(1920, 0, 1400, 800);
+        QTest::newRow("narrow screen sticks out left") << QPoint(1930, 100) << QRect(1920, 0, 1280, 1024) << 1.0 << QRect(1800, 0, 1400, 800);
+        QTest::newRow("small screen sticks out left and top") << QPoint(500, 300) << QRect(0, 0, 1024, 600) << 1.0 << QRect(-376, -200, 1400, 800);
+        QTest::newRow("scale two") << QPoint(1920, 1080) << QRect(0, 0, 3840, 2160) << 2.0 << QRect(520, 280, 2800, 1600);
+        // clang-format on
     }
     void region()
     {
@@ -225,28 +223,25 @@ private Q_SLOTS:
         QTest::addColumn<bool>("boxes");
         QTest::addColumn<QString>("word");
         const QString city = u"New York City is big"_s, nasa = u"Open NASA Files"_s, tokyo = u"東京大学の勉強"_s;
+        // clang-format off
         QTest::newRow("plain word") << u"the quick brown fox"_s << u"quick"_s << -1 << true << u"quick"_s;
         QTest::newRow("punctuation trimmed") << u"he said: «hello»"_s << u"«hello»"_s << -1 << true << u"hello"_s;
         QTest::newRow("name at line start takes one token") << city << u"New"_s << -1 << true << u"New York"_s;
         QTest::newRow("name in the middle takes both sides") << city << u"York"_s << -1 << true << u"New York City"_s;
-        QTest::newRow("lower-case neighbours stay out")
-            << u"visit Paris today"_s << u"Paris"_s << -1 << true << u"Paris"_s;
-        QTest::newRow("parenthesised neighbour stays out")
-            << u"(Paris) London Bridge"_s << u"London"_s << -1 << true << u"London Bridge"_s;
+        QTest::newRow("lower-case neighbours stay out") << u"visit Paris today"_s << u"Paris"_s << -1 << true << u"Paris"_s;
+        QTest::newRow("parenthesised neighbour stays out") << u"(Paris) London Bridge"_s << u"London"_s << -1 << true << u"London Bridge"_s;
         QTest::newRow("all-capitals caption alone") << u"OK Cancel"_s << u"OK"_s << -1 << true << u"OK"_s;
         QTest::newRow("label neighbour stays out") << nasa << u"Open"_s << -1 << true << u"Open"_s;
         QTest::newRow("label itself") << nasa << u"NASA"_s << -1 << true << u"NASA"_s;
-        QTest::newRow("single capital is a name piece")
-            << u"Harry S Truman"_s << u"Truman"_s << -1 << true << u"S Truman"_s;
+        QTest::newRow("single capital is a name piece") << u"Harry S Truman"_s << u"Truman"_s << -1 << true << u"S Truman"_s;
         QTest::newRow("no geometry keeps the token") << city << u"York"_s << -1 << false << u"York"_s;
         QTest::newRow("dash token trims to nothing") << u"wait — here"_s << u"—"_s << -1 << true << QString();
         QTest::newRow("ellipsis token trims to nothing") << u"so … then"_s << u"…"_s << -1 << true << QString();
-        QTest::newRow("japanese endings joined")
-            << u"私はご飯を食べました。"_s << u"食"_s << -1 << false << u"食べました"_s;
+        QTest::newRow("japanese endings joined") << u"私はご飯を食べました。"_s << u"食"_s << -1 << false << u"食べました"_s;
         QTest::newRow("han run merged across segmenter words") << tokyo << u"大"_s << -1 << false << u"東京大学"_s;
         QTest::newRow("han run ends at kana") << tokyo << u"勉"_s << -1 << false << u"勉強"_s;
-        QTest::newRow("han run takes what lies between")
-            << u"我喜欢北京，你呢"_s << u"你"_s << -1 << false << u"我喜欢北京，你呢"_s;
+        QTest::newRow("han run takes what lies between") << u"我喜欢北京，你呢"_s << u"你"_s << -1 << false << u"我喜欢北京，你呢"_s;
+        // clang-format on
         // Without boxes the character under the pointer decides; the line starts at x 100.
         const QString count = u"one two three"_s;
         QTest::newRow("left of the line") << count << QString() << 50 << false << u"one"_s;
@@ -321,17 +316,17 @@ private Q_SLOTS:
         // "The quick brown fox" in a box of its own; the chosen line is at (0, 100, 350, 16).
         const auto fox = [](QRectF rect) { return line(u"The quick brown fox"_s, rect); };
         using Lines = QList<RecognizedLine>;
+        // clang-format off
         QTest::newRow("line above joined") << Lines { fox(QRectF(0, 80, 190, 16)) } << joined;
-        QTest::newRow("line below sorts after")
-            << Lines { line(u"the end."_s, QRectF(0, 120, 80, 16)), fox(QRectF(0, 80, 190, 16)) } << joined;
-        QTest::newRow("chat name line never joined")
-            << Lines { line(u"@fox wrote"_s, QRectF(0, 80, 100, 16)) } << alone;
+        QTest::newRow("line below sorts after") << Lines { line(u"the end."_s, QRectF(0, 120, 80, 16)), fox(QRectF(0, 80, 190, 16)) } << joined;
+        QTest::newRow("chat name line never joined") << Lines { line(u"@fox wrote"_s, QRectF(0, 80, 100, 16)) } << alone;
         QTest::newRow("overlapping line skipped") << Lines { fox(QRectF(0, 90, 190, 16)) } << alone;
         QTest::newRow("too far above") << Lines { fox(QRectF(0, 75, 190, 16)) } << alone;
         QTest::newRow("beside, not above") << Lines { fox(QRectF(400, 80, 190, 16)) } << alone;
         QTest::newRow("touching edge is beside") << Lines { fox(QRectF(350, 80, 190, 16)) } << alone;
         QTest::newRow("heading twice as tall is joined") << Lines { fox(QRectF(0, 72, 190, 24)) } << joined;
         QTest::newRow("caption under half the height") << Lines { fox(QRectF(0, 88, 190, 7)) } << alone;
+        // clang-format on
     }
     void sentence()
     {

@@ -24,26 +24,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
         const QString three = u"The sun rose. The birds sang loudly. Then it rained."_s;
         const QString bus = u"Go there now. Wait here. Take the bus."_s;
+        // clang-format off
         QTest::newRow("en second of three") << three << u"birds"_s << -1 << u"The birds sang loudly."_s;
-        QTest::newRow("en case-insensitive")
-            << u"It was late. Birds were asleep."_s << u"birds"_s << -1 << u"Birds were asleep."_s;
+        QTest::newRow("en case-insensitive") << u"It was late. Birds were asleep."_s << u"birds"_s << -1 << u"Birds were asleep."_s;
         QTest::newRow("en missing word") << u"One. Two."_s << u"three"_s << -1 << u"One. Two."_s;
         QTest::newRow("en empty word") << u"One. Two."_s << QString() << -1 << u"One. Two."_s;
         QTest::newRow("empty text") << QString() << u"word"_s << -1 << QString();
         QTest::newRow("en quotes") << u"He said \"Stop!\" She ran away."_s << u"ran"_s << -1 << u"She ran away."_s;
-        QTest::newRow("en abbreviation")
-            << u"Mr. Smith went home. He slept."_s << u"Smith"_s << -1 << u"Mr. Smith went home."_s;
+        QTest::newRow("en abbreviation") << u"Mr. Smith went home. He slept."_s << u"Smith"_s << -1 << u"Mr. Smith went home."_s;
         QTest::newRow("en question") << u"Is it cold? Yes it is."_s << u"cold"_s << -1 << u"Is it cold?"_s;
         QTest::newRow("es") << u"¿Dónde está? Está en la casa."_s << u"casa"_s << -1 << u"Está en la casa."_s;
-        QTest::newRow("fr")
-            << u"Il pleut. « Viens ici », dit-elle."_s << u"Viens"_s << -1 << u"« Viens ici », dit-elle."_s;
+        QTest::newRow("fr") << u"Il pleut. « Viens ici », dit-elle."_s << u"Viens"_s << -1 << u"« Viens ici », dit-elle."_s;
         QTest::newRow("zh") << u"今天很好。我们去公园吧！"_s << u"公园"_s << -1 << u"我们去公园吧！"_s;
-        QTest::newRow("emoji before word")
-            << u"Wow. \U0001F600 Great day today!"_s << u"Great"_s << -1 << u"\U0001F600 Great day today!"_s;
+        QTest::newRow("emoji before word") << u"Wow. \U0001F600 Great day today!"_s << u"Great"_s << -1 << u"\U0001F600 Great day today!"_s;
         QTest::newRow("the in third, not there in first") << bus << u"the"_s << 1 << u"Take the bus."_s;
         QTest::newRow("first occurrence") << bus << u"there"_s << 0 << u"Go there now."_s;
         QTest::newRow("word at text start") << bus << u"Go"_s << 0 << u"Go there now."_s;
         QTest::newRow("word at text end") << bus << u"bus"_s << 0 << u"Take the bus."_s;
+        // clang-format on
     }
     void sentenceContaining()
     {
@@ -223,6 +221,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("word");
         QTest::addColumn<int>("start");
+        // clang-format off
         QTest::newRow("inside word") << u"hello brave world"_s << 8 << u"brave"_s << 6;
         QTest::newRow("space picks left at equal distance") << u"ab cd"_s << 2 << u"ab"_s << 0;
         QTest::newRow("space nearer right") << u"ab  cd"_s << 3 << u"cd"_s << 4;
@@ -231,12 +230,12 @@ private Q_SLOTS:
         QTest::newRow("combining mark counts as one character") << u"le the\u0301 noir"_s << 4 << u"the\u0301"_s << 3;
         QTest::newRow("emoji before word") << u"\U0001F600 word"_s << 3 << u"word"_s << 2;
         QTest::newRow("index clamped") << u"end"_s << 10 << u"end"_s << 0;
-        QTest::newRow("ja polite past from first character")
-            << u"私はご飯を食べました。"_s << 5 << u"食べました"_s << 5;
+        QTest::newRow("ja polite past from first character") << u"私はご飯を食べました。"_s << 5 << u"食べました"_s << 5;
         QTest::newRow("zh han run across punctuation") << u"我们、公园"_s << 0 << u"我们、公园"_s << 0;
         QTest::newRow("ko") << u"저는 학생입니다"_s << 4 << u"학생입니다"_s << 3;
         QTest::newRow("no letters keeps the index") << u"..."_s << 1 << u"."_s << 1;
         QTest::newRow("empty text") << QString() << 0 << QString() << 0;
+        // clang-format on
     }
     void wordSpan()
     {

@@ -107,8 +107,9 @@ private Q_SLOTS:
             edit(bad, badExercise);
             if (bad.value("exercises").isArray())
                 bad.insert("exercises", QJsonArray { badExercise });
-            QTest::newRow(name) << QJsonDocument(course({ topic(QStringLiteral("xx.a1.good")), bad })).toJson()
-                                << QStringLiteral("topics[1]");
+            // clang-format off
+            QTest::newRow(name) << QJsonDocument(course({ topic(QStringLiteral("xx.a1.good")), bad })).toJson() << QStringLiteral("topics[1]");
+            // clang-format on
         };
         row("C1 level", [](QJsonObject& t, QJsonObject&) { t.insert("level", "c1"); });
         row("upper-case level", [](QJsonObject& t, QJsonObject&) { t.insert("level", "A1"); });
@@ -121,11 +122,12 @@ private Q_SLOTS:
         row("no subtitle", [](QJsonObject& t, QJsonObject&) { t.remove("subtitle"); });
         row("null exercises", [](QJsonObject& t, QJsonObject&) { t.insert("exercises", QJsonValue()); });
         row("no answer", [](QJsonObject&, QJsonObject& e) { e.remove("correctAnswer"); });
+        // clang-format off
         QTest::newRow("not JSON") << QByteArray("{\"version\": 1,") << QString();
         QTest::newRow("an array") << QByteArray("[]") << QString();
-        QTest::newRow("fractional version")
-            << QByteArray(R"({"version": 1.5, "languageCode": "xx", "topics": []})") << QString();
+        QTest::newRow("fractional version") << QByteArray(R"({"version": 1.5, "languageCode": "xx", "topics": []})") << QString();
         QTest::newRow("no topics") << QByteArray(R"({"version": 1, "languageCode": "xx"})") << QString();
+        // clang-format on
     }
 
     void invalidFilesAreRejectedWhole()

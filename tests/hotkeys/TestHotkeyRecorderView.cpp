@@ -135,15 +135,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("outcome");
         const HotkeyCombo none;
+        // clang-format off
         QTest::newRow("modifiers only") << none << u"+Ctrl +Shift +Super -Shift Return"_s << u"Ctrl+Super"_s;
-        QTest::newRow("Ctrl+Shift+F5, kept when the modifiers go up")
-            << none << u"+Ctrl +Shift F5 -Shift -Ctrl Return"_s << u"Ctrl+Shift+F5"_s;
+        QTest::newRow("Ctrl+Shift+F5, kept when the modifiers go up") << none << u"+Ctrl +Shift F5 -Shift -Ctrl Return"_s << u"Ctrl+Shift+F5"_s;
         QTest::newRow("F5 alone is allowed") << none << u"F5 Return"_s << u"F5"_s;
         QTest::newRow("Alt+A") << none << u"+Alt A -Alt Return"_s << u"Alt+A"_s;
-        QTest::newRow("Ctrl+A under a Russian layout keeps the position")
-            << none << u"+Ctrl Ф -Ctrl Return"_s << u"Ctrl+Ф"_s;
-        QTest::newRow("Super+Space confirmed by keypad Enter")
-            << none << u"+Super Space -Super Enter"_s << u"Super+Space"_s;
+        QTest::newRow("Ctrl+A under a Russian layout keeps the position") << none << u"+Ctrl Ф -Ctrl Return"_s << u"Ctrl+Ф"_s;
+        QTest::newRow("Super+Space confirmed by keypad Enter") << none << u"+Super Space -Super Enter"_s << u"Super+Space"_s;
         QTest::newRow("Space without a modifier warns") << none << u"Space Return"_s << u"warning"_s;
         QTest::newRow("A without a modifier warns") << none << u"A Return"_s << u"warning"_s;
         QTest::newRow("the next key clears the warning") << none << u"A Return +Ctrl A -Ctrl Return"_s << u"Ctrl+A"_s;
@@ -152,6 +150,7 @@ private Q_SLOTS:
         QTest::newRow("Escape keeps the old combination") << none << u"+Ctrl +Shift F5 Escape"_s << u"cancelled"_s;
         QTest::newRow("another action's modifiers") << combo(kCtrl | kAlt) << u"+Ctrl +Alt Return"_s << u"clash"_s;
         QTest::newRow("same key, other label") << combo(kCtrl, 0, u"A"_s) << u"+Ctrl Ф Return"_s << u"clash"_s;
+        // clang-format on
     }
     void recording()
     {

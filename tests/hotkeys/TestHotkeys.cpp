@@ -55,6 +55,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("layoutText");
         QTest::addColumn<QString>("label");
         QTest::addColumn<bool>("needsModifier");
+        // clang-format off
         QTest::newRow("latin a") << 38 << 0 << u"a"_s << u"A"_s << true;
         QTest::newRow("cyrillic ef on A") << 38 << 0 << u"\u0444"_s << u"\u0424"_s << true;
         QTest::newRow("cyrillic be on comma") << 59 << 43 << u"\u0431"_s << u"\u0411"_s << true;
@@ -67,8 +68,8 @@ private Q_SLOTS:
         QTest::newRow("control character falls back") << 36 << 36 << u"\r"_s << u"Key 36"_s << true;
         QTest::newRow("zero width space falls back") << 38 << 0 << u"\u200b"_s << u"Key 0"_s << true;
         QTest::newRow("no text falls back") << 38 << 0 << QString() << u"Key 0"_s << true;
-        QTest::newRow("unknown keycode uses the private range")
-            << 250 << (0x1000 + 250) << QString() << u"Key %1"_s.arg(0x1000 + 250) << true;
+        QTest::newRow("unknown keycode uses the private range") << 250 << (0x1000 + 250) << QString() << u"Key %1"_s.arg(0x1000 + 250) << true;
+        // clang-format on
     }
     void keys()
     {
@@ -122,12 +123,11 @@ private Q_SLOTS:
         QTest::addColumn<HotkeyCombo>("expected");
         const auto file = [](const char* json) { return QByteArray(json).replace("\"w", "\"hotkey.word"); };
         const HotkeyCombo fallback = combo(kAlt), ctrl = combo(kCtrl);
+        // clang-format off
         QTest::newRow("absent") << file("{}") << fallback;
         QTest::newRow("modifier only") << file(R"({"w": 393216})") << combo(kCtrl | kShift);
-        QTest::newRow("keyed")
-            << file(R"({"w": 786432, "w.keyCode": 96, "w.keyLabel": "F5"})") << combo(kCtrl | kAlt, 96, u"F5"_s);
-        QTest::newRow("label of wrong type")
-            << file(R"({"w": 262144, "w.keyCode": 96, "w.keyLabel": 5})") << combo(kCtrl, 96);
+        QTest::newRow("keyed") << file(R"({"w": 786432, "w.keyCode": 96, "w.keyLabel": "F5"})") << combo(kCtrl | kAlt, 96, u"F5"_s);
+        QTest::newRow("label of wrong type") << file(R"({"w": 262144, "w.keyCode": 96, "w.keyLabel": 5})") << combo(kCtrl, 96);
         QTest::newRow("base of wrong type") << file(R"({"w": "262144"})") << fallback;
         QTest::newRow("negative base") << file(R"({"w": -1})") << fallback;
         QTest::newRow("fractional base") << file(R"({"w": 2.5})") << fallback;
@@ -136,6 +136,7 @@ private Q_SLOTS:
         QTest::newRow("keyCode above range") << file(R"({"w": 262144, "w.keyCode": 65536})") << ctrl;
         QTest::newRow("keyCode below range") << file(R"({"w": 262144, "w.keyCode": -1})") << ctrl;
         QTest::newRow("keyCode at top of range") << file(R"({"w": 0, "w.keyCode": 65535})") << combo(0, 65535);
+        // clang-format on
     }
     void storedCombination()
     {
@@ -215,36 +216,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("extraCombo"); // "" or "<id>:<mods hex>:<key>"
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("expected");
+        // clang-format off
         QTest::newRow("alt fires word on the press") << QString() << u"F80000"_s << u"word"_s;
-        QTest::newRow("ctrl then alt then shift")
-            << QString() << u"F40000 FC0000 FE0000 FC0000"_s << u"hide selection grammarAnalysis selection"_s;
-        QTest::newRow("alt with shift is no exact match and hides")
-            << QString() << u"F80000 FA0000"_s << u"word hide"_s;
+        QTest::newRow("ctrl then alt then shift") << QString() << u"F40000 FC0000 FE0000 FC0000"_s << u"hide selection grammarAnalysis selection"_s;
+        QTest::newRow("alt with shift is no exact match and hides") << QString() << u"F80000 FA0000"_s << u"word hide"_s;
         QTest::newRow("alt with shift hovered keeps the panel") << QString() << u"F80000 H FA0000"_s << u"word"_s;
         QTest::newRow("super shift fires quick lookup") << QString() << u"F100000 F120000"_s << u"hide quickLookup"_s;
         QTest::newRow("release to nothing never fires") << u"quickLookup:0:"_s << u"F80000 F0"_s << u"word hide"_s;
         QTest::newRow("caps lock bit is masked away") << QString() << u"F90000"_s << u"word"_s;
-        QTest::newRow("keyed fires once, repeats ignored, key up hides")
-            << u"word:60000:96"_s << u"F20000 F60000 D96 R96 D96 U96"_s << u"hide hide word hide"_s;
+        QTest::newRow("keyed fires once, repeats ignored, key up hides") << u"word:60000:96"_s << u"F20000 F60000 D96 R96 D96 U96"_s << u"hide hide word hide"_s;
         QTest::newRow("keyed needs exact modifiers") << u"word:60000:96"_s << u"F40000 D96 U96"_s << u"hide hide"_s;
-        QTest::newRow("keyed without modifiers only when none held")
-            << u"word:0:96"_s << u"D96 U96 F20000 D96 U96"_s << u"word hide hide hide"_s;
+        QTest::newRow("keyed without modifiers only when none held") << u"word:0:96"_s << u"D96 U96 F20000 D96 U96"_s << u"word hide hide hide"_s;
         QTest::newRow("recording silences triggers") << QString() << u"B F80000 FC0000 F0 E F80000"_s << u"word"_s;
-        QTest::newRow("ending more recordings than began counts none below zero")
-            << QString() << u"E B F80000 E E F80000"_s << u"word"_s;
-        QTest::newRow("key released while recording is not held afterwards")
-            << u"word:0:96"_s << u"D96 B U96 E D96"_s << u"word word"_s;
+        QTest::newRow("ending more recordings than began counts none below zero") << QString() << u"E B F80000 E E F80000"_s << u"word"_s;
+        QTest::newRow("key released while recording is not held afterwards") << u"word:0:96"_s << u"D96 B U96 E D96"_s << u"word word"_s;
         QTest::newRow("keyboard lost clears held keys") << u"word:0:96"_s << u"D96 L D96"_s << u"word word"_s;
         QTest::newRow("other key up does not hide") << QString() << u"F80000 D0 U0"_s << u"word"_s;
-        QTest::newRow("word trigger held, caps lock or not")
-            << QString() << u"F80000 T F90000 T"_s << u"word held word held"_s;
-        QTest::newRow("nothing or other modifiers held")
-            << QString() << u"T F80000 FA0000 T"_s << u"free word hide free"_s;
-        QTest::newRow("keyed word trigger held while its key is down")
-            << u"word:80000:40"_s << u"F80000 D40 T U40 T"_s << u"hide word held hide free"_s;
-        QTest::newRow("keyed selection held while its key is down")
-            << u"selection:C0000:96"_s << u"FC0000 D96 F0 T U96 T"_s << u"hide selection held hide free"_s;
+        QTest::newRow("word trigger held, caps lock or not") << QString() << u"F80000 T F90000 T"_s << u"word held word held"_s;
+        QTest::newRow("nothing or other modifiers held") << QString() << u"T F80000 FA0000 T"_s << u"free word hide free"_s;
+        QTest::newRow("keyed word trigger held while its key is down") << u"word:80000:40"_s << u"F80000 D40 T U40 T"_s << u"hide word held hide free"_s;
+        QTest::newRow("keyed selection held while its key is down") << u"selection:C0000:96"_s << u"FC0000 D96 F0 T U96 T"_s << u"hide selection held hide free"_s;
         QTest::newRow("modifier-only selection trigger held") << QString() << u"FC0000 T"_s << u"selection held"_s;
+        // clang-format on
     }
     void matching()
     {

@@ -93,16 +93,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("quit");
-        QTest::newRow("en") << "en"
-                            << "Quit";
-        QTest::newRow("es") << "es"
-                            << "Salir";
-        QTest::newRow("zh") << "zh"
-                            << "退出";
-        QTest::newRow("ja") << "ja"
-                            << "終了";
-        QTest::newRow("fr") << "fr"
-                            << "Quitter";
+        // clang-format off
+        QTest::newRow("en") << "en" << "Quit";
+        QTest::newRow("es") << "es" << "Salir";
+        QTest::newRow("zh") << "zh" << "退出";
+        QTest::newRow("ja") << "ja" << "終了";
+        QTest::newRow("fr") << "fr" << "Quitter";
+        // clang-format on
     }
 
     void compiledTranslationsAreBuiltIn()

@@ -23,27 +23,18 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("code");
-        QTest::newRow("english")
-            << "The quick brown fox jumps over the lazy dog while the farmer watches from the porch."
-            << "en";
-        QTest::newRow("russian") << "Вчера вечером мы долго гуляли по набережной и разговаривали о путешествиях."
-                                 << "ru";
-        QTest::newRow("spanish") << "Mañana por la mañana vamos a visitar a mis abuelos que viven en el pueblo."
-                                 << "es";
-        QTest::newRow("french") << "Nous avons passé toute la journée à la plage avec nos amis et leurs enfants."
-                                << "fr";
-        QTest::newRow("german") << "Gestern Abend haben wir lange im Garten gesessen und über das Wetter gesprochen."
-                                << "de";
-        QTest::newRow("japanese") << "昨日は友達と一緒に新しいレストランで晩ご飯を食べました。とても美味しかったです。"
-                                  << "ja";
-        QTest::newRow("chinese") << "我们昨天晚上在公园里散步，然后去了一家新开的饭馆吃饭，味道非常好。"
-                                 << "zh";
-        QTest::newRow("korean") << "어제 저녁에 친구들과 함께 새로 생긴 식당에서 맛있는 음식을 먹었습니다."
-                                << "ko";
-        QTest::newRow("arabic") << "ذهبنا أمس إلى السوق واشترينا الكثير من الفواكه والخضروات الطازجة لعائلتنا."
-                                << "ar";
-        QTest::newRow("turkish") << "Dün akşam arkadaşlarımızla birlikte yeni açılan restoranda yemek yedik."
-                                 << "tr";
+        // clang-format off
+        QTest::newRow("english") << "The quick brown fox jumps over the lazy dog while the farmer watches from the porch." << "en";
+        QTest::newRow("russian") << "Вчера вечером мы долго гуляли по набережной и разговаривали о путешествиях." << "ru";
+        QTest::newRow("spanish") << "Mañana por la mañana vamos a visitar a mis abuelos que viven en el pueblo." << "es";
+        QTest::newRow("french") << "Nous avons passé toute la journée à la plage avec nos amis et leurs enfants." << "fr";
+        QTest::newRow("german") << "Gestern Abend haben wir lange im Garten gesessen und über das Wetter gesprochen." << "de";
+        QTest::newRow("japanese") << "昨日は友達と一緒に新しいレストランで晩ご飯を食べました。とても美味しかったです。" << "ja";
+        QTest::newRow("chinese") << "我们昨天晚上在公园里散步，然后去了一家新开的饭馆吃饭，味道非常好。" << "zh";
+        QTest::newRow("korean") << "어제 저녁에 친구들과 함께 새로 생긴 식당에서 맛있는 음식을 먹었습니다." << "ko";
+        QTest::newRow("arabic") << "ذهبنا أمس إلى السوق واشترينا الكثير من الفواكه والخضروات الطازجة لعائلتنا." << "ar";
+        QTest::newRow("turkish") << "Dün akşam arkadaşlarımızla birlikte yeni açılan restoranda yemek yedik." << "tr";
+        // clang-format on
     }
 
     void recognisesTheStudyLanguages()

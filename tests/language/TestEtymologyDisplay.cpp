@@ -1,8 +1,8 @@
-#include "LogCapture.h"
 #include "language/EtymologyDisplay.h"
 #include "language/TranslationBackendSet.h"
 #include "preferences/DefaultsStore.h"
 #include "preferences/TranslationPreferences.h"
+#include "support/CapturedLog.h"
 #include "support/TempXdgHome.h"
 #include "support/Waits.h"
 
@@ -139,7 +139,7 @@ private Q_SLOTS:
         QCOMPARE(display.displayedEtymology(), std::nullopt);
         QVERIFY(display.isEtymologyLoading());
         QCOMPARE(display.translationConfiguration(), std::nullopt); // pack not checked yet
-        LogCapture log;
+        CapturedLog log;
         QVERIFY(Waits::waitFor(display.checkPack()));
         QVERIFY(display.packReady());
         QVERIFY(log.contains(QStringLiteral("quillmoor.translation: LanguageAvailability(en→es): installed")));
@@ -171,7 +171,7 @@ private Q_SLOTS:
         EtymologyDisplay display(*m_backends, *m_preferences);
         display.finishLoading(wiktionary(kEnglishText));
         QVERIFY(Waits::waitFor(display.checkPack()));
-        LogCapture log;
+        CapturedLog log;
         QVERIFY(Waits::waitFor(display.translate()));
         QVERIFY(display.translationFailed());
         QCOMPARE(display.displayedEtymology(), std::optional<QString>(kEnglishText));
@@ -188,17 +188,6 @@ private Q_SLOTS:
         QVERIFY(!display.packReady());
         QCOMPARE(display.translationConfiguration(), std::nullopt);
         QVERIFY(display.isEtymologyLoading()); // nothing will ever be shown for it
-    }
-
-    void schema()
-    {
-        const ModelSchema schema = EtymologyDisplay::generatedEtymologySchema();
-        QCOMPARE(schema.typeName, QStringLiteral("GeneratedEtymology"));
-        QCOMPARE(schema.fields.size(), 2);
-        QCOMPARE(schema.fields[0].name, QStringLiteral("short"));
-        QVERIFY(schema.fields[0].description.startsWith(QStringLiteral("Short etymology: 1-2 lines.")));
-        QCOMPARE(schema.fields[1].name, QStringLiteral("full"));
-        QVERIFY(schema.fields[1].description.startsWith(QStringLiteral("Full etymology: 3-6 sentences.")));
     }
 };
 

@@ -53,19 +53,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("firstSense");
         const QString spaEng = QStringLiteral("/usr/share/dictd/freedict-spa-eng");
         const QString engSpa = QStringLiteral("/usr/share/dictd/freedict-eng-spa");
-        QTest::newRow("casa") << spaEng << "casa"
-                              << "casa"
-                              << "house";
-        QTest::newRow("capitalised") << spaEng << "Casa"
-                                     << "casa"
-                                     << "house";
-        QTest::newRow("numbered senses") << spaEng << "abandonar"
-                                         << "abandonar"
-                                         << "cede, give in, give up, give way, relinquish, yield";
-        QTest::newRow("multi-word headword") << spaEng << "a bordo"
-                                             << "a bordo" << QString();
-        QTest::newRow("english to spanish") << engSpa << "dog"
-                                            << "dog" << QString();
+        // clang-format off
+        QTest::newRow("casa") << spaEng << "casa" << "casa" << "house";
+        QTest::newRow("capitalised") << spaEng << "Casa" << "casa" << "house";
+        QTest::newRow("numbered senses") << spaEng << "abandonar" << "abandonar" << "cede, give in, give up, give way, relinquish, yield";
+        QTest::newRow("multi-word headword") << spaEng << "a bordo" << "a bordo" << QString();
+        QTest::newRow("english to spanish") << engSpa << "dog" << "dog" << QString();
+        // clang-format on
     }
 
     void installedDictionary()
@@ -148,18 +142,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("headword");
         QTest::addColumn<QString>("pronunciation");
         QTest::addColumn<QStringList>("senses");
-        QTest::newRow("single") << "perro /pˈero/\ndog\n"
-                                << "perro"
-                                << "pˈero" << QStringList { "dog" };
-        QTest::newRow("no ipa") << "a bordo\naboard\n"
-                                << "a bordo"
-                                << "" << QStringList { "aboard" };
-        QTest::newRow("numbered") << "x /y/\n1. one, uno\n2. two\n"
-                                  << "x"
-                                  << "y" << QStringList { "one, uno", "two" };
-        QTest::newRow("empty") << ""
-                               << ""
-                               << "" << QStringList {};
+        // clang-format off
+        QTest::newRow("single") << "perro /pˈero/\ndog\n" << "perro" << "pˈero" << QStringList { "dog" };
+        QTest::newRow("no ipa") << "a bordo\naboard\n" << "a bordo" << "" << QStringList { "aboard" };
+        QTest::newRow("numbered") << "x /y/\n1. one, uno\n2. two\n" << "x" << "y" << QStringList { "one, uno", "two" };
+        QTest::newRow("empty") << "" << "" << "" << QStringList {};
+        QTest::newRow("grammar marks, examples and labels") << "Bank /bˈaŋk/ <fem, n, sg>\n [fin.] bank <n>\n      \"die Bank\"  - the bank\n   Synonym: {Bankinstitut}\n see: {Banken}\n" << "Bank" << "bˈaŋk" << QStringList { "[fin.] bank <n>" };
+        // clang-format on
     }
 
     void articleParsing()
@@ -172,6 +161,7 @@ private Q_SLOTS:
         QCOMPARE(entry.headword, headword);
         QCOMPARE(entry.pronunciation, pronunciation);
         QCOMPARE(entry.senses, senses);
+        QCOMPARE(entry.grammar.isEmpty(), !article.contains(QLatin1Char('<')));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "language/ImageService.h"
 #include "language/LanguageModelClient.h"
 #include "preferences/DefaultsStore.h"
+#include "support/CapturedLog.h"
 #include "support/FakeModelServer.h"
 #include "support/TempXdgHome.h"
 #include "support/Waits.h"
@@ -12,7 +13,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLoggingCategory>
 #include <QTest>
 
 namespace {
@@ -26,13 +26,6 @@ QByteArray imageBytes(const char* format, QColor colour = Qt::red)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format);
     return bytes;
-}
-
-QStringList g_log;
-void collect(QtMsgType, const QMessageLogContext& context, const QString& message)
-{
-    if (QByteArray(context.category).startsWith("quillmoor.image"))
-        g_log << message;
 }
 
 } // namespace
@@ -49,7 +42,9 @@ private:
     std::unique_ptr<ImageRelevanceService> m_relevance;
     std::unique_ptr<ImageService> m_images;
     std::unique_ptr<GeneratedImageService> m_generator;
-    QtMessageHandler m_previousHandler = nullptr;
+    std::unique_ptr<CapturedLog> m_log;
+
+    QStringList imageLog() const { return m_log->messages(QStringLiteral("quillmoor.image")); }
 
     void judge(bool relevant) { m_fake->chat = reply(200, completion(QJsonObject { { "isRelevant", relevant } })); }
 
@@ -87,14 +82,11 @@ private Q_SLOTS:
         m_images = std::make_unique<ImageService>(*m_settings, *m_relevance);
         m_generator = std::make_unique<GeneratedImageService>(
             *m_settings, GeneratedImageService::Options { .retryDelay = std::chrono::milliseconds(50) });
-        QLoggingCategory::setFilterRules(QStringLiteral("quillmoor.image.debug=true"));
-        g_log.clear();
-        m_previousHandler = qInstallMessageHandler(collect);
+        m_log = std::make_unique<CapturedLog>();
     }
     void cleanup()
     {
-        qInstallMessageHandler(m_previousHandler);
-        QLoggingCategory::setFilterRules(QString());
+        m_log.reset();
         m_generator.reset();
         m_images.reset();
         m_relevance.reset();
@@ -109,14 +101,12 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("format");
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("extension");
-        QTest::newRow("jpeg kept as it is") << QByteArray("JPEG") << "/thumb/Cat.jpg"
-                                            << "jpg";
-        QTest::newRow("no extension") << QByteArray("JPEG") << "/thumb/Cat"
-                                      << "jpg";
-        QTest::newRow("png re-encoded") << QByteArray("PNG") << "/thumb/Cat.png"
-                                        << "png";
-        QTest::newRow("bmp becomes png") << QByteArray("BMP") << "/thumb/Cat.bmp"
-                                         << "png";
+        // clang-format off
+        QTest::newRow("jpeg kept as it is") << QByteArray("JPEG") << "/thumb/Cat.jpg" << "jpg";
+        QTest::newRow("no extension") << QByteArray("JPEG") << "/thumb/Cat" << "jpg";
+        QTest::newRow("png re-encoded") << QByteArray("PNG") << "/thumb/Cat.png" << "png";
+        QTest::newRow("bmp becomes png") << QByteArray("BMP") << "/thumb/Cat.bmp" << "png";
+        // clang-format on
     }
 
     void relevantThumbnailIsKept()
@@ -135,16 +125,9 @@ private Q_SLOTS:
             QCOMPARE(image->data, bytes);
         // The model saw the word, the sentence and the article's summary.
         QCOMPARE(m_fake->chatRequests(), 1);
-        const QJsonObject chat = m_fake->lastChatBody();
-        const QJsonArray messages = chat.value(QStringLiteral("messages")).toArray();
-        QVERIFY(messages.at(0)
-                    .toObject()
-                    .value(QStringLiteral("content"))
-                    .toString()
-                    .startsWith(ImageRelevanceService::instructions()));
-        QCOMPARE(messages.at(1).toObject().value(QStringLiteral("content")).toString(),
-            QStringLiteral(
-                "Word: Cat\nContext sentence: The cat sleeps.\nWikipedia article description: A domestic cat."));
+        const QString prompt = m_fake->lastChatBody()["messages"].toArray().at(1).toObject()["content"].toString();
+        for (const char* part : { "Cat", "The cat sleeps.", "A domestic cat." })
+            QVERIFY2(prompt.contains(part), qPrintable(prompt));
         for (const auto& request : m_fake->server.requests()) {
             if (!request.path.startsWith("/v1/"))
                 QVERIFY(request.headers.value("user-agent").startsWith("Quillmoor/"));
@@ -194,7 +177,8 @@ private Q_SLOTS:
             || kind == QLatin1String("html") || kind == QLatin1String("huge");
         QCOMPARE(m_fake->chatRequests(), judged ? 1 : 0);
         if (kind == QLatin1String("irrelevant"))
-            QVERIFY(g_log.contains(QStringLiteral("Image for \"Cat\" filtered out as not relevant: A domestic cat.")));
+            QVERIFY(
+                imageLog().contains(QStringLiteral("Image for \"Cat\" filtered out as not relevant: A domestic cat.")));
     }
 
     void acceptedWithoutAskingTheModel_data()
@@ -225,7 +209,7 @@ private Q_SLOTS:
         m_fake->server.route(
             "GET", "/thumb/Cat.jpg", [](const auto&) { return reply(200, imageBytes("JPEG"), "image/jpeg"); });
         QVERIFY(encyclopedia(QStringLiteral("Cat")));
-        QVERIFY(!g_log.filter(QStringLiteral("Relevance check failed: ")).isEmpty());
+        QVERIFY(!imageLog().filter(QStringLiteral("Relevance check failed: ")).isEmpty());
     }
 
     void titlesArePercentEncoded_data()
@@ -254,20 +238,16 @@ private Q_SLOTS:
         QTest::addColumn<int>("requests");
         QTest::addColumn<bool>("image");
         QTest::addColumn<QStringList>("logged");
+        // clang-format off
         QTest::newRow("off") << "off" << 0 << false << QStringList {};
         QTest::newRow("png") << "png" << 1 << true << QStringList {};
         QTest::newRow("jpeg stored as png") << "jpeg" << 1 << true << QStringList {};
-        QTest::newRow("creation fails twice") << "500" << 2 << false
-                                              << QStringList { "Illustration generation failed for \"cat\" (attempt 1)",
-                                                     "Illustration generation failed for \"cat\" (attempt 2)" };
-        QTest::newRow("then succeeds")
-            << "500-then-png" << 2 << true << QStringList { "Illustration generation failed for \"cat\" (attempt 1)" };
-        QTest::newRow("refused request is not retried")
-            << "400" << 1 << false << QStringList { "Illustration generation failed for \"cat\" (attempt 1)" };
-        QTest::newRow("corrupt image")
-            << "corrupt" << 1 << false << QStringList { "Illustration generation failed for \"cat\" (attempt 1)" };
-        QTest::newRow("server down")
-            << "down" << 0 << false << QStringList { "Illustration generation failed for \"cat\": " };
+        QTest::newRow("creation fails twice") << "500" << 2 << false << QStringList { "Illustration generation failed for \"cat\" (attempt 1)", "Illustration generation failed for \"cat\" (attempt 2)" };
+        QTest::newRow("then succeeds") << "500-then-png" << 2 << true << QStringList { "Illustration generation failed for \"cat\" (attempt 1)" };
+        QTest::newRow("refused request is not retried") << "400" << 1 << false << QStringList { "Illustration generation failed for \"cat\" (attempt 1)" };
+        QTest::newRow("corrupt image") << "corrupt" << 1 << false << QStringList { "Illustration generation failed for \"cat\" (attempt 1)" };
+        QTest::newRow("server down") << "down" << 0 << false << QStringList { "Illustration generation failed for \"cat\": " };
+        // clang-format on
     }
 
     void generation()
@@ -304,15 +284,13 @@ private Q_SLOTS:
             QCOMPARE((*result)->fileExtension, QStringLiteral("png"));
             QCOMPARE(QImage::fromData((*result)->data, "PNG").size(), QSize(8, 6));
         }
-        QStringList failures = g_log.filter(QStringLiteral("Illustration generation failed"));
+        QStringList failures = imageLog().filter(QStringLiteral("Illustration generation failed"));
         QCOMPARE(failures.size(), logged.size());
         for (qsizetype i = 0; i < logged.size(); ++i)
             QVERIFY2(failures[i].startsWith(logged[i]), qPrintable(failures[i]));
         if (served > 0) {
             const QJsonObject body = QJsonDocument::fromJson(m_fake->server.requests().first().body).object();
-            QVERIFY(body.value(QStringLiteral("prompt"))
-                        .toString()
-                        .startsWith(QStringLiteral("cat, illustrating its meaning in: The cat sleeps.")));
+            QVERIFY(body.value(QStringLiteral("prompt")).toString().contains(QStringLiteral("The cat sleeps.")));
             QCOMPARE(body.value(QStringLiteral("response_format")).toString(), QStringLiteral("b64_json"));
             QCOMPARE(body.value(QStringLiteral("n")).toInt(), 1);
         }

@@ -43,30 +43,21 @@ private Q_SLOTS:
         QTest::addColumn<std::optional<QString>>("target");
         QTest::addColumn<std::optional<QString>>("language");
         QTest::addColumn<bool>("notice");
+        // clang-format off
         QTest::newRow("no guess, study set") << Guesses {} << code("es") << code("ru") << code("es") << false;
         QTest::newRow("no guess, nothing set") << Guesses {} << code(nullptr) << code("ru") << code(nullptr) << false;
-        QTest::newRow("confident target language")
-            << Guesses { { "ru", 0.9 } } << code("es") << code("ru") << code("ru") << false;
-        QTest::newRow("confident other than study")
-            << Guesses { { "fr", 0.8 } } << code("es") << code("ru") << code("fr") << false;
-        QTest::newRow("confident, no study")
-            << Guesses { { "fr", 0.8 } } << code(nullptr) << code("ru") << code("fr") << false;
-        QTest::newRow("confident study language")
-            << Guesses { { "es", 0.95 } } << code("es") << code("ru") << code("es") << false;
-        QTest::newRow("exactly 0.55 is not confident")
-            << Guesses { { "fr", 0.55 } } << code("es") << code("ru") << code("es") << false;
-        QTest::newRow("weak guess keeps study")
-            << Guesses { { "it", 0.3 } } << code("es") << code("ru") << code("es") << false;
-        QTest::newRow("very weak guess warns")
-            << Guesses { { "it", 0.1 } } << code("es") << code("ru") << code("es") << true;
-        QTest::newRow("very weak, no study uses guess")
-            << Guesses { { "it", 0.1 } } << code(nullptr) << code("ru") << code("it") << true;
-        QTest::newRow("best of two")
-            << Guesses { { "pt", 0.3 }, { "es", 0.6 } } << code("fr") << code("ru") << code("es") << false;
-        QTest::newRow("tie: first wins")
-            << Guesses { { "pt", 0.6 }, { "es", 0.6 } } << code("fr") << code("ru") << code("pt") << false;
-        QTest::newRow("regional study code")
-            << Guesses { { "pt", 0.9 } } << code("pt-BR") << code("ru") << code("pt-BR") << false;
+        QTest::newRow("confident target language") << Guesses { { "ru", 0.9 } } << code("es") << code("ru") << code("ru") << false;
+        QTest::newRow("confident other than study") << Guesses { { "fr", 0.8 } } << code("es") << code("ru") << code("fr") << false;
+        QTest::newRow("confident, no study") << Guesses { { "fr", 0.8 } } << code(nullptr) << code("ru") << code("fr") << false;
+        QTest::newRow("confident study language") << Guesses { { "es", 0.95 } } << code("es") << code("ru") << code("es") << false;
+        QTest::newRow("exactly 0.55 is not confident") << Guesses { { "fr", 0.55 } } << code("es") << code("ru") << code("es") << false;
+        QTest::newRow("weak guess keeps study") << Guesses { { "it", 0.3 } } << code("es") << code("ru") << code("es") << false;
+        QTest::newRow("very weak guess warns") << Guesses { { "it", 0.1 } } << code("es") << code("ru") << code("es") << true;
+        QTest::newRow("very weak, no study uses guess") << Guesses { { "it", 0.1 } } << code(nullptr) << code("ru") << code("it") << true;
+        QTest::newRow("best of two") << Guesses { { "pt", 0.3 }, { "es", 0.6 } } << code("fr") << code("ru") << code("es") << false;
+        QTest::newRow("tie: first wins") << Guesses { { "pt", 0.6 }, { "es", 0.6 } } << code("fr") << code("ru") << code("pt") << false;
+        QTest::newRow("regional study code") << Guesses { { "pt", 0.9 } } << code("pt-BR") << code("ru") << code("pt-BR") << false;
+        // clang-format on
     }
 
     void decisions()
@@ -111,12 +102,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("interface");
         QTest::addColumn<QString>("text");
-        QTest::newRow("russian interface") << "it"
-                                           << "ru"
-                                           << "По всей видимости, это итальянский язык";
-        QTest::newRow("unknown code") << "xx"
-                                      << "ru"
-                                      << "По всей видимости, это xx язык";
+        // clang-format off
+        QTest::newRow("russian interface") << "it" << "ru" << "По всей видимости, это итальянский язык";
+        QTest::newRow("unknown code") << "xx" << "ru" << "По всей видимости, это xx язык";
+        // clang-format on
     }
 
     void noticeText()

@@ -104,26 +104,18 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<LanguageModelClient::ErrorKind>("kind");
         using K = LanguageModelClient::ErrorKind;
-        QTest::newRow("content_filter finish")
-            << 200 << completion(QString(), "content_filter") << K::GuardrailViolation;
-        QTest::newRow("http error naming a content filter")
-            << 400 << QByteArray("{\"error\":{\"message\":\"The response was filtered by the content filter\"}}")
-            << K::GuardrailViolation;
+        // clang-format off
+        QTest::newRow("content_filter finish") << 200 << completion(QString(), "content_filter") << K::GuardrailViolation;
+        QTest::newRow("http error naming a content filter") << 400 << QByteArray("{\"error\":{\"message\":\"The response was filtered by the content filter\"}}") << K::GuardrailViolation;
         QTest::newRow("refusal") << 200 << completion(QString(), "stop", "I can't help with that.") << K::Refusal;
-        QTest::newRow("server error")
-            << 500 << QByteArray("{\"error\":{\"message\":\"out of memory\"}}") << K::OtherGeneration;
-        QTest::newRow("cut off")
-            << 200 << completion(QStringLiteral("{\"translation\":\"до"), "length") << K::OtherGeneration;
+        QTest::newRow("server error") << 500 << QByteArray("{\"error\":{\"message\":\"out of memory\"}}") << K::OtherGeneration;
+        QTest::newRow("cut off") << 200 << completion(QStringLiteral("{\"translation\":\"до"), "length") << K::OtherGeneration;
         QTest::newRow("not json") << 200 << completion(QStringLiteral("дом")) << K::OtherGeneration;
-        QTest::newRow("missing field")
-            << 200 << completion(QStringLiteral("{\"translation\":\"дом\",\"isIdiom\":false}")) << K::OtherGeneration;
-        QTest::newRow("wrong type")
-            << 200 << completion(QStringLiteral("{\"translation\":\"дом\",\"isIdiom\":\"no\",\"alternatives\":[]}"))
-            << K::OtherGeneration;
-        QTest::newRow("list of numbers")
-            << 200 << completion(QStringLiteral("{\"translation\":\"дом\",\"isIdiom\":true,\"alternatives\":[1]}"))
-            << K::OtherGeneration;
+        QTest::newRow("missing field") << 200 << completion(QStringLiteral("{\"translation\":\"дом\",\"isIdiom\":false}")) << K::OtherGeneration;
+        QTest::newRow("wrong type") << 200 << completion(QStringLiteral("{\"translation\":\"дом\",\"isIdiom\":\"no\",\"alternatives\":[]}")) << K::OtherGeneration;
+        QTest::newRow("list of numbers") << 200 << completion(QStringLiteral("{\"translation\":\"дом\",\"isIdiom\":true,\"alternatives\":[1]}")) << K::OtherGeneration;
         QTest::newRow("html page") << 200 << QByteArray("<html></html>") << K::OtherGeneration;
+        // clang-format on
     }
 
     void failuresAreClassified()

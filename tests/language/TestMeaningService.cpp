@@ -1,7 +1,7 @@
-#include "LogCapture.h"
 #include "language/LanguageModelClient.h"
 #include "language/MeaningService.h"
 #include "preferences/DefaultsStore.h"
+#include "support/CapturedLog.h"
 #include "support/FakeModelServer.h"
 #include "support/TempXdgHome.h"
 #include "support/Waits.h"
@@ -58,43 +58,24 @@ private Q_SLOTS:
         m_home.reset();
     }
 
+    // The word and its sentence are asked about, in the word's own language; an empty sentence
+    // leaves only the word.
     void request()
     {
-        LogCapture log;
         QCOMPARE(generate(QStringLiteral("gave"), kSentence), std::optional<QString>("to stop doing something"));
         const QJsonObject body = m_fake->lastChatBody();
         const QJsonArray messages = body.value("messages").toArray();
-        QCOMPARE(messages[0].toObject().value("content").toString(),
-            QStringLiteral("You explain the meaning of a single word in English, for a language learner, writing "
-                           "the explanation in English itself — never translate into another language. First "
-                           "check whether the word is part of a phrasal verb or fixed multi-word expression — if "
-                           "so, explain what that expression means here, not a rare or literal standalone sense "
-                           "of the single word. Keep the explanation short, like a learner's dictionary entry, "
-                           "and specific to how the word is used in the given sentence."));
-        QCOMPARE(messages[1].toObject().value("content").toString(),
-            QStringLiteral("Sentence: He gave up smoking.\nWord to explain: gave"));
-        const QJsonObject format = body.value("response_format").toObject().value("json_schema").toObject();
-        QCOMPARE(format.value("name").toString(), QStringLiteral("WordMeaning"));
-        const QJsonObject properties = format.value("schema").toObject().value("properties").toObject();
-        QCOMPARE(properties.keys(), QStringList({ "expression", "meaning" }));
-        QVERIFY(properties.value("meaning")
-                    .toObject()
-                    .value("description")
-                    .toString()
-                    .endsWith(QStringLiteral(
-                        "written in the same language as the word itself — never translated into another language")));
-        QCOMPARE(body.value("max_tokens").toInt(), MeaningService::kMaxTokens);
-        QVERIFY(log.contains(QStringLiteral("quillmoor.meaning: Generation took ")));
-    }
+        QVERIFY(messages[0].toObject().value("content").toString().contains(QStringLiteral("in English")));
+        const QString prompt = messages[1].toObject().value("content").toString();
+        QVERIFY2(prompt.contains(kSentence) && prompt.contains(QStringLiteral("gave")), qPrintable(prompt));
+        QCOMPARE(body.value("response_format").toObject().value("json_schema").toObject().value("name").toString(),
+            QStringLiteral("WordMeaning"));
+        QVERIFY(body.value("max_tokens").toInt() > 0);
 
-    void emptySentencePrompt()
-    {
         QVERIFY(generate(QStringLiteral("casa"), QString(), QStringLiteral("es")));
-        const QJsonArray messages = m_fake->lastChatBody().value("messages").toArray();
-        QCOMPARE(messages[1].toObject().value("content").toString(), QStringLiteral("Word: casa"));
-        QVERIFY(messages[0].toObject().value("content").toString().startsWith(
-            QStringLiteral("You explain the meaning of a single word in Spanish, for a language learner, writing the "
-                           "explanation in Spanish itself")));
+        const QJsonArray spanish = m_fake->lastChatBody().value("messages").toArray();
+        QVERIFY(spanish[0].toObject().value("content").toString().contains(QStringLiteral("in Spanish")));
+        QVERIFY(!spanish[1].toObject().value("content").toString().contains(QStringLiteral("Sentence")));
     }
 
     void secondCallComesFromTheCache()
@@ -114,21 +95,16 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<bool>("hang");
         QTest::addColumn<QString>("logLine");
+        // clang-format off
         QTest::newRow("only spaces") << meaning(QStringLiteral(" \n \t")) << 200 << false << "";
-        QTest::newRow("refusal") << completion(QString(), QStringLiteral("stop"), QStringLiteral("No.")) << 200 << false
-                                 << "Model refused to answer";
-        QTest::newRow("content filter")
-            << completion(QString(), QStringLiteral("content_filter")) << 200 << false << "Blocked by safety guardrail";
-        QTest::newRow("http 500")
-            << QByteArray("{\"error\":{\"message\":\"boom\"}}") << 500 << false << "Generation failed: HTTP 500: boom";
-        QTest::newRow("malformed json") << completion(QStringLiteral("{\"meaning\":")) << 200 << false
-                                        << "Generation failed: the answer is not a JSON object";
-        QTest::newRow("schema violation") << completion(QStringLiteral("{\"meaning\":\"x\"}")) << 200 << false
-                                          << "Generation failed: the answer does not match the WordMeaning schema";
-        QTest::newRow("truncated")
-            << completion(QStringLiteral("{\"expression\":\"x\",\"mea"), QStringLiteral("length")) << 200 << false
-            << "Generation failed: the answer was cut off";
+        QTest::newRow("refusal") << completion(QString(), QStringLiteral("stop"), QStringLiteral("No.")) << 200 << false << "Model refused to answer";
+        QTest::newRow("content filter") << completion(QString(), QStringLiteral("content_filter")) << 200 << false << "Blocked by safety guardrail";
+        QTest::newRow("http 500") << QByteArray("{\"error\":{\"message\":\"boom\"}}") << 500 << false << "Generation failed: HTTP 500: boom";
+        QTest::newRow("malformed json") << completion(QStringLiteral("{\"meaning\":")) << 200 << false << "Generation failed: the answer is not a JSON object";
+        QTest::newRow("schema violation") << completion(QStringLiteral("{\"meaning\":\"x\"}")) << 200 << false << "Generation failed: the answer does not match the WordMeaning schema";
+        QTest::newRow("truncated") << completion(QStringLiteral("{\"expression\":\"x\",\"mea"), QStringLiteral("length")) << 200 << false << "Generation failed: the answer was cut off";
         QTest::newRow("time-out") << QByteArray() << 200 << true << "Generation canceled or failed: timed out";
+        // clang-format on
     }
 
     void failures()
@@ -141,7 +117,7 @@ private Q_SLOTS:
         m_fake->chat.status = status;
         m_fake->chat.hang = hang;
         m_settings->setValue(LanguageModelClient::kTimeoutKey, 1);
-        LogCapture log;
+        CapturedLog log;
         QCOMPARE(generate(QStringLiteral("gave"), kSentence), std::nullopt);
         if (!logLine.isEmpty())
             QVERIFY2(log.contains(QStringLiteral("quillmoor.meaning: ") + logLine), qPrintable(log.lines().join('\n')));
@@ -154,7 +130,7 @@ private Q_SLOTS:
     void modelUnavailable()
     {
         m_fake->models.clear();
-        LogCapture log;
+        CapturedLog log;
         QCOMPARE(generate(QStringLiteral("gave"), kSentence), std::nullopt);
         QCOMPARE(m_fake->chatRequests(), 0);
         QVERIFY2(log.contains(QStringLiteral(

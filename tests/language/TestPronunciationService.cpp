@@ -106,29 +106,16 @@ private Q_SLOTS:
         QTest::addColumn<bool>("decodes");
         QTest::addColumn<QString>("phonetic");
         QTest::addColumn<QString>("audio");
-        QTest::newRow("phonetic key wins")
-            << entries({ entry("/haʊs/", { QJsonObject { { "text", "/hɑʊs/" } } }) }) << true << "/haʊs/"
-            << "";
-        QTest::newRow("first non-empty text") << entries({ entry(QJsonValue::Undefined,
-            { QJsonObject { { "text", "" } }, QJsonObject { { "text", "/a/" }, { "audio", "" } },
-                QJsonObject { { "audio", "//x/y.mp3" } } }) })
-                                              << true << "/a/"
-                                              << "//x/y.mp3";
-        QTest::newRow("only the first entry")
-            << entries({ entry(QJsonValue::Undefined, {}), entry("/b/", { QJsonObject { { "audio", "http://b" } } }) })
-            << true << ""
-            << "";
-        QTest::newRow("an entry without phonetics spoils the body")
-            << entries({ entry("/a/", {}), QJsonObject { { "word", "b" } } }) << false << ""
-            << "";
-        QTest::newRow("wrong type") << entries({ entry(7, {}) }) << false << ""
-                                    << "";
-        QTest::newRow("empty array") << QByteArray("[]") << false << ""
-                                     << "";
-        QTest::newRow("error object") << kUnknownWord << false << ""
-                                      << "";
-        QTest::newRow("html") << QByteArray("<html>404</html>") << false << ""
-                              << "";
+        // clang-format off
+        QTest::newRow("phonetic key wins") << entries({ entry("/haʊs/", { QJsonObject { { "text", "/hɑʊs/" } } }) }) << true << "/haʊs/" << "";
+        QTest::newRow("first non-empty text") << entries({ entry(QJsonValue::Undefined, { QJsonObject { { "text", "" } }, QJsonObject { { "text", "/a/" }, { "audio", "" } }, QJsonObject { { "audio", "//x/y.mp3" } } }) }) << true << "/a/" << "//x/y.mp3";
+        QTest::newRow("only the first entry") << entries({ entry(QJsonValue::Undefined, {}), entry("/b/", { QJsonObject { { "audio", "http://b" } } }) }) << true << "" << "";
+        QTest::newRow("an entry without phonetics spoils the body") << entries({ entry("/a/", {}), QJsonObject { { "word", "b" } } }) << false << "" << "";
+        QTest::newRow("wrong type") << entries({ entry(7, {}) }) << false << "" << "";
+        QTest::newRow("empty array") << QByteArray("[]") << false << "" << "";
+        QTest::newRow("error object") << kUnknownWord << false << "" << "";
+        QTest::newRow("html") << QByteArray("<html>404</html>") << false << "" << "";
+        // clang-format on
     }
 
     void decoding()
@@ -175,16 +162,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("recordingKind");
         QTest::addColumn<QString>("expectedPhonetic");
         // Whatever goes wrong with the recording, the dictionary's transcription stays.
-        QTest::newRow("phonetic, no links") << "none"
-                                            << "/kaza/";
-        QTest::newRow("recording 404") << "404"
-                                       << "/kaza/";
-        QTest::newRow("html error page with 200") << "html"
-                                                  << "/kaza/";
-        QTest::newRow("empty recording") << "empty"
-                                         << "/kaza/";
-        QTest::newRow("scheme-less link over https to a plain server") << "schemeless"
-                                                                       << "/kaza/";
+        // clang-format off
+        QTest::newRow("phonetic, no links") << "none" << "/kaza/";
+        QTest::newRow("recording 404") << "404" << "/kaza/";
+        QTest::newRow("html error page with 200") << "html" << "/kaza/";
+        QTest::newRow("empty recording") << "empty" << "/kaza/";
+        QTest::newRow("scheme-less link over https to a plain server") << "schemeless" << "/kaza/";
+        // clang-format on
     }
 
     void fallbacks()

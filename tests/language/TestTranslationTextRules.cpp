@@ -13,40 +13,25 @@ private Q_SLOTS:
         QTest::addColumn<QString>("sentence");
         QTest::addColumn<bool>("verb");
         QTest::addColumn<QString>("unit");
-        QTest::newRow("empty sentence") << "gave"
-                                        << "" << true << "gave";
-        QTest::newRow("phrasal verb") << "gave"
-                                      << "He gave up smoking." << true << "gave up";
-        QTest::newRow("particle but not a verb") << "gave"
-                                                 << "He gave up smoking." << false << "gave";
-        QTest::newRow("particle and preposition") << "looked"
-                                                  << "She looked up to her sister" << true << "looked up to";
-        QTest::newRow("case-insensitive word") << "GAVE"
-                                               << "He gave up smoking." << true << "gave up";
-        QTest::newRow("no particle") << "gave"
-                                     << "He gave a book." << true << "gave";
-        QTest::newRow("particle at the end") << "came"
-                                             << "Then she came back" << true << "came back";
-        QTest::newRow("preposition not in list") << "ran"
-                                                 << "We ran out of milk" << true << "ran out";
-        QTest::newRow("name, word last") << "York"
-                                         << "I love New York." << false << "New York";
-        QTest::newRow("name, word first") << "New"
-                                          << "I love New York." << false << "New York";
-        QTest::newRow("lower-case word") << "love"
-                                         << "I love New York." << false << "love";
-        QTest::newRow("capitalised alone") << "Paris"
-                                           << "we went to Paris today" << false << "Paris";
-        QTest::newRow("three capitalised") << "Reading"
-                                           << "Add To Reading List" << false << "To Reading List";
-        QTest::newRow("clause after colon") << "Open"
-                                            << "Settings: Open Recent" << false << "Open Recent";
-        QTest::newRow("word not in sentence") << "cat"
-                                              << "The dog barked." << true << "cat";
-        QTest::newRow("apostrophe splits") << "don"
-                                           << "I don't know" << true << "don";
-        QTest::newRow("punctuation only") << "x"
-                                          << "!!! ???" << true << "x";
+        // clang-format off
+        QTest::newRow("empty sentence") << "gave" << "" << true << "gave";
+        QTest::newRow("phrasal verb") << "gave" << "He gave up smoking." << true << "gave up";
+        QTest::newRow("particle but not a verb") << "gave" << "He gave up smoking." << false << "gave";
+        QTest::newRow("particle and preposition") << "looked" << "She looked up to her sister" << true << "looked up to";
+        QTest::newRow("case-insensitive word") << "GAVE" << "He gave up smoking." << true << "gave up";
+        QTest::newRow("no particle") << "gave" << "He gave a book." << true << "gave";
+        QTest::newRow("particle at the end") << "came" << "Then she came back" << true << "came back";
+        QTest::newRow("preposition not in list") << "ran" << "We ran out of milk" << true << "ran out";
+        QTest::newRow("name, word last") << "York" << "I love New York." << false << "New York";
+        QTest::newRow("name, word first") << "New" << "I love New York." << false << "New York";
+        QTest::newRow("lower-case word") << "love" << "I love New York." << false << "love";
+        QTest::newRow("capitalised alone") << "Paris" << "we went to Paris today" << false << "Paris";
+        QTest::newRow("three capitalised") << "Reading" << "Add To Reading List" << false << "To Reading List";
+        QTest::newRow("clause after colon") << "Open" << "Settings: Open Recent" << false << "Open Recent";
+        QTest::newRow("word not in sentence") << "cat" << "The dog barked." << true << "cat";
+        QTest::newRow("apostrophe splits") << "don" << "I don't know" << true << "don";
+        QTest::newRow("punctuation only") << "x" << "!!! ???" << true << "x";
+        // clang-format on
     }
     void translationUnit()
     {

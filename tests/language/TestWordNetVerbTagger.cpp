@@ -20,29 +20,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("sentence");
         QTest::addColumn<bool>("verb");
-        QTest::newRow("irregular past") << "gave"
-                                        << "He gave up smoking." << true;
-        QTest::newRow("regular past") << "looked"
-                                      << "She looked after the kids." << true;
-        QTest::newRow("doubled consonant") << "running"
-                                           << "We are running out of milk." << true;
-        QTest::newRow("third person") << "carries"
-                                      << "He carries on regardless." << true;
-        QTest::newRow("after to") << "set"
-                                  << "We want to set up a shop." << true;
-        QTest::newRow("after an article") << "set"
-                                          << "The set up was wrong." << false;
-        QTest::newRow("possessive") << "run"
-                                    << "My run up the hill." << false;
-        QTest::newRow("not a verb") << "quickly"
-                                    << "He quickly up and left." << false;
-        QTest::newRow("article") << "the"
-                                 << "Look up the word." << false;
-        QTest::newRow("not in the sentence") << "gave"
-                                             << "He took it." << false;
+        // clang-format off
+        QTest::newRow("irregular past") << "gave" << "He gave up smoking." << true;
+        QTest::newRow("regular past") << "looked" << "She looked after the kids." << true;
+        QTest::newRow("doubled consonant") << "running" << "We are running out of milk." << true;
+        QTest::newRow("third person") << "carries" << "He carries on regardless." << true;
+        QTest::newRow("after to") << "set" << "We want to set up a shop." << true;
+        QTest::newRow("after an article") << "set" << "The set up was wrong." << false;
+        QTest::newRow("possessive") << "run" << "My run up the hill." << false;
+        QTest::newRow("article and adjective") << "rock" << "He sat on a big rock." << false;
+        QTest::newRow("after a preposition") << "spring" << "Flowers bloom in spring." << false;
+        QTest::newRow("after a modal") << "park" << "You can park your car here." << true;
+        QTest::newRow("not a verb") << "quickly" << "He quickly up and left." << false;
+        QTest::newRow("article") << "the" << "Look up the word." << false;
+        QTest::newRow("not in the sentence") << "gave" << "He took it." << false;
         QTest::newRow("russian") << QStringLiteral("дал") << QStringLiteral("Он дал мне книгу.") << false;
-        QTest::newRow("case-insensitive") << "Give"
-                                          << "Give up now." << true;
+        QTest::newRow("case-insensitive") << "Give" << "Give up now." << true;
+        // clang-format on
     }
 
     void inSentences()

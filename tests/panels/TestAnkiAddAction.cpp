@@ -88,16 +88,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("sentence");
         QTest::addColumn<QString>("front");
-        QTest::newRow("first occurrence, any case") << QStringLiteral("house") << "House and house."
-                                                    << "house<br><br><b>House</b> and house.";
-        QTest::newRow("no sentence") << QStringLiteral("casa") << ""
-                                     << "casa";
-        QTest::newRow("word not in sentence") << QStringLiteral("ran") << "He runs."
-                                              << "ran<br><br>He runs.";
-        QTest::newRow("hostile word") << QStringLiteral("<script>") << "a & b <script>alert(1)</script>"
-                                      << "&lt;script&gt;<br><br>a &amp; b <b>&lt;script&gt;</b>alert(1)&lt;/script&gt;";
-        QTest::newRow("quotes") << QStringLiteral("\"x\"") << "say \"x\" now"
-                                << "&quot;x&quot;<br><br>say <b>&quot;x&quot;</b> now";
+        // clang-format off
+        QTest::newRow("first occurrence, any case") << QStringLiteral("house") << "House and house." << "house<br><br><b>House</b> and house.";
+        QTest::newRow("no sentence") << QStringLiteral("casa") << "" << "casa";
+        QTest::newRow("word not in sentence") << QStringLiteral("ran") << "He runs." << "ran<br><br>He runs.";
+        QTest::newRow("hostile word") << QStringLiteral("<script>") << "a & b <script>alert(1)</script>" << "&lt;script&gt;<br><br>a &amp; b <b>&lt;script&gt;</b>alert(1)&lt;/script&gt;";
+        QTest::newRow("quotes") << QStringLiteral("\"x\"") << "say \"x\" now" << "&quot;x&quot;<br><br>say <b>&quot;x&quot;</b> now";
+        // clang-format on
     }
 
     void fields()

@@ -2,13 +2,16 @@
 #include "panels/LookupCardModel.h"
 #include "panels/QuickLookupWindow.h"
 #include "platform/DesktopWindowManager.h"
+#include "platform/GlobalKeyMonitor.h"
 #include "preferences/Preferences.h"
 #include "support/LookupRig.h"
+#include "support/XTestDriver.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QLineEdit>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -40,6 +43,17 @@ class TestLookupWindows : public QObject
     }
 
     static QRect available() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+
+    // A click somewhere, seen as the application sees it: by the desktop-wide key monitor.
+    static void clickThroughTheKeyMonitor(XTestDriver& driver, CaptureOverlayWindow& panel)
+    {
+        auto monitor = GlobalKeyMonitor::createX11();
+        QVERIFY(monitor && monitor->start());
+        QSignalSpy pressed(monitor.get(), &GlobalKeyMonitor::pointerPressed);
+        connect(monitor.get(), &GlobalKeyMonitor::pointerPressed, &panel, &CaptureOverlayWindow::pointerPressed);
+        driver.click();
+        QTRY_COMPARE(pressed.count(), 1);
+    }
 
     // A window of another kind that has the keyboard, as the learner's editor would.
     struct Editor
@@ -91,8 +105,9 @@ private Q_SLOTS:
         QTest::newRow("bottom-right") << area.bottomRight() << QString();
         QTest::newRow("middle") << area.center() << QString();
         // A whole page wraps and is cut to fit, with its add button on the screen.
-        QTest::newRow("long selection")
-            << area.center() << QStringLiteral("Sentences from a whole page of selected text. ").repeated(60);
+        // clang-format off
+        QTest::newRow("long selection") << area.center() << QStringLiteral("Sentences from a whole page of selected text. ").repeated(60);
+        // clang-format on
     }
 
     void placedInsideTheScreen()
@@ -171,6 +186,58 @@ private Q_SLOTS:
         m_triggerHeld = false;
         QCursor::setPos(card.bottomRight() + QPoint(60, 60));
         QTRY_VERIFY(!panel->window().isVisible());
+    }
+
+    // A card hidden before its late results arrive stays hidden when they re-fit it.
+    void aHiddenCardStaysHidden()
+    {
+        m_rig->backend().delaysMs.insert(QStringLiteral("house"), 300);
+        const auto panel = overlay();
+        panel->show(QStringLiteral("house"), kSentence, LogicalPoint { 200, 200 }, false);
+        panel->hide();
+        QTRY_VERIFY(panel->view()->model().translatedWord().has_value());
+        QTest::qWait(150);
+        QVERIFY(!panel->window().isVisible());
+    }
+
+    // Shown with no trigger held (a result that came after the release), the card goes when the
+    // pointer moves away, at a click outside it or at Escape; moving towards it or into it keeps it.
+    void looseCard_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("stays");
+        QTest::newRow("towards the card") << "towards" << true;
+        QTest::newRow("into the card") << "into" << true;
+        QTest::newRow("away") << "away" << false;
+        QTest::newRow("click outside") << "click" << false;
+        QTest::newRow("escape") << "escape" << false;
+    }
+
+    void looseCard()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, stays);
+        XTestDriver driver;
+        QVERIFY(driver.isOpen());
+        const QPoint word(300, 300);
+        driver.moveTo(word);
+        QTRY_COMPARE(QCursor::pos(), word);
+        const auto panel = shownOverlay(QStringLiteral("house"), word);
+        QVERIFY(panel);
+        QTest::qWait(100);
+        const QRect card = panel->window().frameGeometry();
+        if (how == QLatin1String("towards"))
+            driver.moveTo(word + (card.topLeft() - word) / 2);
+        else if (how == QLatin1String("into"))
+            driver.moveTo(card.center());
+        else if (how == QLatin1String("away"))
+            driver.moveTo(word - QPoint(100, 100));
+        else if (how == QLatin1String("click"))
+            clickThroughTheKeyMonitor(driver, *panel);
+        else
+            panel->dismiss();
+        QTest::qWait(300);
+        QCOMPARE(panel->window().isVisible(), stays);
     }
 
     void quickLookupTakesTheKeyboard()

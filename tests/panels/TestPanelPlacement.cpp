@@ -26,22 +26,16 @@ private Q_SLOTS:
         QTest::addColumn<QPoint>("origin");
 
         const Screens both { kMain, kSecond };
-        QTest::newRow("middle: below right of the pointer")
-            << QPoint(500, 400) << QSize(300, 160) << both << QPoint(516, 416);
-        QTest::newRow("top-left corner: under the top panel")
-            << QPoint(0, 0) << QSize(300, 160) << both << QPoint(16, 32);
-        QTest::newRow("bottom-right corner: pushed up and left")
-            << QPoint(1918, 1078) << QSize(300, 160) << Screens { kMain } << QPoint(1620, 920);
-        QTest::newRow("second screen: clamped to it, not to the main one")
-            << QPoint(3190, 1000) << QSize(300, 160) << both << QPoint(2900, 840);
-        QTest::newRow("pointer outside every screen: the main one")
-            << QPoint(5000, 5000) << QSize(300, 160) << both << QPoint(1620, 920);
-        QTest::newRow("taller than the screen: the top stays visible")
-            << QPoint(500, 900) << QSize(300, 2000) << both << QPoint(516, 32);
-        QTest::newRow("wider than the screen: the right edge stays visible")
-            << QPoint(100, 100) << QSize(2000, 100) << Screens { kMain } << QPoint(-80, 116);
-        QTest::newRow("no screen: unclamped")
-            << QPoint(5000, 5000) << QSize(300, 160) << Screens {} << QPoint(5016, 5016);
+        // clang-format off
+        QTest::newRow("middle: below right of the pointer") << QPoint(500, 400) << QSize(300, 160) << both << QPoint(516, 416);
+        QTest::newRow("top-left corner: under the top panel") << QPoint(0, 0) << QSize(300, 160) << both << QPoint(16, 32);
+        QTest::newRow("bottom-right corner: pushed up and left") << QPoint(1918, 1078) << QSize(300, 160) << Screens { kMain } << QPoint(1620, 920);
+        QTest::newRow("second screen: clamped to it, not to the main one") << QPoint(3190, 1000) << QSize(300, 160) << both << QPoint(2900, 840);
+        QTest::newRow("pointer outside every screen: the main one") << QPoint(5000, 5000) << QSize(300, 160) << both << QPoint(1620, 920);
+        QTest::newRow("taller than the screen: the top stays visible") << QPoint(500, 900) << QSize(300, 2000) << both << QPoint(516, 32);
+        QTest::newRow("wider than the screen: the right edge stays visible") << QPoint(100, 100) << QSize(2000, 100) << Screens { kMain } << QPoint(-80, 116);
+        QTest::newRow("no screen: unclamped") << QPoint(5000, 5000) << QSize(300, 160) << Screens {} << QPoint(5016, 5016);
+        // clang-format on
     }
 
     void overlayOrigin()

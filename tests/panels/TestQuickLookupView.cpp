@@ -36,15 +36,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("sentence");
+        // clang-format off
         QTest::newRow("one word") << QStringLiteral("run") << QStringLiteral("run") << QString();
-        QTest::newRow("a sentence: its last word")
-            << QStringLiteral("I gave up.") << QStringLiteral("up") << "I gave up.";
-        QTest::newRow("quotes and dashes")
-            << QStringLiteral("She said «no»…") << QStringLiteral("no") << "She said «no»…";
-        QTest::newRow("tabs and spaces")
-            << QStringLiteral("look\t  after") << QStringLiteral("after") << "look\t  after";
+        QTest::newRow("a sentence: its last word") << QStringLiteral("I gave up.") << QStringLiteral("up") << "I gave up.";
+        QTest::newRow("quotes and dashes") << QStringLiteral("She said «no»…") << QStringLiteral("no") << "She said «no»…";
+        QTest::newRow("tabs and spaces") << QStringLiteral("look\t  after") << QStringLiteral("after") << "look\t  after";
         QTest::newRow("punctuation only last piece") << QStringLiteral("well …") << QString() << "well …";
         QTest::newRow("empty") << QString() << QString() << QString();
+        // clang-format on
     }
 
     void wordAndSentence()

@@ -48,14 +48,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         const HttpClient::Options capped { .maxBytes = 1000 }, quick { .deadline = 300ms };
         const QByteArray full(1000, 'x');
+        // clang-format off
         QTest::newRow("answer") << reply(200, "casa", "Text/Plain; charset=UTF-8") << capped << "" << 200;
         QTest::newRow("an HTTP error is an answer") << reply(404, "{}") << capped << "" << 404;
         QTest::newRow("as large as the cap") << reply(200, full) << capped << "" << 200;
         QTest::newRow("larger than the cap") << reply(200, full + 'x') << capped << "larger than 1000 bytes" << 0;
-        QTest::newRow("server that never answers")
-            << LocalHttpServer::Response { .hang = true } << quick << "timed out" << 0;
-        QTest::newRow("answer that trickles in")
-            << LocalHttpServer::Response { .body = full, .trickleMs = 20 } << quick << "timed out" << 0;
+        QTest::newRow("server that never answers") << LocalHttpServer::Response { .hang = true } << quick << "timed out" << 0;
+        QTest::newRow("answer that trickles in") << LocalHttpServer::Response { .body = full, .trickleMs = 20 } << quick << "timed out" << 0;
+        // clang-format on
     }
 
     void limits()
@@ -93,11 +93,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("host");
         QTest::addColumn<QByteArray>("body");
+        // clang-format off
         QTest::newRow("127.0.0.1") << "127.0.0.1" << QByteArray("direct");
         QTest::newRow("localhost") << "localhost" << QByteArray("direct");
-        QTest::newRow("elsewhere in 127/8") << "127.0.0.2" << QByteArray(); // nothing listens there
-        QTest::newRow("::1") << "[::1]" << QByteArray();
+        QTest::newRow("elsewhere in 127/8") << "127.0.0.2" << QByteArray(); // nothing listens there QTest::newRow("::1") << "[::1]" << QByteArray();
         QTest::newRow("another host") << "dictionary.invalid" << QByteArray("proxied");
+        // clang-format on
     }
 
     void proxyRule()

@@ -16,20 +16,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("platform");
         QTest::addColumn<bool>("display");
         QTest::addColumn<Session>("session");
-        QTest::newRow("x11 session") << "x11"
-                                     << "xcb" << true << Session::X11;
-        QTest::newRow("no session type") << ""
-                                         << "xcb" << true << Session::X11;
-        QTest::newRow("wayland through xwayland") << "wayland"
-                                                  << "xcb" << true << Session::Wayland;
-        QTest::newRow("wayland plugin") << ""
-                                        << "wayland" << false << Session::Wayland;
-        QTest::newRow("wayland-egl plugin") << "tty"
-                                            << "wayland-egl" << false << Session::Wayland;
-        QTest::newRow("upper case") << "Wayland"
-                                    << "xcb" << true << Session::Wayland;
-        QTest::newRow("no display") << "tty"
-                                    << "offscreen" << false << Session::None;
+        // clang-format off
+        QTest::newRow("x11 session") << "x11" << "xcb" << true << Session::X11;
+        QTest::newRow("no session type") << "" << "xcb" << true << Session::X11;
+        QTest::newRow("wayland through xwayland") << "wayland" << "xcb" << true << Session::Wayland;
+        QTest::newRow("wayland plugin") << "" << "wayland" << false << Session::Wayland;
+        QTest::newRow("wayland-egl plugin") << "tty" << "wayland-egl" << false << Session::Wayland;
+        QTest::newRow("upper case") << "Wayland" << "xcb" << true << Session::Wayland;
+        QTest::newRow("no display") << "tty" << "offscreen" << false << Session::None;
+        // clang-format on
     }
     void sessionKind()
     {

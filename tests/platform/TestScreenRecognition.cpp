@@ -104,24 +104,20 @@ private Q_SLOTS:
         const QStringList english { u"The weather was lovely this morning, so we walked to the harbour."_s, library,
             u"Yesterday my sister and I took the early train"_s, u"to the mountains because the forecast was good."_s };
         const QString mountains = english[2] + u" "_s + english[3];
+        // clang-format off
         QTest::newRow("en serif 13") << u"en"_s << serif << 13 << false << english << u"library"_s << library;
         QTest::newRow("en sans 11") << u"en"_s << u"DejaVu Sans"_s << 11 << false << english << u"library"_s << library;
         QTest::newRow("en dark 14") << u"en"_s << sans << 14 << true << english << u"library"_s << library;
-        QTest::newRow("en sentence from the line above")
-            << u"en"_s << sans << 15 << false << english << u"mountains"_s << mountains;
+        QTest::newRow("en sentence from the line above") << u"en"_s << sans << 15 << false << english << u"mountains"_s << mountains;
+        // clang-format on
         const QStringList russian { u"Вчера мы долго гуляли по старому городу."_s,
             u"Потом мы пили чай в маленьком кафе на берегу реки."_s };
+        // clang-format off
         QTest::newRow("ru serif 18 dark") << u"ru"_s << serif << 18 << true << russian << u"гуляли"_s << russian[0];
-        QTest::newRow("es sans 14") << u"es"_s << sans << 14 << false
-                                    << QStringList { u"Mañana iremos a la playa con nuestros amigos."_s,
-                                           u"¿Quieres venir también? Llevaremos la comida."_s }
-                                    << u"también"_s << u"¿Quieres venir también?"_s;
-        QTest::newRow("zh 20") << u"zh"_s << u"Noto Sans CJK SC"_s << 20 << false
-                               << QStringList { u"我们明天去公园散步。"_s, u"你想一起来吗？"_s }
-                               << u"我们明天去公园散步"_s << u"我们明天去公园散步。"_s;
-        QTest::newRow("ja 20")
-            << u"ja"_s << u"Noto Sans CJK JP"_s << 20 << false << QStringList { u"私は毎朝コーヒーを飲みます。"_s }
-            << u"飲みます"_s << u"私は毎朝コーヒーを飲みます。"_s;
+        QTest::newRow("es sans 14") << u"es"_s << sans << 14 << false << QStringList { u"Mañana iremos a la playa con nuestros amigos."_s, u"¿Quieres venir también? Llevaremos la comida."_s } << u"también"_s << u"¿Quieres venir también?"_s;
+        QTest::newRow("zh 20") << u"zh"_s << u"Noto Sans CJK SC"_s << 20 << false << QStringList { u"我们明天去公园散步。"_s, u"你想一起来吗？"_s } << u"我们明天去公园散步"_s << u"我们明天去公园散步。"_s;
+        QTest::newRow("ja 20") << u"ja"_s << u"Noto Sans CJK JP"_s << 20 << false << QStringList { u"私は毎朝コーヒーを飲みます。"_s } << u"飲みます"_s << u"私は毎朝コーヒーを飲みます。"_s;
+        // clang-format on
     }
     void wordAndSentence()
     {

@@ -240,11 +240,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("data");
         QTest::addColumn<bool>("valid");
+        // clang-format off
         QTest::newRow("not riff") << QByteArray("ID3 something") << false;
         QTest::newRow("truncated") << QByteArray("RIFF\x10\x00\x00\x00WAVEfmt ", 16) << false;
-        QTest::newRow("data before fmt")
-            << QByteArray("RIFF\x14\x00\x00\x00WAVEdata\x02\x00\x00\x00\x01\x02", 22) << false;
+        QTest::newRow("data before fmt") << QByteArray("RIFF\x14\x00\x00\x00WAVEdata\x02\x00\x00\x00\x01\x02", 22) << false;
         QTest::newRow("synthesized speech") << speech(u"house"_s) << true;
+        // clang-format on
     }
     void wavHeaders()
     {

@@ -5,15 +5,14 @@
 #include "platform/GlobalKeyMonitor.h"
 #include "preferences/DefaultsStore.h"
 #include "support/TempXdgHome.h"
+#include "support/XTestDriver.h"
 
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
-using namespace Qt::StringLiterals;
-
 #include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
+
+using namespace Qt::StringLiterals;
 
 // Drives the keyboard from a second X connection, as another client or a remote desktop would.
 // The test of the hotkey installer presses the modifier-only combinations; this one a combination
@@ -27,11 +26,8 @@ private Q_SLOTS:
     {
         if (qEnvironmentVariableIsEmpty("DISPLAY"))
             QSKIP("needs an X display");
-        Display* driver = XOpenDisplay(nullptr);
-        QVERIFY(driver);
-        const auto closeDriver = qScopeGuard([driver] { XCloseDisplay(driver); });
-        int event = 0, error = 0, major = 0, minor = 0;
-        QVERIFY(XTestQueryExtension(driver, &event, &error, &major, &minor));
+        XTestDriver driver;
+        QVERIFY(driver.isOpen());
 
         TempXdgHome home;
         DefaultsStore store(home.defaultsFile());
@@ -59,8 +55,7 @@ private Q_SLOTS:
         // 37 Control_L, 50 Shift_L, 71 F5; positive: press, negative: release.
         for (int step : { 37, 50, 71, -71, -50, -37 }) {
             const int before = events.count();
-            XTestFakeKeyEvent(driver, unsigned(std::abs(step)), step > 0 ? True : False, CurrentTime);
-            XFlush(driver);
+            driver.key(std::abs(step), step > 0);
             QTRY_VERIFY_WITH_TIMEOUT(events.count() > before, 3000);
         }
         QCOMPARE(fired, QStringList { u"quickLookup"_s });
@@ -68,10 +63,11 @@ private Q_SLOTS:
         QCOMPARE(monitor->currentModifiers(), 0u);
 
         // Nothing is grabbed: another client can still take the keyboard.
-        QCOMPARE(XGrabKeyboard(driver, DefaultRootWindow(driver), False, GrabModeAsync, GrabModeAsync, CurrentTime),
+        Display* display = driver.display();
+        QCOMPARE(XGrabKeyboard(display, DefaultRootWindow(display), 0, GrabModeAsync, GrabModeAsync, CurrentTime),
             GrabSuccess);
-        XUngrabKeyboard(driver, CurrentTime);
-        XFlush(driver);
+        XUngrabKeyboard(display, CurrentTime);
+        XFlush(display);
         monitor->stop();
         QVERIFY(!monitor->isRunning());
     }

@@ -24,26 +24,22 @@ private Q_SLOTS:
         QTest::addColumn<double>("difficulty");
         QTest::addColumn<int>("interval");
         // Expected values computed independently from the formulas in double precision.
+        // clang-format off
         QTest::newRow("first again") << Steps { { 1, 0 } } << 0.212 << 6.4133 << 1;
         QTest::newRow("first hard") << Steps { { 2, 0 } } << 1.2931 << 5.112170705601055 << 1;
         QTest::newRow("first good") << Steps { { 3, 0 } } << 2.3065 << 2.118103970459015 << 2;
         QTest::newRow("first easy") << Steps { { 4, 0 } } << 8.2956 << 1.0 << 8;
-        QTest::newRow("good, good after 2 days")
-            << Steps { { 3, 0 }, { 3, 2 } } << 10.964332335820703 << 2.116985866488556 << 11;
-        QTest::newRow("again after a long gap")
-            << Steps { { 3, 0 }, { 3, 3 }, { 4, 10 }, { 1, 400 } } << 4.744992530385019 << 7.0327612 << 5;
+        QTest::newRow("good, good after 2 days") << Steps { { 3, 0 }, { 3, 2 } } << 10.964332335820703 << 2.116985866488556 << 11;
+        QTest::newRow("again after a long gap") << Steps { { 3, 0 }, { 3, 3 }, { 4, 10 }, { 1, 400 } } << 4.744992530385019 << 7.0327612 << 5;
+        // clang-format on
         // The same day Good and Hard keep the stability, Again lowers it, Easy raises it.
-        QTest::newRow("same-day reviews")
-            << Steps { { 3, 0 }, { 3, 0 }, { 2, 0 }, { 1, 0 } } << 0.7750839828558983 << 8.267953389138293 << 1;
+        // clang-format off
+        QTest::newRow("same-day reviews") << Steps { { 3, 0 }, { 3, 0 }, { 2, 0 }, { 1, 0 } } << 0.7750839828558983 << 8.267953389138293 << 1;
         QTest::newRow("easy the same day") << Steps { { 3, 0 }, { 4, 0 } } << 3.9460540679694778 << 1.0 << 4;
-        QTest::newRow("hard, good, hard, good same day")
-            << Steps { { 2, 0 }, { 3, 1 }, { 2, 5 }, { 3, 0 } } << 11.758912249954857 << 6.7377577897003365 << 12;
-        QTest::newRow("again first, then good")
-            << Steps { { 1, 0 }, { 3, 1 }, { 3, 3 } } << 7.631011258525059 << 6.4024788133 << 8;
-        QTest::newRow("easy chain to the cap")
-            << Steps { { 4, 0 }, { 4, 8 }, { 4, 66 }, { 4, 397 }, { 4, 1875 }, { 4, 7265 }, { 4, 23933 }, { 4, 36500 },
-                   { 4, 36500 }, { 4, 36500 }, { 4, 36500 }, { 4, 36500 }, { 4, 36500 } }
-            << 449429.93181150936 << 1.0 << 36500;
+        QTest::newRow("hard, good, hard, good same day") << Steps { { 2, 0 }, { 3, 1 }, { 2, 5 }, { 3, 0 } } << 11.758912249954857 << 6.7377577897003365 << 12;
+        QTest::newRow("again first, then good") << Steps { { 1, 0 }, { 3, 1 }, { 3, 3 } } << 7.631011258525059 << 6.4024788133 << 8;
+        QTest::newRow("easy chain to the cap") << Steps { { 4, 0 }, { 4, 8 }, { 4, 66 }, { 4, 397 }, { 4, 1875 }, { 4, 7265 }, { 4, 23933 }, { 4, 36500 }, { 4, 36500 }, { 4, 36500 }, { 4, 36500 }, { 4, 36500 }, { 4, 36500 } } << 449429.93181150936 << 1.0 << 36500;
+        // clang-format on
     }
 
     void sequences()

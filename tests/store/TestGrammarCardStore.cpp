@@ -114,12 +114,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("reps");
         QTest::addColumn<int>("lapses");
         QTest::addColumn<int>("expected"); // -1: none
+        // clang-format off
         QTest::newRow("no ratings") << 0 << 0 << -1;
         QTest::newRow("10 ratings, 2 lapses") << 10 << 2 << 80;
         QTest::newRow("3 ratings, 1 lapse") << 3 << 1 << 67;
-        QTest::newRow("half rounds away from zero") << 8 << 1 << 88; // 87.5
-        QTest::newRow("all lapses") << 4 << 4 << 0;
+        QTest::newRow("half rounds away from zero") << 8 << 1 << 88; // 87.5 QTest::newRow("all lapses") << 4 << 4 << 0;
         QTest::newRow("more lapses than ratings is clamped") << 2 << 5 << 0;
+        // clang-format on
     }
 
     void accuracy()

@@ -173,27 +173,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("days");
         QTest::addColumn<QStringList>("logs");
         QTest::addColumn<QStringList>("expected"); // "yyyy-MM-dd=count"
+        // clang-format off
         QTest::newRow("empty") << QStringLiteral("2026-05-10 12:00") << 7 << QStringList {} << QStringList {};
-        QTest::newRow("window keeps the time of day")
-            << QStringLiteral("2026-05-10 12:00") << 7
-            << QStringList { "2026-05-03 11:59", "2026-05-03 12:00", "2026-05-10 11:00", "2026-05-10 00:00" }
-            << QStringList { "2026-05-03=1", "2026-05-10=2" };
-        QTest::newRow("local midnight splits days, not UTC midnight")
-            << QStringLiteral("2026-05-10 12:00") << 3
-            << QStringList { "2026-05-09 00:30", "2026-05-09 01:30", "2026-05-08 23:59" }
-            << QStringList { "2026-05-08=1", "2026-05-09=2" };
-        QTest::newRow("23-hour spring day")
-            << QStringLiteral("2026-03-31 12:00") << 5
-            << QStringList { "2026-03-28 23:50", "2026-03-29 00:30", "2026-03-29 23:30", "2026-03-30 00:10" }
-            << QStringList { "2026-03-28=1", "2026-03-29=2", "2026-03-30=1" };
-        QTest::newRow("25-hour autumn day") << QStringLiteral("2026-10-27 12:00") << 5
-                                            << QStringList { "2026-10-24 23:59", "2026-10-25 00:10", "2026-10-25 02:30",
-                                                   "2026-10-25 23:50", "2026-10-26 00:05" }
-                                            << QStringList { "2026-10-24=1", "2026-10-25=3", "2026-10-26=1" };
-        QTest::newRow("a year across both changes")
-            << QStringLiteral("2026-12-31 23:00") << 365
-            << QStringList { "2026-01-01 00:01", "2026-06-15 23:59", "2026-12-31 22:59" }
-            << QStringList { "2026-01-01=1", "2026-06-15=1", "2026-12-31=1" };
+        QTest::newRow("window keeps the time of day") << QStringLiteral("2026-05-10 12:00") << 7 << QStringList { "2026-05-03 11:59", "2026-05-03 12:00", "2026-05-10 11:00", "2026-05-10 00:00" } << QStringList { "2026-05-03=1", "2026-05-10=2" };
+        QTest::newRow("local midnight splits days, not UTC midnight") << QStringLiteral("2026-05-10 12:00") << 3 << QStringList { "2026-05-09 00:30", "2026-05-09 01:30", "2026-05-08 23:59" } << QStringList { "2026-05-08=1", "2026-05-09=2" };
+        QTest::newRow("23-hour spring day") << QStringLiteral("2026-03-31 12:00") << 5 << QStringList { "2026-03-28 23:50", "2026-03-29 00:30", "2026-03-29 23:30", "2026-03-30 00:10" } << QStringList { "2026-03-28=1", "2026-03-29=2", "2026-03-30=1" };
+        QTest::newRow("25-hour autumn day") << QStringLiteral("2026-10-27 12:00") << 5 << QStringList { "2026-10-24 23:59", "2026-10-25 00:10", "2026-10-25 02:30", "2026-10-25 23:50", "2026-10-26 00:05" } << QStringList { "2026-10-24=1", "2026-10-25=3", "2026-10-26=1" };
+        QTest::newRow("a year across both changes") << QStringLiteral("2026-12-31 23:00") << 365 << QStringList { "2026-01-01 00:01", "2026-06-15 23:59", "2026-12-31 22:59" } << QStringList { "2026-01-01=1", "2026-06-15=1", "2026-12-31=1" };
+        // clang-format on
     }
 
     void dailyReviewCounts()

@@ -26,6 +26,14 @@ QStringList CapturedLog::messages(const QString& category) const
     return list;
 }
 
+QStringList CapturedLog::lines() const
+{
+    QStringList list;
+    for (const Entry& entry : m_entries)
+        list.append(entry.category + QStringLiteral(": ") + entry.message);
+    return list;
+}
+
 void CapturedLog::handler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (!s_current)

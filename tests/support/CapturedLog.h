@@ -25,6 +25,9 @@ public:
     const QList<Entry>& entries() const { return m_entries; }
     // Messages of one category ("quillmoor.capture"), in order.
     QStringList messages(const QString& category) const;
+    // "category: message" lines, in order.
+    QStringList lines() const;
+    bool contains(const QString& text) const { return lines().join(QLatin1Char('\n')).contains(text); }
     void clear() { m_entries.clear(); }
 
 private:

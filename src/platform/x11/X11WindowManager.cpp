@@ -27,6 +27,7 @@ public:
     void activate(QWidget& window, quint64) override { window.activateWindow(); }
     void keepOutOfTaskbar(QWidget&) override { }
     bool isCompositing() const override { return false; }
+    bool isPointerButtonDown() const override { return QGuiApplication::mouseButtons() != Qt::NoButton; }
 };
 
 } // namespace
@@ -113,4 +114,15 @@ bool X11WindowManager::isCompositing() const
     Display* display = asDisplay(m_display);
     const QByteArray selection = "_NET_WM_CM_S" + QByteArray::number(m_screen);
     return XGetSelectionOwner(display, atom(display, selection.constData())) != None;
+}
+
+bool X11WindowManager::isPointerButtonDown() const
+{
+    Display* display = asDisplay(m_display);
+    Window root = 0, child = 0;
+    int rootX = 0, rootY = 0, x = 0, y = 0;
+    unsigned int mask = 0;
+    if (!XQueryPointer(display, m_root, &root, &child, &rootX, &rootY, &x, &y, &mask))
+        return false;
+    return (mask & (Button1Mask | Button2Mask | Button3Mask)) != 0;
 }

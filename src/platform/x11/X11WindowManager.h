@@ -12,6 +12,7 @@ public:
     void activate(QWidget& window, quint64 userTime) override;
     void keepOutOfTaskbar(QWidget& window) override;
     bool isCompositing() const override;
+    bool isPointerButtonDown() const override;
 
 private:
     X11WindowManager(void* display, unsigned long root, int screen);

@@ -96,6 +96,7 @@ public:
         unsigned char deviceBits[XIMaskLen(XI_LASTEVENT)] = {};
         XISetMask(keyBits, XI_RawKeyPress);
         XISetMask(keyBits, XI_RawKeyRelease);
+        XISetMask(keyBits, XI_RawButtonPress);
         // Hierarchy changes are only reported to a selection for all devices.
         XISetMask(deviceBits, XI_HierarchyChanged);
         XIEventMask masks[2] = { { XIAllMasterDevices, int(sizeof(keyBits)), keyBits },
@@ -151,6 +152,8 @@ private:
                 continue;
             if (cookie->evtype == XI_RawKeyPress || cookie->evtype == XI_RawKeyRelease)
                 handleRaw(static_cast<XIRawEvent*>(cookie->data), cookie->evtype == XI_RawKeyPress);
+            else if (cookie->evtype == XI_RawButtonPress)
+                Q_EMIT pointerPressed();
             else if (cookie->evtype == XI_HierarchyChanged)
                 resetKeyboard();
             XFreeEventData(m_display, cookie);
