@@ -5,7 +5,7 @@
 
 namespace {
 constexpr int kGap = 3;
-constexpr int kMaxSide = 20;
+constexpr int kMaxSide = 15;
 constexpr int kMinSide = 8;
 const QColor kGreen(0x34, 0xc7, 0x59);
 } // namespace

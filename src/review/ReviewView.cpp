@@ -55,10 +55,12 @@ ReviewView::ReviewView(VocabCardStore& store, InterfaceLanguagePreferences& lang
     m_screens = new QStackedWidget(this);
     m_screens->setObjectName(QStringLiteral("reviewScreens"));
     m_screens->addWidget(buildReviewScreen());
-    m_statsHolder = new QWidget(m_screens);
+    // The statistics scroll when the window is kept small.
+    m_statsHolder = new QScrollArea(m_screens);
     m_statsHolder->setObjectName(QStringLiteral("statsScreen"));
-    new QVBoxLayout(m_statsHolder);
-    m_statsHolder->layout()->setContentsMargins(0, 0, 0, 0);
+    m_statsHolder->setFrameShape(QFrame::NoFrame);
+    m_statsHolder->setWidgetResizable(true);
+    m_statsHolder->setFocusPolicy(Qt::NoFocus);
     m_screens->addWidget(m_statsHolder);
     // The achievements screen is built by its own subsystem; this is its place.
     m_achievementsHolder = new QWidget(m_screens);
@@ -244,12 +246,11 @@ void ReviewView::setScreen(ReviewScreen screen)
 // A fresh statistics screen reads fresh figures, for the deck chosen now.
 void ReviewView::rebuildStats()
 {
-    delete m_stats;
     InterfaceLanguagePreferences& language = m_language;
     m_stats = new StatsView(
-        m_store, m_session->selectedDeck(), [&language] { return language.effectiveLanguageCode(); }, now().date(),
-        m_statsHolder);
-    m_statsHolder->layout()->addWidget(m_stats);
+        m_store, m_session->selectedDeck(), [&language] { return language.effectiveLanguageCode(); }, now().date());
+    // The previous screen goes with it.
+    m_statsHolder->setWidget(m_stats);
 }
 
 void ReviewView::rebuildAchievements()

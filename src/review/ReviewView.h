@@ -13,6 +13,7 @@ class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QShortcut;
 class QStackedWidget;
 class ReviewCardView;
@@ -80,7 +81,7 @@ private:
     QLabel* m_error = nullptr;
     QLabel* m_emptyTitle = nullptr;
     QLabel* m_emptyText = nullptr;
-    QWidget* m_statsHolder = nullptr;
+    QScrollArea* m_statsHolder = nullptr;
     StatsView* m_stats = nullptr;
     QWidget* m_achievementsHolder = nullptr;
     QShortcut* m_spaceShortcut = nullptr;

@@ -38,19 +38,19 @@ StatsView::StatsView(const VocabCardStore& store, const std::optional<QString>& 
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
 
-    auto* badgeRow = new QHBoxLayout;
-    badgeRow->addStretch(1);
+    // Today's line with the streak badge at its right.
+    auto* topRow = new QHBoxLayout;
+    topRow->setSpacing(8);
+    m_todayLine = textLabel(this, "todayLine", 13, QFont::Medium);
+    topRow->addWidget(m_todayLine, 1);
     m_streak = textLabel(this, "streakBadge", 12, QFont::DemiBold);
     m_streak->setWordWrap(false);
     m_streak->setStyleSheet(
         QStringLiteral("QLabel { background: #ff9500; color: white; border-radius: 11px; padding: 2px 10px; }"));
     m_streak->setText(StatsFormat::streak(m_stats.streak));
     m_streak->setVisible(m_stats.streak > 0);
-    badgeRow->addWidget(m_streak);
-    layout->addLayout(badgeRow);
-
-    m_todayLine = textLabel(this, "todayLine", 13, QFont::Medium);
-    layout->addWidget(m_todayLine);
+    topRow->addWidget(m_streak, 0, Qt::AlignTop);
+    layout->addLayout(topRow);
     m_caption = textLabel(this, "heatMapCaption", 11, QFont::Medium);
     layout->addWidget(m_caption);
     const auto caption
@@ -65,10 +65,10 @@ StatsView::StatsView(const VocabCardStore& store, const std::optional<QString>& 
     layout->addWidget(divider);
 
     auto* grid = new QGridLayout;
-    grid->setSpacing(8);
+    grid->setSpacing(6);
     const char* chips[] = { "chipSuccess", "chipLearning", "chipMastered", "chipInterval" };
     for (int i = 0; i < 4; ++i)
-        grid->addWidget(addChip(chips[i]), i / 2, i % 2);
+        grid->addWidget(addChip(chips[i]), 0, i);
     layout->addLayout(grid);
 
     m_forecastTitle = textLabel(this, "forecastTitle", 11, QFont::Medium);
@@ -88,10 +88,10 @@ QWidget* StatsView::addChip(const char* objectName)
     chip->setStyleSheet(QStringLiteral("QFrame#%1 { background: rgba(127, 127, 127, 30); border-radius: 10px; }")
                             .arg(QString::fromLatin1(objectName)));
     auto* column = new QVBoxLayout(chip);
-    column->setContentsMargins(10, 8, 10, 8);
-    column->setSpacing(2);
-    QLabel* title = textLabel(chip, "chipTitle", 11);
-    QLabel* value = textLabel(chip, "chipValue", 17, QFont::DemiBold);
+    column->setContentsMargins(8, 6, 8, 6);
+    column->setSpacing(0);
+    QLabel* title = textLabel(chip, "chipTitle", 10);
+    QLabel* value = textLabel(chip, "chipValue", 15, QFont::DemiBold);
     column->addWidget(title);
     column->addWidget(value);
     m_chips << chip;
