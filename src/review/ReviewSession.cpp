@@ -20,7 +20,7 @@ QDateTime ReviewSession::now() const
 void ReviewSession::reload()
 {
     m_decks = m_store.decks();
-    m_dueCards = m_store.dueCards(m_selectedDeck);
+    m_queue = m_store.dueCardIds(m_selectedDeck);
     m_currentIndex = 0;
     showCurrent();
 }
@@ -37,11 +37,9 @@ void ReviewSession::showCurrent()
     m_ratingFailed = false;
     m_cardShownAt = now();
     m_current.reset();
-    if (m_currentIndex < m_dueCards.size()) {
-        // The queue holds cards without their media; only the shown card's are read.
-        const VocabCard& queued = m_dueCards.at(m_currentIndex);
-        m_current = m_store.cardWithMedia(queued.id).value_or(queued);
-    }
+    // A card the store cannot read ends the pass like an empty queue.
+    if (m_currentIndex < m_queue.size())
+        m_current = m_store.cardWithMedia(m_queue.at(m_currentIndex));
     Q_EMIT changed();
 }
 

@@ -39,7 +39,8 @@ public:
     void setSelectedDeck(const std::optional<QString>& deck);
 
     QStringList decks() const { return m_decks; }
-    const QList<VocabCard>& dueCards() const { return m_dueCards; }
+    // Cards in this pass.
+    int dueCount() const { return int(m_queue.size()); }
     int currentIndex() const { return m_currentIndex; }
     ReviewPhase phase() const { return m_phase; }
     QDateTime cardShownAt() const { return m_cardShownAt; }
@@ -64,7 +65,8 @@ private:
     Options m_options;
     std::optional<QString> m_selectedDeck;
     QStringList m_decks;
-    QList<VocabCard> m_dueCards;
+    // The due cards by id: each card is read when its turn comes, with its media.
+    QList<qint64> m_queue;
     int m_currentIndex = 0;
     ReviewPhase m_phase = ReviewPhase::Front;
     QDateTime m_cardShownAt;

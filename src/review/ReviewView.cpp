@@ -293,7 +293,7 @@ void ReviewView::refresh()
     const bool back = m_session->phase() == ReviewPhase::Back;
     m_progress->setVisible(card.has_value());
     if (card) {
-        m_progress->setText(tr("%1 из %2").arg(m_session->currentIndex() + 1).arg(m_session->dueCards().size()));
+        m_progress->setText(tr("%1 из %2").arg(m_session->currentIndex() + 1).arg(m_session->dueCount()));
         m_card->setCard(*card, m_session->phase());
     }
     m_reviewPages->setCurrentIndex(card ? CardPage : EmptyPage);
