@@ -2,6 +2,7 @@
 
 #include "review/ReviewIcons.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -50,6 +51,7 @@ ReviewCardView::ReviewCardView(QWidget* parent)
     m_speaker->setFocusPolicy(Qt::NoFocus);
     m_speaker->setFlat(true);
     m_speaker->setIconSize(QSize(22, 22));
+    m_speaker->setAccessibleName(tr("Произношение"));
     connect(m_speaker, &QPushButton::clicked, this, &ReviewCardView::playAudioRequested);
     headline->addWidget(m_word, 1);
     headline->addWidget(m_speaker, 0, Qt::AlignVCenter);
@@ -98,7 +100,6 @@ void ReviewCardView::setCard(const VocabCard& card, ReviewPhase phase)
 {
     m_word->setText(card.word);
     m_speaker->setVisible(card.pronunciationAudio && !card.pronunciationAudio->isEmpty());
-    m_speaker->setAccessibleName(tr("Произношение"));
     m_phonetic->setText(card.phonetic.value_or(QString()));
     m_phonetic->setVisible(card.phonetic && !card.phonetic->isEmpty());
     m_sentence->setText(card.sentence);
@@ -117,6 +118,13 @@ void ReviewCardView::setCard(const VocabCard& card, ReviewPhase phase)
     m_translatedSentence->setVisible(back && card.translatedSentence && !card.translatedSentence->isEmpty());
     m_etymology->setText(card.etymology.value_or(QString()));
     m_etymology->setVisible(back && card.etymology && !card.etymology->isEmpty());
+}
+
+void ReviewCardView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        m_speaker->setAccessibleName(tr("Произношение"));
+    QWidget::changeEvent(event);
 }
 
 // The card look: the window colour inside a rounded rectangle with a faint border.

@@ -22,6 +22,7 @@ Q_SIGNALS:
     void playAudioRequested();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
