@@ -197,6 +197,68 @@
         </message>
     </context>
     <context>
+        <name>ReviewCardView</name>
+        <message>
+            <source>Произношение</source>
+            <translation>Pronunciation</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReviewView</name>
+        <message>
+            <source>%1 из %2</source>
+            <translation>%1 of %2</translation>
+        </message>
+        <message>
+            <source>Все колоды</source>
+            <translation>All decks</translation>
+        </message>
+        <message>
+            <source>Всё повторено!</source>
+            <translation>All caught up!</translation>
+        </message>
+        <message>
+            <source>Легко</source>
+            <translation>Easy</translation>
+        </message>
+        <message>
+            <source>Награды</source>
+            <translation>Achievements</translation>
+        </message>
+        <message>
+            <source>Не удалось сохранить оценку. Попробуйте ещё раз.</source>
+            <translation>The rating could not be saved. Please try again.</translation>
+        </message>
+        <message>
+            <source>Новые карточки появятся здесь, когда подойдёт время их повторить.</source>
+            <translation>New cards will appear here when it is time to review them.</translation>
+        </message>
+        <message>
+            <source>Повтор</source>
+            <translation>Review</translation>
+        </message>
+        <message>
+            <source>Показать ответ</source>
+            <translation>Show Answer</translation>
+        </message>
+        <message>
+            <source>Снова</source>
+            <translation>Again</translation>
+        </message>
+        <message>
+            <source>Статистика</source>
+            <translation>Statistics</translation>
+        </message>
+        <message>
+            <source>Трудно</source>
+            <translation>Hard</translation>
+        </message>
+        <message>
+            <source>Хорошо</source>
+            <translation>Good</translation>
+        </message>
+    </context>
+    <context>
         <name>ReviewWindowController</name>
         <message>
             <source>Повторение</source>
@@ -208,6 +270,48 @@
         <message>
             <source>Quillmoor работает в сеансах X11. В сеансе Wayland сочетания клавиш и захват слов под указателем недоступны; окна приложения работают как обычно. Чтобы пользоваться Quillmoor полностью, войдите в сеанс Xorg.</source>
             <translation>Quillmoor works in X11 sessions. In a Wayland session, shortcuts and capturing the word under the pointer are unavailable; the app's windows work as usual. To use Quillmoor fully, log in to an Xorg session.</translation>
+        </message>
+    </context>
+    <context>
+        <name>StatsFormat</name>
+        <message>
+            <source>Изучено %1 за %2 минут сегодня (%3 с/карточка)</source>
+            <translation>Studied %1 in %2 minutes today (%3 s/card)</translation>
+        </message>
+        <message>
+            <source>Сегодня повторений ещё не было</source>
+            <translation>No reviews yet today</translation>
+        </message>
+        <message>
+            <source>дн.</source>
+            <translation>d</translation>
+        </message>
+    </context>
+    <context>
+        <name>StatsView</name>
+        <message>
+            <source>В изучении</source>
+            <translation>Learning</translation>
+        </message>
+        <message>
+            <source>Освоено</source>
+            <translation>Mastered</translation>
+        </message>
+        <message>
+            <source>Повторения за 16 недель</source>
+            <translation>Reviews over 16 weeks</translation>
+        </message>
+        <message>
+            <source>Скоро на повторение</source>
+            <translation>Coming up for review</translation>
+        </message>
+        <message>
+            <source>Средний интервал</source>
+            <translation>Average interval</translation>
+        </message>
+        <message>
+            <source>Успешно за 30 дней</source>
+            <translation>Success, 30 days</translation>
         </message>
     </context>
     <context>

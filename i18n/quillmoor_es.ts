@@ -197,6 +197,68 @@
         </message>
     </context>
     <context>
+        <name>ReviewCardView</name>
+        <message>
+            <source>Произношение</source>
+            <translation>Pronunciación</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReviewView</name>
+        <message>
+            <source>%1 из %2</source>
+            <translation>%1 de %2</translation>
+        </message>
+        <message>
+            <source>Все колоды</source>
+            <translation>Todos los mazos</translation>
+        </message>
+        <message>
+            <source>Всё повторено!</source>
+            <translation>¡Todo repasado!</translation>
+        </message>
+        <message>
+            <source>Легко</source>
+            <translation>Fácil</translation>
+        </message>
+        <message>
+            <source>Награды</source>
+            <translation>Logros</translation>
+        </message>
+        <message>
+            <source>Не удалось сохранить оценку. Попробуйте ещё раз.</source>
+            <translation>No se pudo guardar la valoración. Inténtalo de nuevo.</translation>
+        </message>
+        <message>
+            <source>Новые карточки появятся здесь, когда подойдёт время их повторить.</source>
+            <translation>Las tarjetas nuevas aparecerán aquí cuando toque repasarlas.</translation>
+        </message>
+        <message>
+            <source>Повтор</source>
+            <translation>Repaso</translation>
+        </message>
+        <message>
+            <source>Показать ответ</source>
+            <translation>Mostrar respuesta</translation>
+        </message>
+        <message>
+            <source>Снова</source>
+            <translation>Otra vez</translation>
+        </message>
+        <message>
+            <source>Статистика</source>
+            <translation>Estadísticas</translation>
+        </message>
+        <message>
+            <source>Трудно</source>
+            <translation>Difícil</translation>
+        </message>
+        <message>
+            <source>Хорошо</source>
+            <translation>Bien</translation>
+        </message>
+    </context>
+    <context>
         <name>ReviewWindowController</name>
         <message>
             <source>Повторение</source>
@@ -208,6 +270,48 @@
         <message>
             <source>Quillmoor работает в сеансах X11. В сеансе Wayland сочетания клавиш и захват слов под указателем недоступны; окна приложения работают как обычно. Чтобы пользоваться Quillmoor полностью, войдите в сеанс Xorg.</source>
             <translation>Quillmoor funciona en sesiones X11. En una sesión Wayland, los atajos de teclado y la captura de la palabra bajo el puntero no están disponibles; las ventanas de la aplicación funcionan con normalidad. Para usar Quillmoor por completo, inicia una sesión Xorg.</translation>
+        </message>
+    </context>
+    <context>
+        <name>StatsFormat</name>
+        <message>
+            <source>Изучено %1 за %2 минут сегодня (%3 с/карточка)</source>
+            <translation>Has estudiado %1 en %2 minutos hoy (%3 s/tarjeta)</translation>
+        </message>
+        <message>
+            <source>Сегодня повторений ещё не было</source>
+            <translation>Todavía no hay repasos hoy</translation>
+        </message>
+        <message>
+            <source>дн.</source>
+            <translation>d</translation>
+        </message>
+    </context>
+    <context>
+        <name>StatsView</name>
+        <message>
+            <source>В изучении</source>
+            <translation>Aprendiendo</translation>
+        </message>
+        <message>
+            <source>Освоено</source>
+            <translation>Dominadas</translation>
+        </message>
+        <message>
+            <source>Повторения за 16 недель</source>
+            <translation>Repasos en 16 semanas</translation>
+        </message>
+        <message>
+            <source>Скоро на повторение</source>
+            <translation>Próximos repasos</translation>
+        </message>
+        <message>
+            <source>Средний интервал</source>
+            <translation>Intervalo medio</translation>
+        </message>
+        <message>
+            <source>Успешно за 30 дней</source>
+            <translation>Aciertos en 30 días</translation>
         </message>
     </context>
     <context>

@@ -197,6 +197,68 @@
         </message>
     </context>
     <context>
+        <name>ReviewCardView</name>
+        <message>
+            <source>Произношение</source>
+            <translation>Prononciation</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReviewView</name>
+        <message>
+            <source>%1 из %2</source>
+            <translation>%1 sur %2</translation>
+        </message>
+        <message>
+            <source>Все колоды</source>
+            <translation>Tous les paquets</translation>
+        </message>
+        <message>
+            <source>Всё повторено!</source>
+            <translation>Tout est révisé !</translation>
+        </message>
+        <message>
+            <source>Легко</source>
+            <translation>Facile</translation>
+        </message>
+        <message>
+            <source>Награды</source>
+            <translation>Succès</translation>
+        </message>
+        <message>
+            <source>Не удалось сохранить оценку. Попробуйте ещё раз.</source>
+            <translation>Impossible d’enregistrer l’évaluation. Veuillez réessayer.</translation>
+        </message>
+        <message>
+            <source>Новые карточки появятся здесь, когда подойдёт время их повторить.</source>
+            <translation>Les nouvelles cartes apparaîtront ici lorsqu’il sera temps de les réviser.</translation>
+        </message>
+        <message>
+            <source>Повтор</source>
+            <translation>Révision</translation>
+        </message>
+        <message>
+            <source>Показать ответ</source>
+            <translation>Afficher la réponse</translation>
+        </message>
+        <message>
+            <source>Снова</source>
+            <translation>À revoir</translation>
+        </message>
+        <message>
+            <source>Статистика</source>
+            <translation>Statistiques</translation>
+        </message>
+        <message>
+            <source>Трудно</source>
+            <translation>Difficile</translation>
+        </message>
+        <message>
+            <source>Хорошо</source>
+            <translation>Bien</translation>
+        </message>
+    </context>
+    <context>
         <name>ReviewWindowController</name>
         <message>
             <source>Повторение</source>
@@ -208,6 +270,48 @@
         <message>
             <source>Quillmoor работает в сеансах X11. В сеансе Wayland сочетания клавиш и захват слов под указателем недоступны; окна приложения работают как обычно. Чтобы пользоваться Quillmoor полностью, войдите в сеанс Xorg.</source>
             <translation>Quillmoor fonctionne dans les sessions X11. Dans une session Wayland, les raccourcis et la capture du mot sous le pointeur ne sont pas disponibles ; les fenêtres de l'application fonctionnent normalement. Pour profiter pleinement de Quillmoor, ouvrez une session Xorg.</translation>
+        </message>
+    </context>
+    <context>
+        <name>StatsFormat</name>
+        <message>
+            <source>Изучено %1 за %2 минут сегодня (%3 с/карточка)</source>
+            <translation>Étudié aujourd’hui : %1 en %2 minutes (%3 s/carte)</translation>
+        </message>
+        <message>
+            <source>Сегодня повторений ещё не было</source>
+            <translation>Aucune révision aujourd’hui pour l’instant</translation>
+        </message>
+        <message>
+            <source>дн.</source>
+            <translation>j</translation>
+        </message>
+    </context>
+    <context>
+        <name>StatsView</name>
+        <message>
+            <source>В изучении</source>
+            <translation>En cours</translation>
+        </message>
+        <message>
+            <source>Освоено</source>
+            <translation>Maîtrisées</translation>
+        </message>
+        <message>
+            <source>Повторения за 16 недель</source>
+            <translation>Révisions sur 16 semaines</translation>
+        </message>
+        <message>
+            <source>Скоро на повторение</source>
+            <translation>Révisions à venir</translation>
+        </message>
+        <message>
+            <source>Средний интервал</source>
+            <translation>Intervalle moyen</translation>
+        </message>
+        <message>
+            <source>Успешно за 30 дней</source>
+            <translation>Réussite sur 30 jours</translation>
         </message>
     </context>
     <context>

@@ -197,6 +197,68 @@
         </message>
     </context>
     <context>
+        <name>ReviewCardView</name>
+        <message>
+            <source>Произношение</source>
+            <translation>発音</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReviewView</name>
+        <message>
+            <source>%1 из %2</source>
+            <translation>%1 / %2</translation>
+        </message>
+        <message>
+            <source>Все колоды</source>
+            <translation>すべてのデッキ</translation>
+        </message>
+        <message>
+            <source>Всё повторено!</source>
+            <translation>すべて復習しました！</translation>
+        </message>
+        <message>
+            <source>Легко</source>
+            <translation>簡単</translation>
+        </message>
+        <message>
+            <source>Награды</source>
+            <translation>実績</translation>
+        </message>
+        <message>
+            <source>Не удалось сохранить оценку. Попробуйте ещё раз.</source>
+            <translation>評価を保存できませんでした。もう一度お試しください。</translation>
+        </message>
+        <message>
+            <source>Новые карточки появятся здесь, когда подойдёт время их повторить.</source>
+            <translation>復習の時期が来たカードがここに表示されます。</translation>
+        </message>
+        <message>
+            <source>Повтор</source>
+            <translation>復習</translation>
+        </message>
+        <message>
+            <source>Показать ответ</source>
+            <translation>答えを表示</translation>
+        </message>
+        <message>
+            <source>Снова</source>
+            <translation>もう一度</translation>
+        </message>
+        <message>
+            <source>Статистика</source>
+            <translation>統計</translation>
+        </message>
+        <message>
+            <source>Трудно</source>
+            <translation>難しい</translation>
+        </message>
+        <message>
+            <source>Хорошо</source>
+            <translation>正解</translation>
+        </message>
+    </context>
+    <context>
         <name>ReviewWindowController</name>
         <message>
             <source>Повторение</source>
@@ -208,6 +270,48 @@
         <message>
             <source>Quillmoor работает в сеансах X11. В сеансе Wayland сочетания клавиш и захват слов под указателем недоступны; окна приложения работают как обычно. Чтобы пользоваться Quillmoor полностью, войдите в сеанс Xorg.</source>
             <translation>Quillmoor は X11 セッションで動作します。Wayland セッションでは、ショートカットとポインター下の単語の取得は使えません。アプリのウィンドウは通常どおり使えます。Quillmoor をすべて使うには、Xorg セッションでログインしてください。</translation>
+        </message>
+    </context>
+    <context>
+        <name>StatsFormat</name>
+        <message>
+            <source>Изучено %1 за %2 минут сегодня (%3 с/карточка)</source>
+            <translation>今日は %1を %2 分で学習しました（1 枚あたり %3 秒）</translation>
+        </message>
+        <message>
+            <source>Сегодня повторений ещё не было</source>
+            <translation>今日はまだ復習していません</translation>
+        </message>
+        <message>
+            <source>дн.</source>
+            <translation>日</translation>
+        </message>
+    </context>
+    <context>
+        <name>StatsView</name>
+        <message>
+            <source>В изучении</source>
+            <translation>学習中</translation>
+        </message>
+        <message>
+            <source>Освоено</source>
+            <translation>習得済み</translation>
+        </message>
+        <message>
+            <source>Повторения за 16 недель</source>
+            <translation>16 週間の復習</translation>
+        </message>
+        <message>
+            <source>Скоро на повторение</source>
+            <translation>今後の復習</translation>
+        </message>
+        <message>
+            <source>Средний интервал</source>
+            <translation>平均間隔</translation>
+        </message>
+        <message>
+            <source>Успешно за 30 дней</source>
+            <translation>30日間の正答率</translation>
         </message>
     </context>
     <context>

@@ -197,6 +197,68 @@
         </message>
     </context>
     <context>
+        <name>ReviewCardView</name>
+        <message>
+            <source>Произношение</source>
+            <translation>发音</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReviewView</name>
+        <message>
+            <source>%1 из %2</source>
+            <translation>%1 / %2</translation>
+        </message>
+        <message>
+            <source>Все колоды</source>
+            <translation>所有卡组</translation>
+        </message>
+        <message>
+            <source>Всё повторено!</source>
+            <translation>全部复习完了！</translation>
+        </message>
+        <message>
+            <source>Легко</source>
+            <translation>简单</translation>
+        </message>
+        <message>
+            <source>Награды</source>
+            <translation>成就</translation>
+        </message>
+        <message>
+            <source>Не удалось сохранить оценку. Попробуйте ещё раз.</source>
+            <translation>无法保存评分，请重试。</translation>
+        </message>
+        <message>
+            <source>Новые карточки появятся здесь, когда подойдёт время их повторить.</source>
+            <translation>到了复习时间，新卡片会出现在这里。</translation>
+        </message>
+        <message>
+            <source>Повтор</source>
+            <translation>复习</translation>
+        </message>
+        <message>
+            <source>Показать ответ</source>
+            <translation>显示答案</translation>
+        </message>
+        <message>
+            <source>Снова</source>
+            <translation>重来</translation>
+        </message>
+        <message>
+            <source>Статистика</source>
+            <translation>统计</translation>
+        </message>
+        <message>
+            <source>Трудно</source>
+            <translation>困难</translation>
+        </message>
+        <message>
+            <source>Хорошо</source>
+            <translation>良好</translation>
+        </message>
+    </context>
+    <context>
         <name>ReviewWindowController</name>
         <message>
             <source>Повторение</source>
@@ -208,6 +270,48 @@
         <message>
             <source>Quillmoor работает в сеансах X11. В сеансе Wayland сочетания клавиш и захват слов под указателем недоступны; окна приложения работают как обычно. Чтобы пользоваться Quillmoor полностью, войдите в сеанс Xorg.</source>
             <translation>Quillmoor 适用于 X11 会话。在 Wayland 会话中，快捷键和指针下取词功能不可用；应用窗口可照常使用。如需使用 Quillmoor 的全部功能，请登录 Xorg 会话。</translation>
+        </message>
+    </context>
+    <context>
+        <name>StatsFormat</name>
+        <message>
+            <source>Изучено %1 за %2 минут сегодня (%3 с/карточка)</source>
+            <translation>今天用 %2 分钟学习了 %1（每张 %3 秒）</translation>
+        </message>
+        <message>
+            <source>Сегодня повторений ещё не было</source>
+            <translation>今天还没有复习</translation>
+        </message>
+        <message>
+            <source>дн.</source>
+            <translation>天</translation>
+        </message>
+    </context>
+    <context>
+        <name>StatsView</name>
+        <message>
+            <source>В изучении</source>
+            <translation>学习中</translation>
+        </message>
+        <message>
+            <source>Освоено</source>
+            <translation>已掌握</translation>
+        </message>
+        <message>
+            <source>Повторения за 16 недель</source>
+            <translation>16 周复习记录</translation>
+        </message>
+        <message>
+            <source>Скоро на повторение</source>
+            <translation>即将复习</translation>
+        </message>
+        <message>
+            <source>Средний интервал</source>
+            <translation>平均间隔</translation>
+        </message>
+        <message>
+            <source>Успешно за 30 дней</source>
+            <translation>30 天正确率</translation>
         </message>
     </context>
     <context>

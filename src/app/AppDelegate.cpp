@@ -101,7 +101,8 @@ void AppDelegate::showReview()
 {
     closeSectionWindows(AppSection::Review);
     // A fresh controller every time: the review screen always opens in its initial state.
-    m_review = std::make_unique<ReviewWindowController>();
+    m_review = std::make_unique<ReviewWindowController>(
+        m_cardStore, m_preferences.interfaceLanguage(), m_services.achievements);
     adopt(*m_review);
     m_review->showWindow();
 }

@@ -17,6 +17,7 @@ class OnboardingWindowController;
 class Preferences;
 class ReviewWindowController;
 class SectionWindowController;
+class VocabCardStore;
 
 // Owns the long-lived windows of the application and runs its launch sequence.
 class AppDelegate : public QObject
@@ -42,6 +43,8 @@ public:
     // The capture flows that fired triggers run; absent until the application installs them.
     void setCaptureCoordinator(CaptureCoordinator* coordinator) { m_coordinator = coordinator; }
     CaptureCoordinator* captureCoordinator() const { return m_coordinator; }
+    // The cards the review window reviews; absent, it shows only its section bar.
+    void setCardStore(VocabCardStore* store) { m_cardStore = store; }
     // Runs the flow of a trigger action.
     void fire(HotkeyAction action);
     qint64 captureGeneration() const;
@@ -68,4 +71,5 @@ private:
     std::unique_ptr<ReviewWindowController> m_review;
     std::unique_ptr<GrammarWindowController> m_grammar;
     CaptureCoordinator* m_coordinator = nullptr;
+    VocabCardStore* m_cardStore = nullptr;
 };

@@ -28,6 +28,7 @@
 #include "preferences/Preferences.h"
 #include "store/CardDatabase.h"
 #include "store/CardStores.h"
+#include "store/VocabCardStore.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -101,6 +102,7 @@ void QuillmoorApp::buildGraph()
     services.hotkeys = m_hotkeyInstaller.get();
     m_delegate = std::make_unique<AppDelegate>(*m_preferences, *m_feedback, &trust, services);
     m_delegate->setCaptureCoordinator(m_coordinator.get());
+    m_delegate->setCardStore(&m_stores->vocabulary());
     if (m_quickLookup)
         connect(m_delegate.get(), &AppDelegate::quickLookupRequested, m_quickLookup.get(), &QuickLookupWindow::show);
     m_tray = std::make_unique<TrayIconController>(*m_delegate);

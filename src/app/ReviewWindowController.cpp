@@ -1,15 +1,26 @@
 #include "app/ReviewWindowController.h"
 
+#include "app/LaunchServices.h"
 #include "app/SectionWindow.h"
+#include "review/ReviewView.h"
 
 #include <QCoreApplication>
 
-ReviewWindowController::ReviewWindowController(QObject* parent)
+ReviewWindowController::ReviewWindowController(
+    VocabCardStore* store, InterfaceLanguagePreferences& language, AchievementChecker* achievements, QObject* parent)
     : SectionWindowController(AppSection::Review, parent)
 {
     auto window = std::make_unique<SectionWindow>(AppSection::Review, &ReviewWindowController::title);
     window->setObjectName(QStringLiteral("reviewWindow"));
-    window->setContentView(nullptr);
+    if (store) {
+        ReviewView::Options options;
+        if (achievements)
+            options.afterRating = [achievements] { achievements->checkForNewlyUnlocked(); };
+        m_view = new ReviewView(*store, language, std::move(options));
+        window->setContentView(m_view);
+    } else {
+        window->setContentView(nullptr);
+    }
     window->resize(440, 590);
     window->setMinimumSize(380, 460);
     setWindow(std::move(window));

@@ -149,6 +149,25 @@ QList<VocabCard> VocabCardStore::dueCards(const std::optional<QString>& deck) co
     return fetch(QStringLiteral("due_date <= ?"), { now }, QStringLiteral("due_date, id"));
 }
 
+QList<qint64> VocabCardStore::dueCardIds(const std::optional<QString>& deck) const
+{
+    const qint64 now = m_clock().toMSecsSinceEpoch();
+    QString sql = QStringLiteral("SELECT id FROM vocab_card WHERE due_date <= ?");
+    QVariantList values { now };
+    if (deck) {
+        sql += QStringLiteral(" AND deck_name = ?");
+        values << text(*deck);
+    }
+    sql += QStringLiteral(" ORDER BY due_date, id");
+    QList<qint64> ids;
+    SqliteStatement query(m_database.db(), sql, values);
+    while (query.next())
+        ids.append(query.int64(0));
+    if (query.failed())
+        return {};
+    return ids;
+}
+
 QList<VocabCard> VocabCardStore::allCards(const std::optional<QString>& deck) const
 {
     if (deck)
@@ -160,7 +179,12 @@ QStringList VocabCardStore::decks() const
 {
     QStringList names;
     QSqlQuery query(m_database.db());
-    query.prepare(QStringLiteral("SELECT DISTINCT deck_name FROM vocab_card ORDER BY deck_name COLLATE BINARY"));
+    // One index probe per deck instead of a walk over every card: each step asks for the next name
+    // after the last one found.
+    query.prepare(QStringLiteral("WITH RECURSIVE deck(name) AS (SELECT MIN(deck_name) FROM vocab_card"
+                                 " UNION ALL SELECT (SELECT MIN(deck_name) FROM vocab_card WHERE deck_name > deck.name)"
+                                 " FROM deck WHERE deck.name IS NOT NULL)"
+                                 " SELECT name FROM deck WHERE name IS NOT NULL"));
     if (!run(query, "listing decks"))
         return names;
     while (query.next())

@@ -41,6 +41,8 @@ public:
 
     // Due now, oldest due first (ties by id); only one deck when given.
     QList<VocabCard> dueCards(const std::optional<QString>& deck = std::nullopt) const;
+    // The ids of the same cards in the same order, read from the due-date index alone.
+    QList<qint64> dueCardIds(const std::optional<QString>& deck = std::nullopt) const;
     QList<VocabCard> allCards(const std::optional<QString>& deck = std::nullopt) const;
     // Distinct deck names in code-point order.
     QStringList decks() const;

@@ -71,6 +71,7 @@ private Q_SLOTS:
 
     void dueOrderAndDecks()
     {
+        QVERIFY(store().decks().isEmpty());
         now = now.addDays(-1);
         const VocabCard yesterday = add(QStringLiteral("ayer"), QStringLiteral("EN → RU"));
         now = now.addDays(1).addSecs(3600);
@@ -83,7 +84,17 @@ private Q_SLOTS:
         QCOMPARE(store().dueCards().size(), 3);
         QCOMPARE(store().dueCards().first().id, yesterday.id);
         QCOMPARE(store().dueCards(QStringLiteral("DE → RU")).first().id, inAnHour.id);
+        // The review queue's ids come in the same order.
+        for (const std::optional<QString>& deck :
+            { std::optional<QString>(), std::optional(QStringLiteral("EN → RU")) }) {
+            QList<qint64> ids;
+            for (const VocabCard& card : store().dueCards(deck))
+                ids << card.id;
+            QCOMPARE(store().dueCardIds(deck), ids);
+        }
         QCOMPARE(store().decks(), (QStringList { "DE → RU", "EN → RU" }));
+        add(QStringLiteral("nada"), QStringLiteral("de → ru")); // lower case sorts after upper case
+        QCOMPARE(store().decks(), (QStringList { "DE → RU", "EN → RU", "de → ru" }));
         QCOMPARE(store().allCards(QStringLiteral("en → ru")).size(), 0);
     }
 
