@@ -13,6 +13,7 @@
 #include "capture/DesktopSelectionCapture.h"
 #include "capture/OCRLanguages.h"
 #include "capture/ScreenOCRCapture.h"
+#include "capture/SentenceExtractor.h"
 #include "diagnostics/DiagnosticsService.h"
 #include "diagnostics/FeedbackService.h"
 #include "diagnostics/QMLog.h"
@@ -76,6 +77,12 @@ void QuillmoorApp::buildGraph()
     // The first lookup should not wait for dictionaries and pipelines: they load once the tray
     // is up, and again for a new pair.
     const auto prepareTranslation = [this] { m_lookupServices->prepareTranslation(*m_preferences); };
+    // The first card and the first sentence break are as quick as the next ones.
+    QTimer::singleShot(kTranslationWarmUpDelayMs, this, [this] {
+        if (m_overlay)
+            m_overlay->prepare();
+        SentenceExtractor::sentence(QStringLiteral("Ready. Set."), QStringLiteral("Set"));
+    });
     connect(&m_preferences->translation(), &TranslationPreferences::studyLanguageCodeChanged, this, prepareTranslation);
     connect(
         &m_preferences->translation(), &TranslationPreferences::targetLanguageCodeChanged, this, prepareTranslation);

@@ -7,6 +7,7 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QPixmap>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -88,6 +89,18 @@ void CaptureOverlayWindow::hide()
     m_wanted = false;
     m_looseWatch.stop();
     m_window->hide();
+}
+
+void CaptureOverlayWindow::prepare()
+{
+    m_window->winId();
+    CaptureOverlayView card(m_services, QStringLiteral("Quillmoor"), QStringLiteral("Quillmoor reads."), false, true);
+    const QSize size = card.fittingSize();
+    if (size.isEmpty())
+        return;
+    card.resize(size);
+    QPixmap canvas(size);
+    card.render(&canvas);
 }
 
 void CaptureOverlayWindow::dismiss()

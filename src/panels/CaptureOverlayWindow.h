@@ -29,6 +29,9 @@ public:
 
     void show(const QString& word, const QString& sentence, LogicalPoint near, bool isSelection) override;
     void hide() override;
+    // Creates the window and lays out a card off screen, so that the first real card does not pay
+    // for the native window, the style and the fonts.
+    void prepare();
     // Escape was pressed anywhere: a shown card goes.
     void dismiss();
     // A mouse button went down somewhere on the desktop: a card shown with no trigger held goes
