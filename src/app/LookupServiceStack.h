@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class GrammarAnalysisService;
 class ImageRelevanceService;
 class LanguageModelClient;
 class LanguageRecognizer;
@@ -20,6 +21,8 @@ public:
     ~LookupServiceStack();
 
     LookupServices& services() { return *m_services; }
+    // The grammar analysis panel's model access, on the same model client.
+    GrammarAnalysisService& grammarAnalysis() { return *m_grammarAnalysis; }
 
 private:
     // The verb lexicon is read on the first translation, not at launch.
@@ -39,4 +42,5 @@ private:
     std::unique_ptr<ImageService> m_encyclopedia;
     std::unique_ptr<GeneratedImageService> m_generator;
     std::unique_ptr<LookupServices> m_services;
+    std::unique_ptr<GrammarAnalysisService> m_grammarAnalysis;
 };

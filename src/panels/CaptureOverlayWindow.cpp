@@ -10,23 +10,6 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-namespace {
-
-QList<PanelPlacement::Screen> desktopScreens()
-{
-    QList<PanelPlacement::Screen> screens;
-    QScreen* primary = QGuiApplication::primaryScreen();
-    if (primary)
-        screens.append({ primary->geometry(), primary->availableGeometry() });
-    for (QScreen* screen : QGuiApplication::screens()) {
-        if (screen != primary)
-            screens.append({ screen->geometry(), screen->availableGeometry() });
-    }
-    return screens;
-}
-
-} // namespace
-
 CaptureOverlayWindow::CaptureOverlayWindow(
     LookupServices& services, DesktopWindowManager& windows, std::function<bool()> triggerHeld, QObject* parent)
     : QObject(parent)
@@ -89,7 +72,7 @@ void CaptureOverlayWindow::refitAndPlace()
         return;
     }
     const QPoint anchor = m_anchor.toQPointF().toPoint();
-    const QPoint origin = PanelPlacement::overlayOrigin(anchor, size, desktopScreens());
+    const QPoint origin = PanelPlacement::overlayOrigin(anchor, size, PanelPlacement::desktopScreens());
     m_window->setGeometry(QRect(origin, size));
     if (!m_window->isVisible())
         m_window->show();
