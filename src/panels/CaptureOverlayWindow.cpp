@@ -49,7 +49,11 @@ void CaptureOverlayWindow::show(const QString& word, const QString& sentence, Lo
         delete m_view.data();
         auto* view = new CaptureOverlayView(m_services, word, sentence, isSelection, true, m_window.get());
         m_view = view;
-        connect(view, &CaptureOverlayView::contentChanged, this, &CaptureOverlayWindow::refitAndPlace);
+        // A late result re-fits a card on screen; it never brings back one that was hidden.
+        connect(view, &CaptureOverlayView::contentChanged, this, [this] {
+            if (m_window->isVisible())
+                refitAndPlace();
+        });
         connect(view, &CaptureOverlayView::hoverChanged, this, &CaptureOverlayWindow::hoverChanged);
         m_window->layout()->addWidget(view);
         view->start();

@@ -153,6 +153,8 @@ void GrammarAnalysisView::buildWidgets()
     m_scroll->viewport()->setAutoFillBackground(false);
     m_loaded = buildLoaded();
     m_scroll->setWidget(m_loaded);
+    // The card's own background shows through (setWidget turns filling on).
+    m_loaded->setAutoFillBackground(false);
     column->addWidget(m_scroll);
 
     m_failed = new QWidget(this);
@@ -192,14 +194,14 @@ QWidget* GrammarAnalysisView::buildLoaded()
     verdict->addWidget(m_corrected, 1);
     column->addLayout(verdict);
 
-    auto* divider = new QFrame(loaded);
-    divider->setFrameShape(QFrame::HLine);
-    divider->setFrameShadow(QFrame::Plain);
-    column->addWidget(divider);
+    m_divider = new QFrame(loaded);
+    m_divider->setObjectName(QStringLiteral("divider"));
+    m_divider->setFrameShape(QFrame::NoFrame);
+    m_divider->setFixedHeight(1);
+    column->addWidget(m_divider);
 
     auto* structureRow = new QHBoxLayout;
     m_structure = plainLabel(QStringLiteral("structureName"), loaded);
-    m_structure->setWordWrap(true);
     structureRow->addWidget(m_structure, 0);
     structureRow->addStretch(1);
     column->addLayout(structureRow);
@@ -248,6 +250,7 @@ void GrammarAnalysisView::applyStyle()
     m_formulaBox->setStyleSheet(
         QStringLiteral("QFrame#formulaBox { background: %1; border-radius: 8px; }").arg(faint.name(QColor::HexArgb)));
     setPointSize(m_formula, 13);
+    m_divider->setStyleSheet(QStringLiteral("QFrame#divider { background: %1; }").arg(colours.textSecondary().name()));
 }
 
 void GrammarAnalysisView::refresh()
@@ -293,6 +296,7 @@ void GrammarAnalysisView::refreshLoaded()
     const GrammarAnalysisResult& result = *model.result();
     const CardStyle colours(palette());
     const QList<GrammarPartColoring::AlignedPart> aligned = GrammarPartColoring::alignedParts(result.analysis);
+    const int innerWidth = kWidth - 2 * kMargin;
 
     const auto sentence = GrammarPartColoring::coloredSentence(result.originalSentence, aligned);
     m_sentence->setText(GrammarPartColoring::html(sentence, colours.highlight(), colours.textSecondary()));
@@ -315,6 +319,9 @@ void GrammarAnalysisView::refreshLoaded()
     }
 
     m_structure->setText(model.shownStructureName());
+    // A capsule as wide as its name; a name longer than the panel wraps.
+    m_structure->setWordWrap(false);
+    m_structure->setWordWrap(m_structure->sizeHint().width() > innerWidth);
     m_structure->setVisible(!model.shownStructureName().isEmpty());
     m_formulaBox->setVisible(!aligned.isEmpty());
     const auto formula = GrammarPartColoring::coloredFormula(aligned);
@@ -334,7 +341,7 @@ void GrammarAnalysisView::refreshLoaded()
         line->setContentsMargins(0, 0, 0, 0);
         line->setSpacing(6);
         auto* bullet = new QLabel(QStringLiteral("•"), row);
-        bullet->setAccessibleName(QString());
+        setPointSize(bullet, 12);
         setTextColor(bullet, colours.textSecondary());
         QLabel* text = plainLabel(QStringLiteral("wordNote"), row);
         setPointSize(text, 12);
@@ -342,12 +349,24 @@ void GrammarAnalysisView::refreshLoaded()
         line->addWidget(bullet, 0, Qt::AlignTop);
         line->addWidget(text, 1);
         m_notes->addWidget(row);
+        // Counted in the height below at once, not only once the layout shows it later.
+        row->setVisible(true);
     }
 
-    // The analysis scrolls only beyond the tallest the panel gets.
-    const int innerWidth = kWidth - 2 * kMargin;
+    // The analysis scrolls only beyond the tallest the panel gets. Its height is fixed at its width
+    // (narrower by the scroll bar when it scrolls): the scroll area would otherwise take the height
+    // of the wrapped labels at their narrowest, and scroll what fits.
+    m_loaded->setMinimumHeight(0);
+    m_loaded->setMaximumHeight(QWIDGETSIZE_MAX);
+    // Style sheets (the capsule's padding) count only once applied.
+    m_loaded->ensurePolished();
+    m_loaded->layout()->invalidate();
     m_loaded->layout()->activate();
-    const int height = m_loaded->layout()->totalHeightForWidth(innerWidth);
+    int height = m_loaded->layout()->totalHeightForWidth(innerWidth);
+    if (height > kMaxScrollHeight)
+        height = m_loaded->layout()->totalHeightForWidth(
+            innerWidth - m_scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll));
+    m_loaded->setFixedHeight(height);
     m_scroll->setFixedHeight(std::min(height, kMaxScrollHeight));
 }
 

@@ -68,6 +68,7 @@ private:
     QLabel* m_verdictIcon = nullptr;
     QLabel* m_verdict = nullptr;
     QLabel* m_corrected = nullptr;
+    QFrame* m_divider = nullptr;
     QLabel* m_structure = nullptr;
     QFrame* m_formulaBox = nullptr;
     QLabel* m_formula = nullptr;

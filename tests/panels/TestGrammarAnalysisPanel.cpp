@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextDocument>
 
@@ -347,6 +349,42 @@ private Q_SLOTS:
         QCOMPARE(label->accessibleName(), sentence);
         QVERIFY(!label->text().contains(u"<img"_s));
         QCOMPARE(view->findChild<QLabel*>(u"structureName"_s)->textFormat(), Qt::PlainText);
+    }
+
+    // The panel grows with the analysis up to the scroll area's limit, and scrolls only beyond it.
+    void heightFitsTheContent_data()
+    {
+        QTest::addColumn<int>("repeats");
+        QTest::addColumn<bool>("scrolls");
+        QTest::newRow("short") << 1 << false;
+        QTest::newRow("a few lines") << 6 << false;
+        QTest::newRow("longer than the panel") << 60 << true;
+    }
+    void heightFitsTheContent()
+    {
+        QFETCH(int, repeats);
+        QFETCH(bool, scrolls);
+        QJsonObject record = analysis(u"She doesn't like coffee."_s);
+        record["explanation"] = QStringList(repeats, u"A third-person subject takes does."_s).join(' ');
+        record["wordNotes"] = QJsonArray { "coffee: uncountable", "like: a stative verb", "don't: do not" };
+        m_rig->model.answer(record, kSchema);
+        auto windows = DesktopWindowManager::createDefault();
+        GrammarAnalysisWindow panel(*m_rig->services, *windows, [] { return quint64(0); });
+        panel.show(kSentence, { 100, 100 });
+        QTRY_COMPARE(panel.view()->model().display(), GrammarAnalysisModel::Display::Loaded);
+        QVERIFY(QTest::qWaitForWindowExposed(&panel.window()));
+        auto* scroll = panel.view()->findChild<QScrollArea*>(u"loadedScroll"_s);
+        QTRY_COMPARE(panel.window().height(), panel.view()->fittingSize().height());
+        QTest::qWait(50);
+        QCOMPARE(scroll->verticalScrollBar()->maximum() > 0, scrolls);
+        QVERIFY(scroll->height() <= GrammarAnalysisView::kMaxScrollHeight);
+        QCOMPARE(scroll->height() == GrammarAnalysisView::kMaxScrollHeight, scrolls);
+        // Nothing is squeezed: every line gets the height its wrapped text needs.
+        QCOMPARE(panel.view()->findChildren<QLabel*>(u"wordNote"_s).size(), 3);
+        for (const QLabel* label : panel.view()->findChildren<QLabel*>()) {
+            if (label->isVisible() && label->wordWrap())
+                QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(label->text()));
+        }
     }
 
     // The same sentence under the same language shows the same content without asking the model
