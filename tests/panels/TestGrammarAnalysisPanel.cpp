@@ -11,6 +11,7 @@
 #include "support/CapturedLog.h"
 #include "support/LookupRig.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -349,6 +350,25 @@ private Q_SLOTS:
         QCOMPARE(label->accessibleName(), sentence);
         QVERIFY(!label->text().contains(u"<img"_s));
         QCOMPARE(view->findChild<QLabel*>(u"structureName"_s)->textFormat(), Qt::PlainText);
+    }
+
+    // Losing the keyboard hides the panel, but only once it has had it since it was shown: a window
+    // manager that refuses the focus must not make the panel vanish at once.
+    void hidesOnDeactivationOnlyAfterActivation()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs the test desktop's X server (scripts/test)");
+        auto windows = DesktopWindowManager::createDefault();
+        GrammarAnalysisWindow panel(*m_rig->services, *windows, [] { return quint64(0); });
+        panel.show(kSentence, { 200, 150 });
+        QEvent early(QEvent::WindowDeactivate);
+        QApplication::sendEvent(&panel.window(), &early);
+        QTest::qWait(50);
+        QVERIFY(panel.window().isVisible());
+
+        QVERIFY(QTest::qWaitForWindowActive(&panel.window()));
+        QApplication::setActiveWindow(nullptr);
+        QTRY_VERIFY(!panel.window().isVisible());
     }
 
     // The panel grows with the analysis up to the scroll area's limit, and scrolls only beyond it.
