@@ -72,7 +72,9 @@ QCoro::Task<std::optional<GrammarAnalysisResult>> GrammarAnalysisService::genera
             co_return std::nullopt;
         co_return GrammarAnalysisResult { trimmed, *found.value() };
     }
-    if (!co_await isModelAvailable())
+    const std::weak_ptr<int> alive = m_lifetime;
+    const bool available = co_await isModelAvailable();
+    if (alive.expired() || !available)
         co_return std::nullopt;
     if (cancel && cancel->isCancelled()) {
         qCDebug(lcGrammar) << "Analysis canceled or failed: cancelled";
@@ -95,6 +97,8 @@ QCoro::Task<std::optional<GrammarAnalysisResult>> GrammarAnalysisService::genera
     elapsed.start();
     const LanguageModelClient::Result answer = co_await m_model.respond(instructions(), prompt(trimmed),
         GeneratedGrammarAnalysis::schema(), request, m_options.maxTokens, m_options.timeout + kDeadlineSlack);
+    if (alive.expired())
+        co_return std::nullopt;
     timer.stop();
 
     if (const auto* record = std::get_if<QJsonObject>(&answer)) {

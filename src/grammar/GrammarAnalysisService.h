@@ -54,4 +54,6 @@ private:
     const Options m_options;
     // nullopt: the model declined the sentence.
     QHash<QString, std::optional<GeneratedGrammarAnalysis>> m_cache;
+    // An answer that arrives after the service is gone (at exit) touches nothing.
+    std::shared_ptr<int> m_lifetime = std::make_shared<int>(0);
 };

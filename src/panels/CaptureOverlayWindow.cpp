@@ -38,6 +38,7 @@ CaptureOverlayWindow::~CaptureOverlayWindow() = default;
 void CaptureOverlayWindow::show(const QString& word, const QString& sentence, LogicalPoint near, bool isSelection)
 {
     m_anchor = near;
+    m_shown = true;
     const bool same
         = m_view && m_lastShownWord == word && m_lastShownSentence == sentence && m_lastShownIsSelection == isSelection;
     if (!same) {
@@ -49,9 +50,9 @@ void CaptureOverlayWindow::show(const QString& word, const QString& sentence, Lo
         delete m_view.data();
         auto* view = new CaptureOverlayView(m_services, word, sentence, isSelection, true, m_window.get());
         m_view = view;
-        // A late result re-fits a card on screen; it never brings back one that was hidden.
+        // A late result re-fits (and may first show) the card; it never brings back one that was hidden.
         connect(view, &CaptureOverlayView::contentChanged, this, [this] {
-            if (m_window->isVisible())
+            if (m_shown)
                 refitAndPlace();
         });
         connect(view, &CaptureOverlayView::hoverChanged, this, &CaptureOverlayWindow::hoverChanged);
@@ -63,6 +64,7 @@ void CaptureOverlayWindow::show(const QString& word, const QString& sentence, Lo
 
 void CaptureOverlayWindow::hide()
 {
+    m_shown = false;
     m_window->hide();
 }
 
@@ -91,5 +93,5 @@ void CaptureOverlayWindow::hoverChanged(bool hovering)
         return;
     if (m_window->frameGeometry().contains(QCursor::pos()))
         return;
-    m_window->hide();
+    hide();
 }

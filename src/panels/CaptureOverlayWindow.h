@@ -48,6 +48,8 @@ private:
     QPointer<CaptureOverlayView> m_view;
     LogicalPoint m_anchor;
     bool m_isHovering = false;
+    // Between show() and hide(): only then do results re-fit and show the card.
+    bool m_shown = false;
     std::optional<QString> m_lastShownWord;
     std::optional<QString> m_lastShownSentence;
     bool m_lastShownIsSelection = false;

@@ -13,6 +13,7 @@
 #include "support/TempXdgHome.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -68,7 +69,13 @@ class TestLookupEndToEnd : public QObject
         QTest::qWait(100);
         for (int attempt = 0; attempt < attempts && !panel.isVisible(); ++attempt) {
             key(XK_Alt_L, true);
-            (void)QTest::qWaitFor([&] { return panel.isVisible(); }, waitMs);
+            // Onto the card before the trigger goes, as the learner does to reach its button.
+            if (QTest::qWaitFor([&] { return panel.isVisible(); }, waitMs)) {
+                const QPoint inside = panel.geometry().center();
+                XTestFakeMotionEvent(m_driver, -1, inside.x(), inside.y(), CurrentTime);
+                XFlush(m_driver);
+                (void)QTest::qWaitFor([&] { return QCursor::pos() == inside; }, 1000);
+            }
             key(XK_Alt_L, false);
             QTest::qWait(200);
         }
