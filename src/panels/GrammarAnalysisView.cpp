@@ -32,6 +32,11 @@ QLabel* plainLabel(const QString& objectName, QWidget* parent)
     // The sentence and the model's texts come from outside: never read as markup.
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
+    // QLabel asks for its height by width only once it has text; the layouts that hold these labels
+    // work out early whether anything in them does, so say it from the start.
+    QSizePolicy policy = label->sizePolicy();
+    policy.setHeightForWidth(true);
+    label->setSizePolicy(policy);
     label->setTextInteractionFlags(Qt::NoTextInteraction);
     return label;
 }
