@@ -115,6 +115,53 @@
         </message>
     </context>
     <context>
+        <name>GrammarAnalysisView</name>
+        <message>
+            <source>Анализируем предложение…</source>
+            <translation>Analysing the sentence…</translation>
+        </message>
+        <message>
+            <source>Грамматика верна</source>
+            <translation>Grammar is correct</translation>
+        </message>
+        <message>
+            <source>Закрыть</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>Исправлено:</source>
+            <translation>Corrected:</translation>
+        </message>
+        <message>
+            <source>Не удалось проанализировать</source>
+            <translation>Could not analyse the sentence</translation>
+        </message>
+        <message>
+            <source>Повторить</source>
+            <translation>Try again</translation>
+        </message>
+        <message>
+            <source>Разбор грамматики</source>
+            <translation>Grammar analysis</translation>
+        </message>
+        <message>
+            <source>Разбор грамматики выполняет локальная языковая модель, но по адресу %1 никакой сервер модели не отвечает. Адрес задаётся в окне настроек, в разделе «Службы».</source>
+            <translation>Grammar analysis runs on a local language model, but no model server answers at %1. You can set the address in the settings window, in the Services section.</translation>
+        </message>
+        <message>
+            <source>Разбор грамматики доступен для двенадцати языков, которые можно изучать в Quillmoor. Язык этого предложения не удалось определить, или его среди них нет.</source>
+            <translation>Grammar analysis is available for the twelve languages you can study in Quillmoor. The language of this sentence could not be identified, or it is not one of them.</translation>
+        </message>
+        <message>
+            <source>Язык пока не поддерживается</source>
+            <translation>Language not supported yet</translation>
+        </message>
+        <message>
+            <source>Языковая модель недоступна</source>
+            <translation>Language model unavailable</translation>
+        </message>
+    </context>
+    <context>
         <name>GrammarWindowController</name>
         <message>
             <source>Грамматика</source>

@@ -115,6 +115,53 @@
         </message>
     </context>
     <context>
+        <name>GrammarAnalysisView</name>
+        <message>
+            <source>Анализируем предложение…</source>
+            <translation>Analizando la frase…</translation>
+        </message>
+        <message>
+            <source>Грамматика верна</source>
+            <translation>La gramática es correcta</translation>
+        </message>
+        <message>
+            <source>Закрыть</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>Исправлено:</source>
+            <translation>Corregido:</translation>
+        </message>
+        <message>
+            <source>Не удалось проанализировать</source>
+            <translation>No se ha podido analizar</translation>
+        </message>
+        <message>
+            <source>Повторить</source>
+            <translation>Reintentar</translation>
+        </message>
+        <message>
+            <source>Разбор грамматики</source>
+            <translation>Análisis gramatical</translation>
+        </message>
+        <message>
+            <source>Разбор грамматики выполняет локальная языковая модель, но по адресу %1 никакой сервер модели не отвечает. Адрес задаётся в окне настроек, в разделе «Службы».</source>
+            <translation>El análisis gramatical se hace con un modelo de lenguaje local, pero ningún servidor de modelos responde en %1. La dirección se configura en la ventana de ajustes, en la sección «Servicios».</translation>
+        </message>
+        <message>
+            <source>Разбор грамматики доступен для двенадцати языков, которые можно изучать в Quillmoor. Язык этого предложения не удалось определить, или его среди них нет.</source>
+            <translation>El análisis gramatical está disponible para los doce idiomas que se pueden estudiar en Quillmoor. No se ha podido identificar el idioma de esta frase, o no es uno de ellos.</translation>
+        </message>
+        <message>
+            <source>Язык пока не поддерживается</source>
+            <translation>Idioma aún no compatible</translation>
+        </message>
+        <message>
+            <source>Языковая модель недоступна</source>
+            <translation>Modelo de lenguaje no disponible</translation>
+        </message>
+    </context>
+    <context>
         <name>GrammarWindowController</name>
         <message>
             <source>Грамматика</source>

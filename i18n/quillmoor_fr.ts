@@ -115,6 +115,53 @@
         </message>
     </context>
     <context>
+        <name>GrammarAnalysisView</name>
+        <message>
+            <source>Анализируем предложение…</source>
+            <translation>Analyse de la phrase…</translation>
+        </message>
+        <message>
+            <source>Грамматика верна</source>
+            <translation>La grammaire est correcte</translation>
+        </message>
+        <message>
+            <source>Закрыть</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>Исправлено:</source>
+            <translation>Corrigé :</translation>
+        </message>
+        <message>
+            <source>Не удалось проанализировать</source>
+            <translation>Impossible d’analyser la phrase</translation>
+        </message>
+        <message>
+            <source>Повторить</source>
+            <translation>Réessayer</translation>
+        </message>
+        <message>
+            <source>Разбор грамматики</source>
+            <translation>Analyse grammaticale</translation>
+        </message>
+        <message>
+            <source>Разбор грамматики выполняет локальная языковая модель, но по адресу %1 никакой сервер модели не отвечает. Адрес задаётся в окне настроек, в разделе «Службы».</source>
+            <translation>L’analyse grammaticale s’appuie sur un modèle de langue local, mais aucun serveur de modèle ne répond à l’adresse %1. Vous pouvez la définir dans la fenêtre des réglages, section « Services ».</translation>
+        </message>
+        <message>
+            <source>Разбор грамматики доступен для двенадцати языков, которые можно изучать в Quillmoor. Язык этого предложения не удалось определить, или его среди них нет.</source>
+            <translation>L’analyse grammaticale est disponible pour les douze langues que l’on peut étudier dans Quillmoor. La langue de cette phrase n’a pas pu être identifiée, ou elle n’en fait pas partie.</translation>
+        </message>
+        <message>
+            <source>Язык пока не поддерживается</source>
+            <translation>Langue pas encore prise en charge</translation>
+        </message>
+        <message>
+            <source>Языковая модель недоступна</source>
+            <translation>Modèle de langue indisponible</translation>
+        </message>
+    </context>
+    <context>
         <name>GrammarWindowController</name>
         <message>
             <source>Грамматика</source>

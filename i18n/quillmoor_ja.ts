@@ -115,6 +115,53 @@
         </message>
     </context>
     <context>
+        <name>GrammarAnalysisView</name>
+        <message>
+            <source>Анализируем предложение…</source>
+            <translation>文を解析しています…</translation>
+        </message>
+        <message>
+            <source>Грамматика верна</source>
+            <translation>文法は正しいです</translation>
+        </message>
+        <message>
+            <source>Закрыть</source>
+            <translation>閉じる</translation>
+        </message>
+        <message>
+            <source>Исправлено:</source>
+            <translation>修正：</translation>
+        </message>
+        <message>
+            <source>Не удалось проанализировать</source>
+            <translation>解析できませんでした</translation>
+        </message>
+        <message>
+            <source>Повторить</source>
+            <translation>再試行</translation>
+        </message>
+        <message>
+            <source>Разбор грамматики</source>
+            <translation>文法解析</translation>
+        </message>
+        <message>
+            <source>Разбор грамматики выполняет локальная языковая модель, но по адресу %1 никакой сервер модели не отвечает. Адрес задаётся в окне настроек, в разделе «Службы».</source>
+            <translation>文法解析はローカルの言語モデルで行いますが、%1 で応答するモデルサーバーがありません。アドレスは設定ウィンドウの「サービス」セクションで設定できます。</translation>
+        </message>
+        <message>
+            <source>Разбор грамматики доступен для двенадцати языков, которые можно изучать в Quillmoor. Язык этого предложения не удалось определить, или его среди них нет.</source>
+            <translation>文法解析は Quillmoor で学習できる12の言語で利用できます。この文の言語を判別できなかったか、その中に含まれていません。</translation>
+        </message>
+        <message>
+            <source>Язык пока не поддерживается</source>
+            <translation>この言語にはまだ対応していません</translation>
+        </message>
+        <message>
+            <source>Языковая модель недоступна</source>
+            <translation>言語モデルを利用できません</translation>
+        </message>
+    </context>
+    <context>
         <name>GrammarWindowController</name>
         <message>
             <source>Грамматика</source>

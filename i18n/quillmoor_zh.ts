@@ -115,6 +115,53 @@
         </message>
     </context>
     <context>
+        <name>GrammarAnalysisView</name>
+        <message>
+            <source>Анализируем предложение…</source>
+            <translation>正在分析句子…</translation>
+        </message>
+        <message>
+            <source>Грамматика верна</source>
+            <translation>语法正确</translation>
+        </message>
+        <message>
+            <source>Закрыть</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>Исправлено:</source>
+            <translation>已更正：</translation>
+        </message>
+        <message>
+            <source>Не удалось проанализировать</source>
+            <translation>无法分析</translation>
+        </message>
+        <message>
+            <source>Повторить</source>
+            <translation>重试</translation>
+        </message>
+        <message>
+            <source>Разбор грамматики</source>
+            <translation>语法分析</translation>
+        </message>
+        <message>
+            <source>Разбор грамматики выполняет локальная языковая модель, но по адресу %1 никакой сервер модели не отвечает. Адрес задаётся в окне настроек, в разделе «Службы».</source>
+            <translation>语法分析由本地语言模型完成，但 %1 上没有模型服务器响应。可以在设置窗口的“服务”部分设置该地址。</translation>
+        </message>
+        <message>
+            <source>Разбор грамматики доступен для двенадцати языков, которые можно изучать в Quillmoor. Язык этого предложения не удалось определить, или его среди них нет.</source>
+            <translation>语法分析适用于可在 Quillmoor 中学习的十二种语言。无法识别这句话的语言，或者它不在其中。</translation>
+        </message>
+        <message>
+            <source>Язык пока не поддерживается</source>
+            <translation>暂不支持该语言</translation>
+        </message>
+        <message>
+            <source>Языковая модель недоступна</source>
+            <translation>语言模型不可用</translation>
+        </message>
+    </context>
+    <context>
         <name>GrammarWindowController</name>
         <message>
             <source>Грамматика</source>

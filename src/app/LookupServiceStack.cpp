@@ -1,6 +1,7 @@
 #include "app/LookupServiceStack.h"
 
 #include "anki/AnkiConnectService.h"
+#include "grammar/GrammarAnalysisService.h"
 #include "language/ContextualTranslationService.h"
 #include "language/EtymologyService.h"
 #include "language/GeneratedImageService.h"
@@ -36,6 +37,7 @@ LookupServiceStack::LookupServiceStack(
     m_generator = std::make_unique<GeneratedImageService>(settings);
     m_services = std::make_unique<LookupServices>(LookupServices { preferences, *m_detector, *m_translation,
         *m_backends, *m_pronunciation, *m_meaning, *m_etymology, *m_anki, *m_encyclopedia, *m_generator, vocabulary });
+    m_grammarAnalysis = std::make_unique<GrammarAnalysisService>(*m_model);
 }
 
 LookupServiceStack::~LookupServiceStack() = default;

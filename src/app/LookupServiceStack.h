@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class GrammarAnalysisService;
 class ImageRelevanceService;
 class LanguageModelClient;
 class LanguageRecognizer;
@@ -23,6 +24,8 @@ public:
     // Loads what the first lookup of the study → target pair needs (dictionary, word lists, the
     // verb lexicon, the Apertium pipeline), so that it is as quick as the next.
     void prepareTranslation(Preferences& preferences);
+    // The grammar analysis panel's model access, on the same model client.
+    GrammarAnalysisService& grammarAnalysis() { return *m_grammarAnalysis; }
 
 private:
     // The verb lexicon is read on the first translation, not at launch.
@@ -42,4 +45,5 @@ private:
     std::unique_ptr<ImageService> m_encyclopedia;
     std::unique_ptr<GeneratedImageService> m_generator;
     std::unique_ptr<LookupServices> m_services;
+    std::unique_ptr<GrammarAnalysisService> m_grammarAnalysis;
 };

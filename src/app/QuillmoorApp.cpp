@@ -20,6 +20,8 @@
 #include "hotkeys/HotkeyManager.h"
 #include "hotkeys/HotkeyMatcher.h"
 #include "panels/CaptureOverlayWindow.h"
+#include "panels/GrammarAnalysisServices.h"
+#include "panels/GrammarAnalysisWindow.h"
 #include "panels/QuickLookupWindow.h"
 #include "platform/AccessibilityTrust.h"
 #include "platform/GlobalKeyMonitor.h"
@@ -97,6 +99,7 @@ void QuillmoorApp::buildGraph()
     collaborators.ocr = m_ocrCapture.get();
     collaborators.overlay = m_overlay.get();
     collaborators.quickLookup = m_quickLookup.get();
+    collaborators.grammar = m_grammarAnalysis.get();
     m_coordinator = std::make_unique<CaptureCoordinator>(collaborators, *m_captureEnvironment);
     m_hotkeyInstaller = std::make_unique<GlobalHotkeyInstaller>(
         *m_hotkeyManager, *m_coordinator, [this] { return m_platform->createKeyMonitor(); },
@@ -151,8 +154,11 @@ void QuillmoorApp::createPanels()
         const HotkeyMatcher* matcher = m_hotkeyInstaller ? m_hotkeyInstaller->matcher() : nullptr;
         return matcher && matcher->isLookupTriggerHeld();
     });
-    m_quickLookup = std::make_unique<QuickLookupWindow>(services, *windows,
-        [this]() -> quint64 { return m_hotkeyInstaller ? m_hotkeyInstaller->lastKeyEventTime() : 0; });
+    auto triggerTime = [this]() -> quint64 { return m_hotkeyInstaller ? m_hotkeyInstaller->lastKeyEventTime() : 0; };
+    m_quickLookup = std::make_unique<QuickLookupWindow>(services, *windows, triggerTime);
+    m_grammarServices = std::make_unique<GrammarAnalysisServices>(GrammarAnalysisServices {
+        *m_preferences, m_platform->languageRecognizer(), services.backends, m_lookupServices->grammarAnalysis() });
+    m_grammarAnalysis = std::make_unique<GrammarAnalysisWindow>(*m_grammarServices, *windows, triggerTime);
 }
 
 // Members go in reverse order: flows and windows before the services and stores they use.

@@ -15,6 +15,8 @@ class CardStores;
 class DiagnosticsService;
 class FeedbackService;
 class GlobalHotkeyInstaller;
+class GrammarAnalysisWindow;
+struct GrammarAnalysisServices;
 class HotkeyManager;
 class InterfaceTranslator;
 class LookupServiceStack;
@@ -62,6 +64,7 @@ public:
     // Null where no X11 session runs.
     CaptureOverlayWindow* overlayPanel() const { return m_overlay.get(); }
     QuickLookupWindow* quickLookupPanel() const { return m_quickLookup.get(); }
+    GrammarAnalysisWindow* grammarAnalysisPanel() const { return m_grammarAnalysis.get(); }
 
 private:
     static constexpr int kRecognizerWarmUpDelayMs = 1500;
@@ -87,6 +90,8 @@ private:
     std::unique_ptr<ScreenOCRCapture> m_ocrCapture;
     std::unique_ptr<CaptureOverlayWindow> m_overlay;
     std::unique_ptr<QuickLookupWindow> m_quickLookup;
+    std::unique_ptr<GrammarAnalysisServices> m_grammarServices;
+    std::unique_ptr<GrammarAnalysisWindow> m_grammarAnalysis;
     std::unique_ptr<CaptureCoordinator> m_coordinator;
     std::unique_ptr<GlobalHotkeyInstaller> m_hotkeyInstaller;
     std::unique_ptr<AppDelegate> m_delegate;

@@ -50,12 +50,14 @@ QString LanguageModelClient::configuredModel() const
     return m_settings.string(kModelKey).value_or(QString()).trimmed();
 }
 
-HttpClient::Options LanguageModelClient::exchangeLimits() const
+HttpClient::Options LanguageModelClient::exchangeLimits(std::chrono::milliseconds deadline) const
 {
     // A server that is not there is known at once; a model may think for as long as the user allows.
     HttpClient::Options limits;
     limits.connectTimeout = std::chrono::milliseconds(kConnectTimeoutMs);
     limits.deadline = std::chrono::seconds(m_settings.integer(kTimeoutKey, 1, 3600).value_or(kDefaultTimeoutSeconds));
+    if (deadline > std::chrono::milliseconds::zero())
+        limits.deadline = deadline;
     return limits;
 }
 
@@ -150,8 +152,8 @@ LanguageModelClient::Result LanguageModelClient::classify(
     return content.object();
 }
 
-QCoro::Task<LanguageModelClient::Result> LanguageModelClient::respond(
-    QString instructions, QString prompt, ModelSchema schema, std::shared_ptr<CancellationToken> cancel, int maxTokens)
+QCoro::Task<LanguageModelClient::Result> LanguageModelClient::respond(QString instructions, QString prompt,
+    ModelSchema schema, std::shared_ptr<CancellationToken> cancel, int maxTokens, std::chrono::milliseconds deadline)
 {
     QPointer<LanguageModelClient> self(this);
     const Availability available = co_await availability();
@@ -163,7 +165,7 @@ QCoro::Task<LanguageModelClient::Result> LanguageModelClient::respond(
                                 .toJson(QJsonDocument::Compact);
     const HttpClient::Request request = HttpClient::Request::post(
         endpoint(QStringLiteral("/chat/completions")), body, QByteArrayLiteral("application/json"));
-    const HttpClient::Response answer = co_await m_http.send(request, exchangeLimits(), std::move(cancel));
+    const HttpClient::Response answer = co_await m_http.send(request, exchangeLimits(deadline), std::move(cancel));
     if (!self)
         co_return Error { ErrorKind::Other, QStringLiteral("shutting down") };
     if (!answer.answered()) {

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QUrl>
 
+#include <chrono>
 #include <memory>
 #include <variant>
 
@@ -51,8 +52,13 @@ public:
     QCoro::Task<Availability> availability();
     // One structured answer. `cancel` may be null. `maxTokens` > 0 bounds the answer's length so
     // that a model that rambles is cut off (and the answer counts as failed) instead of running on.
+    // `deadline` > 0 replaces the configured time-out of the whole exchange.
     QCoro::Task<Result> respond(QString instructions, QString prompt, ModelSchema schema,
-        std::shared_ptr<CancellationToken> cancel = nullptr, int maxTokens = 0);
+        std::shared_ptr<CancellationToken> cancel = nullptr, int maxTokens = 0,
+        std::chrono::milliseconds deadline = std::chrono::milliseconds::zero());
+
+    // The configured server address (the base of the API paths).
+    QUrl baseUrl() const { return endpoint(QString()); }
 
     // The request body, as it is sent.
     static QJsonObject requestBody(const QString& model, const QString& instructions, const QString& prompt,
@@ -64,7 +70,7 @@ private:
     void forgetAvailability() { m_checkedAt = {}; }
     QUrl endpoint(const QString& path) const;
     QString configuredModel() const;
-    HttpClient::Options exchangeLimits() const;
+    HttpClient::Options exchangeLimits(std::chrono::milliseconds deadline = std::chrono::milliseconds::zero()) const;
 
     const DefaultsStore& m_settings;
     HttpClient m_http;

@@ -17,19 +17,6 @@ constexpr int kLooseWatchIntervalMs = 40;
 // Around the pointer's first position and the card, in logical pixels.
 constexpr int kLooseMargin = 24;
 
-QList<PanelPlacement::Screen> desktopScreens()
-{
-    QList<PanelPlacement::Screen> screens;
-    QScreen* primary = QGuiApplication::primaryScreen();
-    if (primary)
-        screens.append({ primary->geometry(), primary->availableGeometry() });
-    for (QScreen* screen : QGuiApplication::screens()) {
-        if (screen != primary)
-            screens.append({ screen->geometry(), screen->availableGeometry() });
-    }
-    return screens;
-}
-
 } // namespace
 
 CaptureOverlayWindow::CaptureOverlayWindow(
@@ -149,7 +136,7 @@ void CaptureOverlayWindow::refitAndPlace()
         return;
     }
     const QPoint anchor = m_anchor.toQPointF().toPoint();
-    const QPoint origin = PanelPlacement::overlayOrigin(anchor, size, desktopScreens());
+    const QPoint origin = PanelPlacement::overlayOrigin(anchor, size, PanelPlacement::desktopScreens());
     m_window->setGeometry(QRect(origin, size));
     if (!m_wanted)
         return;

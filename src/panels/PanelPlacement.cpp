@@ -1,5 +1,8 @@
 #include "panels/PanelPlacement.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <algorithm>
 
 QPoint PanelPlacement::overlayOrigin(QPoint anchor, QSize size, const QList<Screen>& screens)
@@ -34,4 +37,17 @@ QPoint PanelPlacement::refittedOrigin(QRect previous, QSize size)
 {
     const double centreX = previous.left() + previous.width() / 2.0;
     return { qRound(centreX - size.width() / 2.0), previous.top() };
+}
+
+QList<PanelPlacement::Screen> PanelPlacement::desktopScreens()
+{
+    QList<Screen> screens;
+    QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary)
+        screens.append({ primary->geometry(), primary->availableGeometry() });
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen != primary)
+            screens.append({ screen->geometry(), screen->availableGeometry() });
+    }
+    return screens;
 }

@@ -21,6 +21,8 @@ public:
     // the screen under the pointer (else the primary, the first in the list). An over-tall card
     // keeps its top edge on screen, an over-wide one its right edge.
     static QPoint overlayOrigin(QPoint anchor, QSize size, const QList<Screen>& screens);
+    // The screens of this desktop, the primary first.
+    static QList<Screen> desktopScreens();
 
     // The quick-lookup field: centred horizontally, a little above the middle of the screen.
     static std::optional<QPoint> quickLookupOrigin(QSize size, const std::optional<QRect>& available);

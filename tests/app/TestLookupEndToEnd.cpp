@@ -9,6 +9,7 @@
 #include "preferences/Preferences.h"
 #include "store/CardStores.h"
 #include "store/VocabCardStore.h"
+#include "support/AccessibleTexts.h"
 #include "support/FakeAnkiConnect.h"
 #include "support/TempXdgHome.h"
 #include "support/XTestDriver.h"
@@ -68,22 +69,6 @@ class TestLookupEndToEnd : public QObject
             QTest::qWait(200);
         }
         return false;
-    }
-
-    // The texts of this process's showing windows, read from the AT-SPI bus by another process.
-    static QStringList accessibleTexts()
-    {
-        QProcess reader;
-        reader.start(QStringLiteral("/usr/bin/python3"),
-            { QString::fromUtf8(qgetenv("QM_SOURCE_DIR")) + QStringLiteral("/tests/support/atspi_texts.py"),
-                QString::number(QCoreApplication::applicationPid()) });
-        // The reader calls into this process: keep serving its requests while it waits.
-        if (!QTest::qWaitFor([&] { return reader.state() == QProcess::NotRunning; }, 15000))
-            reader.kill();
-        QStringList texts;
-        for (const QJsonValue& text : QJsonDocument::fromJson(reader.readAllStandardOutput()).array())
-            texts << text.toString();
-        return texts;
     }
 
     // The trigger released with the pointer away from the card: the card goes, also on the first
@@ -177,7 +162,7 @@ private Q_SLOTS:
         // A screen reader reads every line of the card, the painted sentence included.
         QTRY_VERIFY_WITH_TIMEOUT(card->model().translatedSentence().has_value(), 15000);
         QStringList read;
-        QTRY_VERIFY_WITH_TIMEOUT((read = accessibleTexts()).contains(sentence), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT((read = accessibleTextsOfThisProcess()).contains(sentence), 10000);
         QVERIFY2(
             read.contains(word) && read.contains(translation) && read.contains(*card->model().translatedSentence()),
             qPrintable(read.join(QLatin1Char('|'))));

@@ -1,0 +1,148 @@
+#include "panels/GrammarAnalysisWindow.h"
+
+#include "panels/GrammarAnalysisModel.h"
+#include "panels/GrammarAnalysisServices.h"
+#include "panels/GrammarAnalysisView.h"
+#include "panels/PanelPlacement.h"
+#include "platform/DesktopWindowManager.h"
+#include "preferences/Preferences.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace {
+
+constexpr int kActivationAttempts = 25;
+constexpr int kActivationRetryMs = 20;
+// The content's language when the learner has not chosen a translation language.
+const QString kDefaultLanguageCode = QStringLiteral("ru");
+
+} // namespace
+
+GrammarAnalysisWindow::GrammarAnalysisWindow(GrammarAnalysisServices& services, DesktopWindowManager& windows,
+    std::function<quint64()> userTime, QObject* parent)
+    : QObject(parent)
+    , m_services(services)
+    , m_windows(windows)
+    , m_userTime(std::move(userTime))
+    , m_window(std::make_unique<QWidget>(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint))
+{
+    m_window->setObjectName(QStringLiteral("grammarAnalysisPanel"));
+    m_window->setWindowTitle(QStringLiteral("Quillmoor"));
+    if (m_windows.isCompositing())
+        m_window->setAttribute(Qt::WA_TranslucentBackground);
+    m_window->resize(GrammarAnalysisView::kWidth, 150);
+    auto* layout = new QVBoxLayout(m_window.get());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    m_window->installEventFilter(this);
+    m_windows.keepOutOfTaskbar(*m_window);
+}
+
+GrammarAnalysisWindow::~GrammarAnalysisWindow() = default;
+
+QString GrammarAnalysisWindow::languageCode() const
+{
+    const std::optional<QString> target = m_services.preferences.translation().targetLanguageCode();
+    return target && !target->isEmpty() ? *target : kDefaultLanguageCode;
+}
+
+void GrammarAnalysisWindow::show(const QString& sentence, LogicalPoint near)
+{
+    m_anchor = near;
+    const QString code = languageCode();
+    if (m_view && m_lastShownSentence == sentence && m_lastShownLanguageCode == code) {
+        // The same content with its analysis; one left loading with nothing running starts again.
+        m_view->model().resume();
+    } else {
+        m_lastShownSentence = sentence;
+        m_lastShownLanguageCode = code;
+        // The old content goes with its running tasks.
+        delete m_view.data();
+        auto* view = new GrammarAnalysisView(m_services, sentence, m_window.get());
+        m_view = view;
+        connect(view, &GrammarAnalysisView::contentChanged, this, &GrammarAnalysisWindow::refitAndPlace);
+        connect(view, &GrammarAnalysisView::closeRequested, this, &GrammarAnalysisWindow::close);
+        m_window->layout()->addWidget(view);
+        view->model().start();
+    }
+    m_activeSinceShown = false;
+    refitAndPlace();
+    m_window->show();
+    m_window->raise();
+    activateWhenMapped(kActivationAttempts);
+}
+
+void GrammarAnalysisWindow::close()
+{
+    m_window->hide();
+}
+
+void GrammarAnalysisWindow::refitAndPlace()
+{
+    if (!m_view)
+        return;
+    const QSize size = m_view->fittingSize();
+    if (size.width() <= 0 || size.height() <= 0)
+        return;
+    const QPoint anchor = m_anchor.toQPointF().toPoint();
+    const QPoint origin = PanelPlacement::overlayOrigin(anchor, size, PanelPlacement::desktopScreens());
+    m_window->setGeometry(QRect(origin, size));
+    Q_EMIT placed();
+}
+
+void GrammarAnalysisWindow::activateWhenMapped(int attemptsLeft)
+{
+    QWindow* handle = m_window->windowHandle();
+    if (!m_window->isVisible() || attemptsLeft <= 0)
+        return;
+    if (!handle || !handle->isExposed()) {
+        QTimer::singleShot(kActivationRetryMs, this, [this, attemptsLeft] { activateWhenMapped(attemptsLeft - 1); });
+        return;
+    }
+    // Through _NET_ACTIVE_WINDOW with the trigger's time, which focus-stealing prevention accepts.
+    m_windows.activate(*m_window, m_userTime ? m_userTime() : 0);
+    // Still the active window from before it was hidden: no activation event will come.
+    if (m_window->isActiveWindow())
+        m_activeSinceShown = true;
+}
+
+bool GrammarAnalysisWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_window.get())
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::WindowActivate:
+        m_activeSinceShown = true;
+        break;
+    case QEvent::WindowDeactivate:
+        // The user turned to another window; a panel that never had focus stays.
+        if (m_activeSinceShown && m_window->isVisible())
+            QTimer::singleShot(0, this, [this] {
+                if (!m_window->isActiveWindow())
+                    close();
+            });
+        break;
+    case QEvent::MouseButtonPress: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            m_dragging = true;
+            m_dragOffset = mouse->globalPosition().toPoint() - m_window->pos();
+        }
+        break;
+    }
+    case QEvent::MouseMove:
+        if (m_dragging)
+            m_window->move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - m_dragOffset);
+        break;
+    case QEvent::MouseButtonRelease:
+        m_dragging = false;
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
