@@ -4,11 +4,11 @@
 #include "panels/GrammarAnalysisServices.h"
 #include "panels/GrammarAnalysisView.h"
 #include "panels/PanelPlacement.h"
+#include "panels/WindowDragger.h"
 #include "platform/DesktopWindowManager.h"
 #include "preferences/Preferences.h"
 
 #include <QEvent>
-#include <QMouseEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -39,6 +39,7 @@ GrammarAnalysisWindow::GrammarAnalysisWindow(GrammarAnalysisServices& services, 
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSizeConstraint(QLayout::SetNoConstraint);
     m_window->installEventFilter(this);
+    new WindowDragger(*m_window);
     m_windows.keepOutOfTaskbar(*m_window);
 }
 
@@ -125,21 +126,6 @@ bool GrammarAnalysisWindow::eventFilter(QObject* watched, QEvent* event)
                 if (!m_window->isActiveWindow())
                     close();
             });
-        break;
-    case QEvent::MouseButtonPress: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton) {
-            m_dragging = true;
-            m_dragOffset = mouse->globalPosition().toPoint() - m_window->pos();
-        }
-        break;
-    }
-    case QEvent::MouseMove:
-        if (m_dragging)
-            m_window->move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - m_dragOffset);
-        break;
-    case QEvent::MouseButtonRelease:
-        m_dragging = false;
         break;
     default:
         break;

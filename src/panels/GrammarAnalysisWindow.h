@@ -55,6 +55,4 @@ private:
     // Focus may arrive late, or never (a window manager that refuses it): the panel hides on losing
     // focus only after it has had it since it was shown.
     bool m_activeSinceShown = false;
-    QPoint m_dragOffset;
-    bool m_dragging = false;
 };

@@ -3,12 +3,12 @@
 #include "diagnostics/QMLog.h"
 #include "panels/PanelPlacement.h"
 #include "panels/QuickLookupView.h"
+#include "panels/WindowDragger.h"
 #include "platform/DesktopWindowManager.h"
 
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -35,6 +35,7 @@ QuickLookupWindow::QuickLookupWindow(
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSizeConstraint(QLayout::SetNoConstraint);
     m_window->installEventFilter(this);
+    new WindowDragger(*m_window);
     m_windows.keepOutOfTaskbar(*m_window);
 }
 
@@ -103,21 +104,6 @@ bool QuickLookupWindow::eventFilter(QObject* watched, QEvent* event)
                 if (!m_window->isActiveWindow())
                     close();
             });
-        break;
-    case QEvent::MouseButtonPress: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton) {
-            m_dragging = true;
-            m_dragOffset = mouse->globalPosition().toPoint() - m_window->pos();
-        }
-        break;
-    }
-    case QEvent::MouseMove:
-        if (m_dragging)
-            m_window->move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - m_dragOffset);
-        break;
-    case QEvent::MouseButtonRelease:
-        m_dragging = false;
         break;
     default:
         break;

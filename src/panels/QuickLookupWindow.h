@@ -42,6 +42,4 @@ private:
     std::function<quint64()> m_userTime;
     std::unique_ptr<QWidget> m_window;
     QPointer<QuickLookupView> m_view;
-    QPoint m_dragOffset;
-    bool m_dragging = false;
 };
