@@ -3,6 +3,7 @@
 #include "panels/GrammarAnalysisModel.h"
 #include "panels/GrammarAnalysisServices.h"
 #include "panels/GrammarAnalysisView.h"
+#include "panels/PanelActivation.h"
 #include "panels/PanelPlacement.h"
 #include "panels/WindowDragger.h"
 #include "platform/DesktopWindowManager.h"
@@ -11,12 +12,9 @@
 #include <QEvent>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWindow>
 
 namespace {
 
-constexpr int kActivationAttempts = 25;
-constexpr int kActivationRetryMs = 20;
 // The content's language when the learner has not chosen a translation language.
 const QString kDefaultLanguageCode = QStringLiteral("ru");
 
@@ -74,7 +72,12 @@ void GrammarAnalysisWindow::show(const QString& sentence, LogicalPoint near)
     refitAndPlace();
     m_window->show();
     m_window->raise();
-    activateWhenMapped(kActivationAttempts);
+    // Through _NET_ACTIVE_WINDOW with the trigger's time, which focus-stealing prevention accepts.
+    PanelActivation::activateWhenMapped(*m_window, m_windows, m_userTime ? m_userTime() : 0, [this] {
+        // Still the active window from before it was hidden: no activation event will come.
+        if (m_window->isActiveWindow())
+            m_activeSinceShown = true;
+    });
 }
 
 void GrammarAnalysisWindow::close()
@@ -93,22 +96,6 @@ void GrammarAnalysisWindow::refitAndPlace()
     const QPoint origin = PanelPlacement::overlayOrigin(anchor, size, PanelPlacement::desktopScreens());
     m_window->setGeometry(QRect(origin, size));
     Q_EMIT placed();
-}
-
-void GrammarAnalysisWindow::activateWhenMapped(int attemptsLeft)
-{
-    QWindow* handle = m_window->windowHandle();
-    if (!m_window->isVisible() || attemptsLeft <= 0)
-        return;
-    if (!handle || !handle->isExposed()) {
-        QTimer::singleShot(kActivationRetryMs, this, [this, attemptsLeft] { activateWhenMapped(attemptsLeft - 1); });
-        return;
-    }
-    // Through _NET_ACTIVE_WINDOW with the trigger's time, which focus-stealing prevention accepts.
-    m_windows.activate(*m_window, m_userTime ? m_userTime() : 0);
-    // Still the active window from before it was hidden: no activation event will come.
-    if (m_window->isActiveWindow())
-        m_activeSinceShown = true;
 }
 
 bool GrammarAnalysisWindow::eventFilter(QObject* watched, QEvent* event)

@@ -42,7 +42,6 @@ protected:
 private:
     QString languageCode() const;
     void refitAndPlace();
-    void activateWhenMapped(int attemptsLeft);
 
     GrammarAnalysisServices& m_services;
     DesktopWindowManager& m_windows;

@@ -1,6 +1,7 @@
 #include "panels/QuickLookupWindow.h"
 
 #include "diagnostics/QMLog.h"
+#include "panels/PanelActivation.h"
 #include "panels/PanelPlacement.h"
 #include "panels/QuickLookupView.h"
 #include "panels/WindowDragger.h"
@@ -12,14 +13,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWindow>
-
-namespace {
-
-constexpr int kActivationAttempts = 25;
-constexpr int kActivationRetryMs = 20;
-
-} // namespace
 
 QuickLookupWindow::QuickLookupWindow(
     LookupServices& services, DesktopWindowManager& windows, std::function<quint64()> userTime, QObject* parent)
@@ -60,21 +53,10 @@ void QuickLookupWindow::show()
     m_window->show();
     m_window->raise();
     view->field().setFocus(Qt::ActiveWindowFocusReason);
-    activateWhenMapped(kActivationAttempts);
-}
-
-void QuickLookupWindow::activateWhenMapped(int attemptsLeft)
-{
-    QWindow* handle = m_window->windowHandle();
-    if (!m_window->isVisible() || attemptsLeft <= 0)
-        return;
-    if (!handle || !handle->isExposed()) {
-        QTimer::singleShot(kActivationRetryMs, this, [this, attemptsLeft] { activateWhenMapped(attemptsLeft - 1); });
-        return;
-    }
-    m_windows.activate(*m_window, m_userTime ? m_userTime() : 0);
-    if (m_view)
-        m_view->field().setFocus(Qt::ActiveWindowFocusReason);
+    PanelActivation::activateWhenMapped(*m_window, m_windows, m_userTime ? m_userTime() : 0, [this] {
+        if (m_view)
+            m_view->field().setFocus(Qt::ActiveWindowFocusReason);
+    });
 }
 
 void QuickLookupWindow::close()

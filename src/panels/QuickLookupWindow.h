@@ -35,7 +35,6 @@ protected:
 
 private:
     void refit();
-    void activateWhenMapped(int attemptsLeft);
 
     LookupServices& m_services;
     DesktopWindowManager& m_windows;
