@@ -11,9 +11,9 @@ namespace {
 QMutex s_fileMutex;
 }
 
-DiagnosticsService::DiagnosticsService(QString filePath)
+DiagnosticsService::DiagnosticsService(QString filePath, std::function<QDateTime()> clock)
     : m_filePath(std::move(filePath))
-    , m_clock([] { return QDateTime::currentDateTimeUtc(); })
+    , m_clock(clock ? std::move(clock) : [] { return QDateTime::currentDateTimeUtc(); })
 {
     QDir().mkpath(QFileInfo(m_filePath).absolutePath());
 }

@@ -14,8 +14,9 @@ class DiagnosticsService
 public:
     enum class Kind { Diagnostic, Metric };
 
-    // $XDG_DATA_HOME/quillmoor/diagnostics.log by default. The folder is created here.
-    explicit DiagnosticsService(QString fileUrl = defaultFilePath());
+    // $XDG_DATA_HOME/quillmoor/diagnostics.log by default. The folder is created here. Entries are
+    // stamped from `clock` when given (tests pin it), else from the system clock.
+    explicit DiagnosticsService(QString filePath = defaultFilePath(), std::function<QDateTime()> clock = {});
 
     static QString defaultFilePath();
     QString filePath() const { return m_filePath; }
@@ -26,9 +27,6 @@ public:
 
     // The entry exactly as it is appended, for one payload received at `when`.
     static QByteArray entry(Kind kind, const QDateTime& when, const QString& payload);
-
-    // Tests pin the clock.
-    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
 
 private:
     QString m_filePath;

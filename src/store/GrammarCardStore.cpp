@@ -63,9 +63,9 @@ GrammarCard readCard(const SqliteStatement& q)
 
 } // namespace
 
-GrammarCardStore::GrammarCardStore(CardDatabase& database)
+GrammarCardStore::GrammarCardStore(CardDatabase& database, std::function<QDateTime()> clock)
     : m_database(database)
-    , m_clock([] { return QDateTime::currentDateTimeUtc(); })
+    , m_clock(clock ? std::move(clock) : [] { return QDateTime::currentDateTimeUtc(); })
 {
 }
 

@@ -27,7 +27,8 @@ public:
         QString explanation;
     };
 
-    explicit GrammarCardStore(CardDatabase& database);
+    // Reads the time from `clock` when given (tests pin it), else from the system clock.
+    explicit GrammarCardStore(CardDatabase& database, std::function<QDateTime()> clock = {});
 
     // Adds the exercise as a card unless one was made from the same exercise id (in any topic or
     // course); true when a card was added and stored.
@@ -45,8 +46,6 @@ public:
     // (1 − lapses / ratings) × 100 over the topic's cards, rounded; nullopt without ratings.
     std::optional<int> accuracyPercent(const QString& topic) const;
     int currentStreak() const;
-
-    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
 
 private:
     std::optional<GrammarCard> insert(const GrammarCard& card, bool* duplicate);

@@ -46,9 +46,9 @@ VocabCard readCard(const SqliteStatement& q)
 
 } // namespace
 
-VocabCardStore::VocabCardStore(CardDatabase& database)
+VocabCardStore::VocabCardStore(CardDatabase& database, std::function<QDateTime()> clock)
     : m_database(database)
-    , m_clock([] { return QDateTime::currentDateTimeUtc(); })
+    , m_clock(clock ? std::move(clock) : [] { return QDateTime::currentDateTimeUtc(); })
 {
 }
 

@@ -31,7 +31,8 @@ public:
         double minutes = 0;
     };
 
-    explicit VocabCardStore(CardDatabase& database);
+    // Reads the time from `clock` when given (tests pin it), else from the system clock.
+    explicit VocabCardStore(CardDatabase& database, std::function<QDateTime()> clock = {});
 
     // The card as stored, or nullopt when it could not be written.
     std::optional<VocabCard> addCard(const VocabCardContent& card);
@@ -67,9 +68,6 @@ public:
 
     QSet<QString> unlockedAchievementIDs() const;
     bool recordUnlockedAchievement(const QString& achievementID);
-
-    // Tests pin the clock.
-    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
 
 private:
     QList<VocabCard> fetch(const QString& where, const QVariantList& values, const QString& order) const;

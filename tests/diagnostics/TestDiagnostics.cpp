@@ -52,10 +52,10 @@ private Q_SLOTS:
 
     void entriesAreAppendedInOrder()
     {
-        DiagnosticsService service;
+        DiagnosticsService service(DiagnosticsService::defaultFilePath(),
+            [] { return QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7), Qt::UTC); });
         QCOMPARE(service.filePath(), m_home->diagnosticsFile());
         QVERIFY(!QFile::exists(service.filePath()));
-        service.setClock([] { return QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7), Qt::UTC); });
         service.didReceive(DiagnosticsService::Kind::Diagnostic, { "{\"crash\":1}", "{\"crash\":2}" });
         service.didReceive(DiagnosticsService::Kind::Metric, { "{\"cpu\":\"é\"}" });
         QCOMPARE(readAll(service.filePath()),

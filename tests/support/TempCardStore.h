@@ -60,8 +60,7 @@ protected:
         QString error;
         m_database = CardDatabase::open(CardDatabase::defaultFilePath(), &error);
         QVERIFY2(m_database, qPrintable(error));
-        m_store = std::make_unique<Store>(*m_database);
-        m_store->setClock([this] { return now; });
+        m_store = std::make_unique<Store>(*m_database, [this] { return now; });
     }
     void closeStore()
     {
