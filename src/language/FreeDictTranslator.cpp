@@ -110,7 +110,10 @@ QStringList FreeDictTranslator::sensesOf(const QString& text, const QString& sou
         forms += m_lemmas.baseForms(text);
     for (const QString& form : forms) {
         QStringList found;
-        for (const FreeDictDictionary::Entry& entry : wordEntries(open->lookupAll(form), form, target)) {
+        QList<FreeDictDictionary::Entry> entries = wordEntries(open->lookupAll(form), form, target);
+        if (entries.isEmpty() && LanguageCodes::base(source) == QLatin1String("en"))
+            entries = phrasalVerbEntries(*open, form);
+        for (const FreeDictDictionary::Entry& entry : entries) {
             for (const QString& sense : entry.senses) {
                 for (const QString& equivalent : equivalents(sense)) {
                     const QString restored = m_splitter.restore(equivalent, target);
@@ -123,6 +126,93 @@ QStringList FreeDictTranslator::sensesOf(const QString& text, const QString& sou
             return found;
     }
     return {};
+}
+
+namespace {
+
+QString bareTranscription(const FreeDictDictionary::Entry& entry)
+{
+    static const QRegularExpression stress(QStringLiteral("[ˈˌ\\s]"));
+    return QString(entry.pronunciation).remove(stress);
+}
+
+// The particles of English phrasal verbs as the English dictionaries transcribe them where they
+// file the phrase under its verb ("give up" is "give /givʌp/", "put on" is "put /putwʌn/").
+const QHash<QString, QStringList>& particleTranscriptions()
+{
+    // clang-format off
+    static const QHash<QString, QStringList> particles {
+        { QStringLiteral("up"), { QStringLiteral("ʌp") } },
+        { QStringLiteral("down"), { QStringLiteral("daun") } },
+        { QStringLiteral("in"), { QStringLiteral("in") } },
+        { QStringLiteral("out"), { QStringLiteral("aut") } },
+        { QStringLiteral("off"), { QStringLiteral("ɔf"), QStringLiteral("ɔːf") } },
+        { QStringLiteral("on"), { QStringLiteral("wʌn"), QStringLiteral("ɔn") } },
+        { QStringLiteral("away"), { QStringLiteral("ɔːwei"), QStringLiteral("əwei") } },
+        { QStringLiteral("back"), { QStringLiteral("bæk") } },
+        { QStringLiteral("over"), { QStringLiteral("ouvər") } },
+        { QStringLiteral("about"), { QStringLiteral("əbaut") } },
+        { QStringLiteral("across"), { QStringLiteral("əkrɔs") } },
+        { QStringLiteral("after"), { QStringLiteral("ɑːftər") } },
+        { QStringLiteral("for"), { QStringLiteral("fər"), QStringLiteral("fɔːr") } },
+        { QStringLiteral("around"), { QStringLiteral("əraund") } },
+        { QStringLiteral("round"), { QStringLiteral("raund") } },
+        { QStringLiteral("through"), { QStringLiteral("θruː") } },
+        { QStringLiteral("along"), { QStringLiteral("ælɔŋ"), QStringLiteral("əlɔŋ") } },
+        { QStringLiteral("apart"), { QStringLiteral("əpɑːt") } },
+        { QStringLiteral("together"), { QStringLiteral("təgeðər") } },
+    };
+    // clang-format on
+    return particles;
+}
+
+// Every way the particles can be transcribed one after the other.
+QStringList particleSpellings(const QStringList& words)
+{
+    QStringList spellings { QString() };
+    for (const QString& word : words) {
+        const auto found = particleTranscriptions().constFind(word.toLower());
+        if (found == particleTranscriptions().constEnd())
+            return {};
+        QStringList longer;
+        for (const QString& head : std::as_const(spellings)) {
+            for (const QString& tail : *found)
+                longer << head + tail;
+        }
+        spellings = longer;
+    }
+    return spellings;
+}
+
+} // namespace
+
+QList<FreeDictDictionary::Entry> FreeDictTranslator::phrasalVerbEntries(
+    FreeDictDictionary& dictionary, const QString& phrase)
+{
+    const QStringList words = phrase.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.size() < 2)
+        return {};
+    const QStringList particles = particleSpellings(words.mid(1));
+    if (particles.isEmpty())
+        return {};
+    QList<FreeDictDictionary::Entry> filed;
+    for (const FreeDictDictionary::Entry& entry : dictionary.lookupAll(words.first())) {
+        if (entry.headword.compare(words.first(), Qt::CaseInsensitive) == 0 && !entry.pronunciation.isEmpty())
+            filed << entry;
+    }
+    // The verb's own transcription is the shortest of the entries filed under it.
+    const auto shortest
+        = std::ranges::min_element(filed, {}, [](const auto& e) { return bareTranscription(e).size(); });
+    if (shortest == filed.end())
+        return {};
+    const QString verb = bareTranscription(*shortest);
+    QList<FreeDictDictionary::Entry> found;
+    for (const FreeDictDictionary::Entry& entry : filed) {
+        const QString transcription = bareTranscription(entry);
+        if (transcription.startsWith(verb) && particles.contains(transcription.mid(verb.size())))
+            found << entry;
+    }
+    return found;
 }
 
 QList<FreeDictDictionary::Entry> FreeDictTranslator::wordEntries(

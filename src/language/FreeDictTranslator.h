@@ -51,6 +51,9 @@ public:
 private:
     FreeDictDictionary* dictionary(const QString& source, const QString& target);
     QStringList sensesOf(const QString& text, const QString& source, const QString& target);
+    // The entries of an English phrasal verb ("give up") that the dictionary files under its verb,
+    // told apart from the verb's other phrases by their transcription.
+    static QList<FreeDictDictionary::Entry> phrasalVerbEntries(FreeDictDictionary& dictionary, const QString& phrase);
     // The entries of the word itself among those filed under its key.
     QList<FreeDictDictionary::Entry> wordEntries(
         const QList<FreeDictDictionary::Entry>& entries, const QString& word, const QString& target);

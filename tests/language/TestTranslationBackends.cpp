@@ -107,6 +107,9 @@ private Q_SLOTS:
         QTest::newRow("homographs: the bare word") << "en" << "es" << "bank" << "banco";
         QTest::newRow("homographs: the verb") << "en" << "es" << "agree" << "convenir";
         QTest::newRow("es-en first of several senses") << "es" << "en" << "abandonar" << "cede";
+        QTest::newRow("phrasal verb filed under its verb") << "en" << "es" << "look for" << "buscar";
+        QTest::newRow("phrasal verb in the past") << "en" << "es" << "gave up" << "abandonar";
+        QTest::newRow("particle spelled as the dictionary does") << "en" << "es" << "put on" << "arrancar";
         // clang-format on
     }
 

@@ -212,7 +212,7 @@ private Q_SLOTS:
         QVERIFY(total[0] > 0 && total[1] > 0);
         // The aim is 80 %; the rows still wrong are the sentence translator's own wrong choices and
         // senses the dictionary lacks. Falling below today's share is a regression.
-        QVERIFY2(right[0] * 100 >= 75 * total[0], "below 75 % where a sentence translation exists");
+        QVERIFY2(right[0] * 100 >= 79 * total[0], "below 79 % where a sentence translation exists");
         QVERIFY2(right[1] * 100 >= 60 * total[1], "below 60 % with only a dictionary");
     }
 };
