@@ -1,4 +1,5 @@
-# Configure and build a tree incrementally. Sourced by scripts/run and scripts/test.
+# Configure and build a tree incrementally. Sourced by scripts/run and scripts/test. Builds the
+# targets named in QM_BUILD_TARGETS (space-separated) when set, else everything.
 qm_build()
 {
     local top=$1 tree=$2
@@ -8,7 +9,10 @@ qm_build()
         cmake -S "$top" -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
             -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "$@" || return 1
     fi
-    cmake --build "$tree" -j2
+    local targets=()
+    local target
+    for target in ${QM_BUILD_TARGETS:-}; do targets+=(--target "$target"); done
+    cmake --build "$tree" -j2 "${targets[@]}"
 }
 
 # Fails, naming them, when C++ files differ from what .clang-format makes of them.

@@ -1,7 +1,10 @@
 #include "app/AppDelegate.h"
 #include "app/QuillmoorApp.h"
 #include "app/SingleInstanceGuard.h"
+#include "app/TerminationSignals.h"
+#include "diagnostics/CrashReporter.h"
 #include "diagnostics/LogSink.h"
+#include "diagnostics/QMLog.h"
 #include "platform/SystemJournal.h"
 #include "platform/tesseract/TesseractRecognizer.h"
 
@@ -23,9 +26,19 @@ int main(int argc, char* argv[])
     SingleInstanceGuard guard;
     if (!guard.claim())
         return 0;
+    // Logout, `systemctl --user stop` and Ctrl+C end the event loop, so the bus name and the lock
+    // are released and the termination steps run.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &app, &QCoreApplication::quit);
+
+    const QuillmoorApp::Paths paths = QuillmoorApp::defaultPaths();
+    if (!CrashReporter::install(paths.diagnostics, QUILLMOOR_VERSION))
+        qCWarning(lcApp).noquote() << "Crashes cannot be recorded in" << paths.diagnostics;
+    if (CrashReporter::takePendingReport(paths.diagnostics))
+        qCWarning(lcApp).noquote() << "The last run crashed; its report is in" << paths.diagnostics;
 
     // Without its card store the program cannot keep what the learner saves: stop here.
-    const std::unique_ptr<QuillmoorApp> quillmoor = QuillmoorApp::create(QuillmoorApp::defaultPaths());
+    const std::unique_ptr<QuillmoorApp> quillmoor = QuillmoorApp::create(paths);
     if (!quillmoor)
         return 1;
     QObject::connect(

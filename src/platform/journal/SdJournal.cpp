@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include <sys/stat.h>
 #include <systemd/sd-journal.h>
 
 namespace {
@@ -22,8 +23,23 @@ public:
 
 } // namespace
 
+bool SystemJournal::stderrIsJournal()
+{
+    const QByteArray stream = qgetenv("JOURNAL_STREAM");
+    const QList<QByteArray> parts = stream.split(':');
+    struct stat status = {};
+    if (parts.size() != 2 || ::fstat(2, &status) != 0)
+        return false;
+    bool deviceOk = false, inodeOk = false;
+    const qulonglong device = parts[0].toULongLong(&deviceOk);
+    const qulonglong inode = parts[1].toULongLong(&inodeOk);
+    return deviceOk && inodeOk && device == status.st_dev && inode == status.st_ino;
+}
+
 std::unique_ptr<SystemJournal> SystemJournal::createDefault()
 {
+    if (stderrIsJournal())
+        return nullptr;
     // Without journald (containers, minimal desktops) sending would only fail quietly.
     if (!QFileInfo::exists(QStringLiteral("/run/systemd/journal/socket")))
         return nullptr;
