@@ -39,7 +39,7 @@ QM_LANGUAGE_PACKAGES=(
 QM_RUNTIME_PACKAGES+=("${QM_LANGUAGE_PACKAGES[@]}")
 # A private headless desktop: X server, tray host, test drivers and screenshots.
 QM_DESKTOP_PACKAGES=(
-    xvfb xauth trayer xdotool x11-utils imagemagick pulseaudio python3-gi gir1.2-gtk-3.0
+    xvfb xauth trayer xdotool x11-utils imagemagick pulseaudio python3-gi gir1.2-gtk-3.0 desktop-file-utils
     hunspell
 )
 

@@ -1,4 +1,5 @@
 #include "app/AppDelegate.h"
+#include "app/FreedesktopApplicationAdaptor.h"
 #include "app/QuillmoorApp.h"
 #include "app/SingleInstanceGuard.h"
 #include "app/TerminationSignals.h"
@@ -10,8 +11,51 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
+namespace {
+
+// What the command line asks for: --version, or --action NAME (one of the desktop actions).
+struct CommandLine
+{
+    bool version = false;
+    QString action;
+    QString error;
+};
+
+CommandLine readCommandLine(int argc, char* argv[])
+{
+    CommandLine line;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--version") {
+            line.version = true;
+        } else if (arg == "--action" || arg.startsWith("--action=")) {
+            line.action = arg == "--action" ? (i + 1 < argc ? QString::fromLocal8Bit(argv[++i]) : QString())
+                                            : QString::fromLocal8Bit(arg.mid(9));
+            if (!FreedesktopApplicationAdaptor::actionNames().contains(line.action)) {
+                line.error = QStringLiteral("--action takes one of: %1")
+                                 .arg(FreedesktopApplicationAdaptor::actionNames().join(QStringLiteral(", ")));
+            }
+        }
+    }
+    return line;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    // Answered before any window system is touched, so it works without a display.
+    const CommandLine commandLine = readCommandLine(argc, argv);
+    if (commandLine.version) {
+        std::printf("quillmoor %s\n", QUILLMOOR_VERSION);
+        return 0;
+    }
+    if (!commandLine.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(commandLine.error));
+        return 2;
+    }
     TesseractRecognizer::limitThreadsBeforeStart(argv);
     LogSink::install(SystemJournal::createDefault());
     QApplication app(argc, argv);
@@ -24,7 +68,7 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     SingleInstanceGuard guard;
-    if (!guard.claim())
+    if (!guard.claim(commandLine.action))
         return 0;
     // Logout, `systemctl --user stop` and Ctrl+C end the event loop, so the bus name and the lock
     // are released and the termination steps run.
@@ -43,6 +87,9 @@ int main(int argc, char* argv[])
         return 1;
     QObject::connect(
         &guard, &SingleInstanceGuard::activationRequested, &quillmoor->delegate(), &AppDelegate::showLanguageSettings);
+    QObject::connect(&guard, &SingleInstanceGuard::actionRequested, &quillmoor->delegate(), &AppDelegate::runAction);
     quillmoor->start();
+    if (!commandLine.action.isEmpty())
+        quillmoor->delegate().runAction(commandLine.action);
     return app.exec();
 }

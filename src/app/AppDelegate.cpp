@@ -175,6 +175,24 @@ void AppDelegate::fire(HotkeyAction action)
         m_coordinator->fire(action);
 }
 
+bool AppDelegate::runAction(const QString& name)
+{
+    qCInfo(lcApp).noquote() << QStringLiteral("Action \"%1\" requested").arg(name);
+    if (name == QLatin1String("quick-lookup"))
+        showQuickLookup();
+    else if (name == QLatin1String("translate-selection"))
+        fire(HotkeyAction::Selection);
+    else if (name == QLatin1String("grammar-analysis"))
+        fire(HotkeyAction::GrammarAnalysis);
+    else if (name == QLatin1String("review"))
+        showReview();
+    else if (name == QLatin1String("settings"))
+        showLanguageSettings();
+    else
+        return false;
+    return true;
+}
+
 qint64 AppDelegate::captureGeneration() const
 {
     return m_coordinator ? m_coordinator->captureGeneration() : 0;

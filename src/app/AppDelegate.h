@@ -47,6 +47,9 @@ public:
     void setCardStore(VocabCardStore* store) { m_cardStore = store; }
     // Runs the flow of a trigger action.
     void fire(HotkeyAction action);
+    // Runs an action the desktop asked for by name ("quick-lookup", "translate-selection",
+    // "grammar-analysis", "review", "settings"); false for another name.
+    bool runAction(const QString& name);
     qint64 captureGeneration() const;
 
     ReviewWindowController* reviewWindowController() const { return m_review.get(); }

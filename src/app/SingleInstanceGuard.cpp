@@ -1,5 +1,6 @@
 #include "app/SingleInstanceGuard.h"
 
+#include "app/FreedesktopApplicationAdaptor.h"
 #include "diagnostics/QMLog.h"
 
 #include <QDBusConnection>
@@ -12,6 +13,7 @@ SingleInstanceGuard::SingleInstanceGuard(QString serviceName, QObject* parent)
     : QObject(parent)
     , m_serviceName(std::move(serviceName))
 {
+    new FreedesktopApplicationAdaptor(this);
 }
 
 SingleInstanceGuard::~SingleInstanceGuard()
@@ -23,7 +25,7 @@ SingleInstanceGuard::~SingleInstanceGuard()
     bus.unregisterService(m_serviceName);
 }
 
-bool SingleInstanceGuard::claim()
+bool SingleInstanceGuard::claim(const QString& action)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (bus.isConnected()) {
@@ -31,13 +33,24 @@ bool SingleInstanceGuard::claim()
             m_serviceName, QDBusConnectionInterface::DontQueueService, QDBusConnectionInterface::DontAllowReplacement);
         if (reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered) {
             m_ownsName = true;
-            bus.registerObject(kObjectPath, this, QDBusConnection::ExportScriptableSlots);
+            bus.registerObject(
+                kObjectPath, this, QDBusConnection::ExportScriptableSlots | QDBusConnection::ExportAdaptors);
             return true;
         }
-        qCInfo(lcApp) << "Quillmoor is already running; asking it to open its settings";
-        QDBusMessage call
-            = QDBusMessage::createMethodCall(m_serviceName, kObjectPath, kServiceName, QStringLiteral("Activate"));
-        bus.call(call, QDBus::Block, 2000);
+        if (action.isEmpty()) {
+            qCInfo(lcApp) << "Quillmoor is already running; asking it to open its settings";
+            bus.call(
+                QDBusMessage::createMethodCall(m_serviceName, kObjectPath, kServiceName, QStringLiteral("Activate")),
+                QDBus::Block, 2000);
+            return false;
+        }
+        qCInfo(lcApp).noquote() << QStringLiteral("Quillmoor is already running; handing it \"%1\"").arg(action);
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            m_serviceName, kObjectPath, FreedesktopApplicationAdaptor::kInterface, QStringLiteral("ActivateAction"));
+        call << action << QVariantList() << QVariantMap();
+        const QDBusMessage answer = bus.call(call, QDBus::Block, 2000);
+        if (answer.type() == QDBusMessage::ErrorMessage)
+            qCWarning(lcApp).noquote() << answer.errorMessage();
         return false;
     }
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);

@@ -19,14 +19,17 @@ public:
     explicit SingleInstanceGuard(QString serviceName = kServiceName, QObject* parent = nullptr);
     ~SingleInstanceGuard() override;
 
-    // True when this process is the first; otherwise the first was asked to show its settings.
-    bool claim();
+    // True when this process is the first; otherwise the first was asked to run `action` (one of
+    // FreedesktopApplicationAdaptor::actionNames()), or to show its settings without one.
+    bool claim(const QString& action = {});
 
 public Q_SLOTS:
     Q_SCRIPTABLE void Activate();
 
 Q_SIGNALS:
     void activationRequested();
+    // A desktop shortcut, the desktop entry or `quillmoor --action` asked for one of the actions.
+    void actionRequested(const QString& action);
 
 private:
     QString m_serviceName;

@@ -2,6 +2,8 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QFile>
 #include <QProcess>
 #include <QTest>
 
@@ -45,6 +47,64 @@ private Q_SLOTS:
         QVERIFY(first.state() == QProcess::Running);
         first.terminate();
         QVERIFY(first.waitForFinished(5000));
+    }
+
+    // Desktop shortcuts and the desktop entry's actions reach the running program over
+    // org.freedesktop.Application; `quillmoor --action NAME` hands the action over the same way.
+    void desktopActions()
+    {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (!bus.isConnected())
+            QSKIP("no D-Bus session bus");
+        TempXdgHome home;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("quillmoor.app.info=true"));
+        QProcess app;
+        app.setProcessEnvironment(env);
+        app.start(QStringLiteral(QM_APP_BINARY), {});
+        QVERIFY(app.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            bus.interface()->isServiceRegistered(QStringLiteral("org.quillmoor.Quillmoor")), 15000);
+        QByteArray log;
+        const auto handled = [&](const char* action) {
+            const QByteArray line = QByteArray("Action \"") + action + "\" requested";
+            return QTest::qWaitFor([&] { return (log += app.readAllStandardError()).contains(line); }, 10000);
+        };
+        // Every action the desktop entry offers.
+        QFile entry(
+            qEnvironmentVariable("QM_SOURCE_DIR") + QStringLiteral("/resources/org.quillmoor.Quillmoor.desktop"));
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        QStringList actions;
+        for (const QByteArray& line : entry.readAll().split('\n')) {
+            if (line.startsWith("Actions="))
+                actions = QString::fromUtf8(line.mid(8)).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        }
+        QCOMPARE(actions.size(), 5);
+        for (const QString& name : actions) {
+            const QByteArray action = name.toLatin1();
+            QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.quillmoor.Quillmoor"),
+                QStringLiteral("/org/quillmoor/Quillmoor"), QStringLiteral("org.freedesktop.Application"),
+                QStringLiteral("ActivateAction"));
+            call << name << QVariantList() << QVariantMap();
+            const QDBusMessage reply = bus.call(call, QDBus::Block, 5000);
+            QVERIFY2(reply.type() == QDBusMessage::ReplyMessage, qPrintable(reply.errorMessage()));
+            QVERIFY2(handled(action.constData()), action.constData());
+        }
+        QDBusMessage unknown = QDBusMessage::createMethodCall(QStringLiteral("org.quillmoor.Quillmoor"),
+            QStringLiteral("/org/quillmoor/Quillmoor"), QStringLiteral("org.freedesktop.Application"),
+            QStringLiteral("ActivateAction"));
+        unknown << QStringLiteral("format-disk") << QVariantList() << QVariantMap();
+        QCOMPARE(bus.call(unknown, QDBus::Block, 5000).type(), QDBusMessage::ErrorMessage);
+
+        QProcess client;
+        client.setProcessEnvironment(env);
+        client.start(QStringLiteral(QM_APP_BINARY), { QStringLiteral("--action"), QStringLiteral("review") });
+        QVERIFY(client.waitForFinished(10000));
+        QCOMPARE(client.exitCode(), 0);
+        log.clear();
+        QVERIFY(handled("review"));
+        app.terminate();
+        QVERIFY(app.waitForFinished(10000));
     }
 
     // Logout, `systemctl --user stop` and Ctrl+C end the program normally: it exits with 0 and its
