@@ -11,7 +11,7 @@ QM_BUILD_PACKAGES=(
 # What the application uses at run time.
 QM_RUNTIME_PACKAGES=(
     wordnet-base
-    qt6-qpa-plugins qt6-translations-l10n libqt6svg6
+    qt6-qpa-plugins qt6-translations-l10n libqt6svg6 libqt6sql6-sqlite
     at-spi2-core dbus dbus-x11 xdg-utils
     tesseract-ocr tesseract-ocr-eng tesseract-ocr-rus tesseract-ocr-spa tesseract-ocr-fra
     tesseract-ocr-deu tesseract-ocr-ita tesseract-ocr-por tesseract-ocr-chi-sim tesseract-ocr-jpn
@@ -42,6 +42,9 @@ QM_DESKTOP_PACKAGES=(
     xvfb xauth trayer xdotool x11-utils imagemagick pulseaudio python3-gi gir1.2-gtk-3.0 desktop-file-utils
     hunspell
 )
+
+# Building and checking the Debian package.
+QM_PACKAGING_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)
 
 qm_install_packages()
 {

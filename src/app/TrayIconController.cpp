@@ -52,7 +52,9 @@ TrayIconController::TrayIconController(AppDelegate& delegate, QObject* parent)
     : QObject(parent)
     , m_delegate(delegate)
     , m_menu(std::make_unique<QMenu>())
-    , m_tray(std::make_unique<QSystemTrayIcon>(badgeIcon()))
+    // The installed icon when the theme has it (the package puts it in hicolor), else the badge.
+    , m_tray(
+          std::make_unique<QSystemTrayIcon>(QIcon::fromTheme(QStringLiteral("org.quillmoor.Quillmoor"), badgeIcon())))
 {
     m_menu->setObjectName(QStringLiteral("trayMenu"));
     m_quickLookup = addItem(*m_menu, "edit-find", QStringLiteral("menuQuickLookup"));
