@@ -19,12 +19,16 @@ bool AutostartEntry::isEnabled()
 
 QByteArray AutostartEntry::contents(const QString& executable)
 {
-    // Exec takes a quoted path so that spaces and quotes in it survive.
-    QString quoted = executable;
-    quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
-        .replace(QLatin1Char('"'), QStringLiteral("\\\""))
-        .replace(QLatin1Char('`'), QStringLiteral("\\`"))
-        .replace(QLatin1Char('$'), QStringLiteral("\\$"));
+    // Exec takes a quoted path so that spaces and quotes in it survive. Inside the quotes `"`, `` ` ``,
+    // `$` and `\` are escaped with a backslash; the value's own string escaping then doubles every
+    // backslash, and `%` (a field code) is written `%%`.
+    QString quoted;
+    for (const QChar c : executable) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
+            quoted += QLatin1Char('\\');
+        quoted += c;
+    }
+    quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('%'), QStringLiteral("%%"));
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
                           "Name=Quillmoor\n"

@@ -2,7 +2,10 @@
 #include "support/TempXdgHome.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestAutostartEntry : public QObject
@@ -32,9 +35,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QByteArray>("exec");
         QTest::newRow("plain") << "/usr/bin/quillmoor" << QByteArray("Exec=\"/usr/bin/quillmoor\"");
-        QTest::newRow("quote") << "/a\"b" << QByteArray("Exec=\"/a\\\"b\"");
-        QTest::newRow("dollar") << "/a$HOME" << QByteArray("Exec=\"/a\\$HOME\"");
-        QTest::newRow("backtick") << "/a`x`" << QByteArray("Exec=\"/a\\`x\\`\"");
+        QTest::newRow("quote") << "/a\"b" << QByteArray("Exec=\"/a\\\\\"b\"");
+        QTest::newRow("dollar") << "/a$HOME" << QByteArray("Exec=\"/a\\\\$HOME\"");
+        QTest::newRow("backslash") << "/a\\b" << QByteArray("Exec=\"/a\\\\\\\\b\"");
+        QTest::newRow("percent") << "/100%/q" << QByteArray("Exec=\"/100%%/q\"");
+        QTest::newRow("backtick") << "/a`x`" << QByteArray("Exec=\"/a\\\\`x\\\\`\"");
     }
 
     void execIsQuoted()
@@ -42,6 +47,19 @@ private Q_SLOTS:
         QFETCH(QString, path);
         QFETCH(QByteArray, exec);
         QVERIFY2(AutostartEntry::contents(path).contains(exec + '\n'), AutostartEntry::contents(path).constData());
+        // The desktop's own reader accepts the escaping.
+        const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+        if (validator.isEmpty())
+            return;
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("org.quillmoor.Quillmoor.desktop")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(AutostartEntry::contents(path));
+        file.close();
+        QProcess validate;
+        validate.start(validator, { file.fileName() });
+        QVERIFY(validate.waitForFinished());
+        QVERIFY2(validate.exitCode() == 0, validate.readAllStandardOutput().constData());
     }
 };
 
