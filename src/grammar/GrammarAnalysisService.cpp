@@ -67,10 +67,10 @@ QCoro::Task<std::optional<GrammarAnalysisResult>> GrammarAnalysisService::genera
     const QString trimmed = sentence.trimmed();
     if (trimmed.isEmpty())
         co_return std::nullopt;
-    if (const auto found = m_cache.constFind(trimmed); found != m_cache.constEnd()) {
-        if (!found.value())
+    if (const auto* found = m_cache.find(trimmed)) {
+        if (!*found)
             co_return std::nullopt;
-        co_return GrammarAnalysisResult { trimmed, *found.value() };
+        co_return GrammarAnalysisResult { trimmed, **found };
     }
     const std::weak_ptr<int> alive = m_lifetime;
     const bool available = co_await isModelAvailable();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grammar/GrammarAnalysisResult.h"
+#include "language/LruCache.h"
 
 #include <QCoroTask>
 #include <QHash>
@@ -53,7 +54,7 @@ private:
     LanguageModelClient& m_model;
     const Options m_options;
     // nullopt: the model declined the sentence.
-    QHash<QString, std::optional<GeneratedGrammarAnalysis>> m_cache;
+    LruCache<QString, std::optional<GeneratedGrammarAnalysis>> m_cache;
     // An answer that arrives after the service is gone (at exit) touches nothing.
     std::shared_ptr<int> m_lifetime = std::make_shared<int>(0);
 };

@@ -128,10 +128,10 @@ QString ContextualTranslationService::cacheKey(
 
 std::optional<QString> ContextualTranslationService::cached(const QString& key) const
 {
-    const auto found = m_cache.constFind(key);
-    if (found == m_cache.constEnd())
+    const QString* found = m_cache.find(key);
+    if (!found)
         return std::nullopt;
-    return found.value();
+    return *found;
 }
 
 QCoro::Task<QString> ContextualTranslationService::refine(QString word, QString sentence, QString baselineTranslation,

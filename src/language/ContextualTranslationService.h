@@ -1,6 +1,7 @@
 #pragma once
 
 #include "language/LanguageDetection.h"
+#include "language/LruCache.h"
 #include "language/ModelSchema.h"
 #include "language/TranslationTextRules.h"
 
@@ -93,5 +94,5 @@ private:
     TranslationBackendSet& m_backends;
     const TranslationPreferences& m_preferences;
     TranslationTextRules::VerbTest m_isVerb;
-    QHash<QString, QString> m_cache;
+    mutable LruCache<QString, QString> m_cache;
 };

@@ -62,8 +62,8 @@ QCoro::Task<std::optional<EtymologyResult>> EtymologyService::generate(QString u
     unit = unit.trimmed().left(kMaxInputCharacters);
     sentence = sentence.left(kMaxInputCharacters);
     const QString key = cacheKey(unit, languageCode, targetLanguageCode);
-    if (const auto found = m_cache.constFind(key); found != m_cache.constEnd())
-        co_return found.value();
+    if (const auto* found = m_cache.find(key))
+        co_return *found;
 
     const LanguageModelClient::Availability available = co_await m_model.availability();
     if (!available.isAvailable) {

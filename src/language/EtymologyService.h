@@ -1,6 +1,7 @@
 #pragma once
 
 #include "language/EtymologyResult.h"
+#include "language/LruCache.h"
 #include "language/ModelSchema.h"
 
 #include <QCoroTask>
@@ -43,5 +44,5 @@ public:
 private:
     LanguageModelClient& m_model;
     // A refusal is kept as nullopt: asking again gets the same answer from a greedy model.
-    QHash<QString, std::optional<EtymologyResult>> m_cache;
+    LruCache<QString, std::optional<EtymologyResult>> m_cache;
 };

@@ -53,8 +53,8 @@ QCoro::Task<std::optional<QString>> MeaningService::generate(QString word, QStri
     word = word.left(kMaxInputCharacters);
     sentence = sentence.left(kMaxInputCharacters);
     const QString key = cacheKey(word, sentence, languageCode);
-    if (const auto found = m_cache.constFind(key); found != m_cache.constEnd())
-        co_return found.value();
+    if (const QString* found = m_cache.find(key))
+        co_return *found;
 
     const LanguageModelClient::Availability available = co_await m_model.availability();
     if (!available.isAvailable) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "language/LruCache.h"
 #include "language/ModelSchema.h"
 
 #include <QCoroTask>
@@ -32,5 +33,5 @@ public:
 
 private:
     LanguageModelClient& m_model;
-    QHash<QString, QString> m_cache;
+    LruCache<QString, QString> m_cache;
 };
