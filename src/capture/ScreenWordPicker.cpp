@@ -9,17 +9,23 @@
 #include "diagnostics/QMLog.h"
 
 #include <QPolygonF>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStringList>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 namespace ScreenWordPicker {
 
 namespace {
 
 constexpr int kMaxNameGapInCharacters = 3;
+// The longest Japanese compound of Han words that is still taken as one word.
+constexpr qsizetype kMaxHanCompound = 6;
 constexpr qreal kMergeDistanceInLines = 1.5;
 
 QList<Token> spaceSeparatedTokens(const QString& text)
@@ -37,15 +43,28 @@ QList<Token> spaceSeparatedTokens(const QString& text)
     return result;
 }
 
-// Word enumeration, with runs of pure-Han words merged back into one token: the segmenter cuts
-// a Chinese phrase the recogniser read as one piece into dictionary words.
+bool containsKana(const QString& text)
+{
+    for (const uint c : text.toUcs4()) {
+        if (c >= 0x3040 && c <= 0x30FF)
+            return true;
+    }
+    return false;
+}
+
+// Word enumeration. In Japanese, touching pure-Han words are merged back into one compound of a
+// few characters: the segmenter cuts a compound noun the recogniser read as one piece ("東京大学")
+// into dictionary words. Chinese keeps the segmenter's words: a run of Han there is a whole clause.
+// Punctuation between two words always ends a compound.
 QList<Token> cjkTokens(const QString& text)
 {
     QList<Token> result;
+    const bool japanese = containsKana(text);
     bool lastWasHan = false;
     for (const TextWord& word : WordEnumerator::words(text)) {
         const bool han = !word.text.isEmpty() && CJKScript::isPureHanScript(word.text);
-        if (han && lastWasHan) {
+        const bool touching = !result.isEmpty() && result.last().start + result.last().length == word.start;
+        if (japanese && han && lastWasHan && touching && result.last().length + word.length <= kMaxHanCompound) {
             Token& run = result.last();
             run.length = word.start + word.length - run.start;
             run.text = text.mid(run.start, run.length);
@@ -106,17 +125,70 @@ qsizetype matchByPosition(const QList<Token>& tokens, const RecognizedLine& line
     return tokens.size() - 1;
 }
 
-// A neighbour of a capitalised token that belongs to the same name.
-bool joinsName(const Token& neighbour, qreal gap, qreal characterWidth)
+bool endsSentence(const QString& token)
 {
-    if (!neighbour.rect)
+    static const QRegularExpression end(QStringLiteral("[.!?…。！？][\"'»”’」』)\\]]*$"));
+    // An initial ("J.") or a title ("Dr.") ends no sentence: the name follows it.
+    static const QRegularExpression initialOrTitle(
+        QStringLiteral("^(\\p{Lu}|Dr|Mr|Mrs|Ms|Prof|St|Sr|Sra|Mme|Mlle|Hr|Fr)\\.$"));
+    return end.match(token).hasMatch() && !initialOrTitle.match(token).hasMatch();
+}
+
+bool opensQuote(const QString& token)
+{
+    static const QString openers = QStringLiteral("\"'«“„‘‚‹「『(");
+    return !token.isEmpty() && openers.contains(token.front());
+}
+
+// Articles, determiners, pronouns and prepositions that sentences start with in the Latin- and
+// Cyrillic-script study languages. Capitalised at a sentence start, they are not part of a name
+// ("Im Wartezimmer", "Mein Bruder"). German capitalises every noun, so without this the first two
+// words of many German sentences would read as a name; two capitalised words elsewhere still join
+// ("Frau Weber", "Los Angeles" inside a sentence).
+bool isFunctionWord(const QString& word)
+{
+    // clang-format off
+    static const QSet<QString> words {
+        // English
+        u"the"_s, u"a"_s, u"an"_s, u"in"_s, u"on"_s, u"at"_s, u"my"_s, u"his"_s, u"her"_s, u"our"_s, u"their"_s, u"your"_s, u"this"_s, u"that"_s, u"it"_s, u"he"_s, u"she"_s, u"we"_s, u"they"_s, u"i"_s, u"when"_s, u"if"_s, u"but"_s, u"and"_s,
+        // German
+        u"der"_s, u"die"_s, u"das"_s, u"den"_s, u"dem"_s, u"des"_s, u"ein"_s, u"eine"_s, u"einen"_s, u"einem"_s, u"mein"_s, u"meine"_s, u"dein"_s, u"sein"_s, u"seine"_s, u"ihr"_s, u"ihre"_s, u"unser"_s, u"im"_s, u"am"_s, u"zum"_s, u"zur"_s, u"vom"_s, u"beim"_s, u"ich"_s, u"er"_s, u"sie"_s, u"es"_s, u"wir"_s, u"dann"_s, u"aber"_s, u"und"_s, u"als"_s, u"wenn"_s,
+        // Spanish, French, Italian, Portuguese
+        u"el"_s, u"la"_s, u"los"_s, u"las"_s, u"un"_s, u"una"_s, u"mi"_s, u"su"_s, u"en"_s, u"le"_s, u"les"_s, u"une"_s, u"mon"_s, u"ma"_s, u"il"_s, u"lo"_s, u"gli"_s, u"o"_s, u"os"_s, u"um"_s, u"uma"_s,
+        // Russian
+        u"в"_s, u"на"_s, u"мой"_s, u"моя"_s, u"его"_s, u"её"_s, u"я"_s, u"он"_s, u"она"_s, u"мы"_s, u"они"_s, u"это"_s, u"когда"_s, u"но"_s, u"и"_s,
+    };
+    // clang-format on
+    return words.contains(word.toLower());
+}
+
+bool startsSentence(const QList<Token>& tokens, qsizetype i)
+{
+    return i == 0 || endsSentence(tokens[i - 1].text);
+}
+
+bool canBeNamePiece(const Token& token)
+{
+    const QString trimmed = Punctuation::trimmed(token.text);
+    return token.rect && !trimmed.isEmpty() && startsUpperCase(trimmed) && !isStandaloneLabel(trimmed)
+        && !token.text.contains(QLatin1Char('(')) && !token.text.contains(QLatin1Char(')'));
+}
+
+// Whether tokens[left] and tokens[left + 1] may be read as one name: both capitalised and close
+// together, nothing between them that ends a sentence, a clause or opens a quote, and the first
+// not a function word that starts its sentence.
+bool joinsName(const QList<Token>& tokens, qsizetype left, qreal characterWidth)
+{
+    const Token& first = tokens[left];
+    const Token& second = tokens[left + 1];
+    if (!canBeNamePiece(first) || !canBeNamePiece(second))
         return false;
-    const QString trimmed = Punctuation::trimmed(neighbour.text);
-    if (trimmed.isEmpty() || !startsUpperCase(trimmed) || isStandaloneLabel(trimmed))
+    static const QRegularExpression clauseEnd(QStringLiteral("[,:;]$"));
+    if (endsSentence(first.text) || clauseEnd.match(first.text).hasMatch() || opensQuote(second.text))
         return false;
-    if (neighbour.text.contains(QLatin1Char('(')) || neighbour.text.contains(QLatin1Char(')')))
+    if (startsSentence(tokens, left) && isFunctionWord(Punctuation::trimmed(first.text)))
         return false;
-    return gap <= kMaxNameGapInCharacters * characterWidth;
+    return second.rect->left() - first.rect->right() <= kMaxNameGapInCharacters * characterWidth;
 }
 
 QString resolve(const QList<Token>& tokens, qsizetype match)
@@ -136,16 +208,10 @@ QString resolve(const QList<Token>& tokens, qsizetype match)
     const qreal characterWidth
         = matched.rect->width() / qreal(std::max<qsizetype>(TextOffsets::graphemeCount(word), 1));
     QStringList pieces { word };
-    if (match > 0) {
-        const Token& previous = tokens[match - 1];
-        if (previous.rect && joinsName(previous, matched.rect->left() - previous.rect->right(), characterWidth))
-            pieces.prepend(Punctuation::trimmed(previous.text));
-    }
-    if (match + 1 < tokens.size()) {
-        const Token& next = tokens[match + 1];
-        if (next.rect && joinsName(next, next.rect->left() - matched.rect->right(), characterWidth))
-            pieces.append(Punctuation::trimmed(next.text));
-    }
+    if (match > 0 && joinsName(tokens, match - 1, characterWidth))
+        pieces.prepend(Punctuation::trimmed(tokens[match - 1].text));
+    if (match + 1 < tokens.size() && joinsName(tokens, match, characterWidth))
+        pieces.append(Punctuation::trimmed(tokens[match + 1].text));
     return pieces.join(QLatin1Char(' '));
 }
 

@@ -240,7 +240,17 @@ private Q_SLOTS:
         QTest::newRow("japanese endings joined") << u"私はご飯を食べました。"_s << u"食"_s << -1 << false << u"食べました"_s;
         QTest::newRow("han run merged across segmenter words") << tokyo << u"大"_s << -1 << false << u"東京大学"_s;
         QTest::newRow("han run ends at kana") << tokyo << u"勉"_s << -1 << false << u"勉強"_s;
-        QTest::newRow("han run takes what lies between") << u"我喜欢北京，你呢"_s << u"你"_s << -1 << false << u"我喜欢北京，你呢"_s;
+        QTest::newRow("chinese: the segmenter's word") << u"我喜欢北京，你呢"_s << u"喜"_s << -1 << false << u"喜欢"_s;
+        QTest::newRow("chinese: no run across punctuation") << u"我喜欢北京，你呢"_s << u"你"_s << -1 << false << u"你"_s;
+        QTest::newRow("sentence end between capitals") << u"в кафе Бублик. Сначала мы"_s << u"Сначала"_s << -1 << true << u"Сначала"_s;
+        QTest::newRow("sentence end before the pointer's word") << u"в кафе Бублик. Сначала мы"_s << u"Бублик."_s << -1 << true << u"Бублик"_s;
+        QTest::newRow("function word starting a sentence") << u"Im Wartezimmer saß"_s << u"Wartezimmer"_s << -1 << true << u"Wartezimmer"_s;
+        QTest::newRow("german nouns after a sentence end") << u"Ja. Mein Bruder kam"_s << u"Bruder"_s << -1 << true << u"Bruder"_s;
+        QTest::newRow("title before a name") << u"sagte Frau Weber leise"_s << u"Weber"_s << -1 << true << u"Frau Weber"_s;
+        QTest::newRow("abbreviated title") << u"als Dr. Weber kam"_s << u"Weber"_s << -1 << true << u"Dr Weber"_s;
+        QTest::newRow("article inside a sentence") << u"we flew to Los Angeles"_s << u"Angeles"_s << -1 << true << u"Los Angeles"_s;
+        QTest::newRow("comma between capitals") << u"Berlin, Paris und"_s << u"Paris"_s << -1 << true << u"Paris"_s;
+        QTest::newRow("opening quote") << u"Paris «London» heute"_s << u"Paris"_s << -1 << true << u"Paris"_s;
         // clang-format on
         // Without boxes the character under the pointer decides; the line starts at x 100.
         const QString count = u"one two three"_s;
