@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/NotificationCenter.h"
+
+#include <QDBusConnection>
+
+// The notification server of the freedesktop.org specification (GNOME Shell, Plasma, xfce4-notifyd,
+// dunst …) that owns org.freedesktop.Notifications on the session bus, or that the bus starts on
+// demand.
+class FreedesktopNotificationCenter : public NotificationCenter
+{
+public:
+    struct Options
+    {
+        QString appName = QStringLiteral("Quillmoor");
+        QString appIcon = QStringLiteral("org.quillmoor.Quillmoor");
+    };
+
+    explicit FreedesktopNotificationCenter(QDBusConnection bus);
+    FreedesktopNotificationCenter(QDBusConnection bus, Options options);
+
+    QCoro::Task<Authorization> requestAuthorization() override;
+    QCoro::Task<Result> post(UserNotification notification) override;
+
+private:
+    // Whether a server owns the name or the bus can start one; nullopt with `error` set when the
+    // bus could not be asked.
+    QCoro::Task<std::optional<bool>> serverPresent(QString* error);
+    QCoro::Task<bool> readsMarkup();
+
+    QDBusConnection m_bus;
+    Options m_options;
+};
