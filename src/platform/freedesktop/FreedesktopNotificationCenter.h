@@ -23,11 +23,6 @@ public:
     QCoro::Task<Result> post(UserNotification notification) override;
 
 private:
-    // Whether a server owns the name or the bus can start one; nullopt with `error` set when the
-    // bus could not be asked.
-    QCoro::Task<std::optional<bool>> serverPresent(QString* error);
-    QCoro::Task<bool> readsMarkup();
-
     QDBusConnection m_bus;
     Options m_options;
 };
