@@ -96,26 +96,15 @@ private Q_SLOTS:
         closeStore();
     }
 
-    void withoutServerTheBalloonShows()
+    void withoutServer()
     {
-        FreedesktopNotificationCenter center(m_bus->connection());
-        QCOMPARE(QCoro::waitFor(center.requestAuthorization()).granted, false);
-        Preferences preferences(m_home->defaultsFile());
-        QStringList balloons;
-        NotificationService::Options options;
-        options.fallback = [&balloons](const QString& title, const QString& body) { balloons << title << body; };
-        NotificationService service(center, store(), preferences.notifications(), nullptr, options);
-        QSignalSpy sent(&service, &NotificationService::sent);
-        service.notifyAchievementUnlocked(AchievementCatalog::all().first());
-        QVERIFY(sent.wait());
-        QCOMPARE(balloons.size(), 2);
-        QCOMPARE(balloons.value(1), AchievementCatalog::all().first().localizedSubtitle());
-
+        // Nothing owns the name and nothing can be started on demand: the tray balloon's turn.
+        auto center = std::make_unique<FreedesktopNotificationCenter>(m_bus->connection());
+        QCOMPARE(QCoro::waitFor(center->requestAuthorization()).granted, false);
         // The bus answers after the centre is gone, as at exit.
-        auto leaving = std::make_unique<FreedesktopNotificationCenter>(m_bus->connection());
         QCoro::Task<NotificationCenter::Result> pending
-            = leaving->post(UserNotification { QStringLiteral("t"), QStringLiteral("b"), QString(), QString() });
-        leaving.reset();
+            = center->post(UserNotification { QStringLiteral("t"), QStringLiteral("b"), QString(), QString() });
+        center.reset();
         QCOMPARE(QCoro::waitFor(pending).delivery, NotificationCenter::Delivery::NoServer);
     }
 
