@@ -25,6 +25,139 @@
         </message>
     </context>
     <context>
+        <name>AchievementCatalog</name>
+        <message>
+            <source>10 освоенных слов</source>
+            <translation>10 words mastered</translation>
+        </message>
+        <message>
+            <source>10 повторений</source>
+            <translation>10 reviews</translation>
+        </message>
+        <message>
+            <source>100 дней подряд</source>
+            <translation>100 days in a row</translation>
+        </message>
+        <message>
+            <source>100 освоенных слов</source>
+            <translation>100 words mastered</translation>
+        </message>
+        <message>
+            <source>100 повторений</source>
+            <translation>100 reviews</translation>
+        </message>
+        <message>
+            <source>1000 повторений</source>
+            <translation>1,000 reviews</translation>
+        </message>
+        <message>
+            <source>3 дня подряд</source>
+            <translation>3 days in a row</translation>
+        </message>
+        <message>
+            <source>30 дней подряд</source>
+            <translation>30 days in a row</translation>
+        </message>
+        <message>
+            <source>50 карточек добавлено</source>
+            <translation>50 cards added</translation>
+        </message>
+        <message>
+            <source>7 дней подряд</source>
+            <translation>7 days in a row</translation>
+        </message>
+        <message>
+            <source>Все темы уровня A1 пройдены</source>
+            <translation>All A1 topics completed</translation>
+        </message>
+        <message>
+            <source>Все темы уровня A2 пройдены</source>
+            <translation>All A2 topics completed</translation>
+        </message>
+        <message>
+            <source>Все темы уровня B1 пройдены</source>
+            <translation>All B1 topics completed</translation>
+        </message>
+        <message>
+            <source>Грамматика: A1</source>
+            <translation>Grammar: A1</translation>
+        </message>
+        <message>
+            <source>Грамматика: A2</source>
+            <translation>Grammar: A2</translation>
+        </message>
+        <message>
+            <source>Грамматика: B1</source>
+            <translation>Grammar: B1</translation>
+        </message>
+        <message>
+            <source>Железная воля</source>
+            <translation>Iron Will</translation>
+        </message>
+        <message>
+            <source>Коллекционер</source>
+            <translation>Collector</translation>
+        </message>
+        <message>
+            <source>Марафонец</source>
+            <translation>Marathoner</translation>
+        </message>
+        <message>
+            <source>Месяц привычки</source>
+            <translation>A Month of Habit</translation>
+        </message>
+        <message>
+            <source>Набираем обороты</source>
+            <translation>Picking Up Speed</translation>
+        </message>
+        <message>
+            <source>Начало пути</source>
+            <translation>The Journey Begins</translation>
+        </message>
+        <message>
+            <source>Неделя силы</source>
+            <translation>Power Week</translation>
+        </message>
+        <message>
+            <source>Первая карточка</source>
+            <translation>First card</translation>
+        </message>
+        <message>
+            <source>Первые шаги</source>
+            <translation>First Steps</translation>
+        </message>
+        <message>
+            <source>Первый багаж</source>
+            <translation>First Baggage</translation>
+        </message>
+        <message>
+            <source>Разогрелись</source>
+            <translation>Warming Up</translation>
+        </message>
+        <message>
+            <source>Словарный запас</source>
+            <translation>Vocabulary</translation>
+        </message>
+    </context>
+    <context>
+        <name>AchievementTile</name>
+        <message>
+            <source>ещё не получена</source>
+            <translation>not earned yet</translation>
+        </message>
+        <message>
+            <source>получена</source>
+            <translation>earned</translation>
+        </message>
+    </context>
+    <context>
+        <name>AchievementsView</name>
+        <message>
+            <source>Открыто %1 из %2</source>
+            <translation>%1 of %2 unlocked</translation>
+        </message>
+    </context>
+    <context>
         <name>AnkiAddAction</name>
         <message>
             <source>Не удалось сохранить карточку в Quillmoor.</source>
@@ -234,6 +367,21 @@
         <message>
             <source>Установите пакет %1, чтобы переводить эту пару языков</source>
             <translation>Install the %1 package to translate this language pair</translation>
+        </message>
+    </context>
+    <context>
+        <name>NotificationService</name>
+        <message>
+            <source>Карточек на повторение: %1</source>
+            <translation>Cards to review: %1</translation>
+        </message>
+        <message>
+            <source>Пора повторить слова</source>
+            <translation>Time to review your words</translation>
+        </message>
+        <message>
+            <source>🏆 Новая награда: %1</source>
+            <translation>🏆 New award: %1</translation>
         </message>
     </context>
     <context>

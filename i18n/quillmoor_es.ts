@@ -25,6 +25,139 @@
         </message>
     </context>
     <context>
+        <name>AchievementCatalog</name>
+        <message>
+            <source>10 освоенных слов</source>
+            <translation>10 palabras dominadas</translation>
+        </message>
+        <message>
+            <source>10 повторений</source>
+            <translation>10 repasos</translation>
+        </message>
+        <message>
+            <source>100 дней подряд</source>
+            <translation>100 días seguidos</translation>
+        </message>
+        <message>
+            <source>100 освоенных слов</source>
+            <translation>100 palabras dominadas</translation>
+        </message>
+        <message>
+            <source>100 повторений</source>
+            <translation>100 repasos</translation>
+        </message>
+        <message>
+            <source>1000 повторений</source>
+            <translation>1000 repasos</translation>
+        </message>
+        <message>
+            <source>3 дня подряд</source>
+            <translation>3 días seguidos</translation>
+        </message>
+        <message>
+            <source>30 дней подряд</source>
+            <translation>30 días seguidos</translation>
+        </message>
+        <message>
+            <source>50 карточек добавлено</source>
+            <translation>50 tarjetas añadidas</translation>
+        </message>
+        <message>
+            <source>7 дней подряд</source>
+            <translation>7 días seguidos</translation>
+        </message>
+        <message>
+            <source>Все темы уровня A1 пройдены</source>
+            <translation>Todos los temas del nivel A1 completados</translation>
+        </message>
+        <message>
+            <source>Все темы уровня A2 пройдены</source>
+            <translation>Todos los temas del nivel A2 completados</translation>
+        </message>
+        <message>
+            <source>Все темы уровня B1 пройдены</source>
+            <translation>Todos los temas del nivel B1 completados</translation>
+        </message>
+        <message>
+            <source>Грамматика: A1</source>
+            <translation>Gramática: A1</translation>
+        </message>
+        <message>
+            <source>Грамматика: A2</source>
+            <translation>Gramática: A2</translation>
+        </message>
+        <message>
+            <source>Грамматика: B1</source>
+            <translation>Gramática: B1</translation>
+        </message>
+        <message>
+            <source>Железная воля</source>
+            <translation>Voluntad de hierro</translation>
+        </message>
+        <message>
+            <source>Коллекционер</source>
+            <translation>Coleccionista</translation>
+        </message>
+        <message>
+            <source>Марафонец</source>
+            <translation>Maratoniano</translation>
+        </message>
+        <message>
+            <source>Месяц привычки</source>
+            <translation>Un mes de hábito</translation>
+        </message>
+        <message>
+            <source>Набираем обороты</source>
+            <translation>Cogiendo ritmo</translation>
+        </message>
+        <message>
+            <source>Начало пути</source>
+            <translation>Comienza el viaje</translation>
+        </message>
+        <message>
+            <source>Неделя силы</source>
+            <translation>Semana de fuerza</translation>
+        </message>
+        <message>
+            <source>Первая карточка</source>
+            <translation>Primera tarjeta</translation>
+        </message>
+        <message>
+            <source>Первые шаги</source>
+            <translation>Primeros pasos</translation>
+        </message>
+        <message>
+            <source>Первый багаж</source>
+            <translation>Primer equipaje</translation>
+        </message>
+        <message>
+            <source>Разогрелись</source>
+            <translation>Entrando en calor</translation>
+        </message>
+        <message>
+            <source>Словарный запас</source>
+            <translation>Vocabulario</translation>
+        </message>
+    </context>
+    <context>
+        <name>AchievementTile</name>
+        <message>
+            <source>ещё не получена</source>
+            <translation>aún no conseguida</translation>
+        </message>
+        <message>
+            <source>получена</source>
+            <translation>conseguida</translation>
+        </message>
+    </context>
+    <context>
+        <name>AchievementsView</name>
+        <message>
+            <source>Открыто %1 из %2</source>
+            <translation>%1 de %2 desbloqueados</translation>
+        </message>
+    </context>
+    <context>
         <name>AnkiAddAction</name>
         <message>
             <source>Не удалось сохранить карточку в Quillmoor.</source>
@@ -234,6 +367,21 @@
         <message>
             <source>Установите пакет %1, чтобы переводить эту пару языков</source>
             <translation>Instala el paquete %1 para traducir este par de idiomas</translation>
+        </message>
+    </context>
+    <context>
+        <name>NotificationService</name>
+        <message>
+            <source>Карточек на повторение: %1</source>
+            <translation>Tarjetas para repasar: %1</translation>
+        </message>
+        <message>
+            <source>Пора повторить слова</source>
+            <translation>Es hora de repasar tus palabras</translation>
+        </message>
+        <message>
+            <source>🏆 Новая награда: %1</source>
+            <translation>🏆 Nuevo logro: %1</translation>
         </message>
     </context>
     <context>

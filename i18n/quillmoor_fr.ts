@@ -25,6 +25,139 @@
         </message>
     </context>
     <context>
+        <name>AchievementCatalog</name>
+        <message>
+            <source>10 освоенных слов</source>
+            <translation>10 mots maîtrisés</translation>
+        </message>
+        <message>
+            <source>10 повторений</source>
+            <translation>10 révisions</translation>
+        </message>
+        <message>
+            <source>100 дней подряд</source>
+            <translation>100 jours d’affilée</translation>
+        </message>
+        <message>
+            <source>100 освоенных слов</source>
+            <translation>100 mots maîtrisés</translation>
+        </message>
+        <message>
+            <source>100 повторений</source>
+            <translation>100 révisions</translation>
+        </message>
+        <message>
+            <source>1000 повторений</source>
+            <translation>1 000 révisions</translation>
+        </message>
+        <message>
+            <source>3 дня подряд</source>
+            <translation>3 jours d’affilée</translation>
+        </message>
+        <message>
+            <source>30 дней подряд</source>
+            <translation>30 jours d’affilée</translation>
+        </message>
+        <message>
+            <source>50 карточек добавлено</source>
+            <translation>50 cartes ajoutées</translation>
+        </message>
+        <message>
+            <source>7 дней подряд</source>
+            <translation>7 jours d’affilée</translation>
+        </message>
+        <message>
+            <source>Все темы уровня A1 пройдены</source>
+            <translation>Tous les thèmes du niveau A1 terminés</translation>
+        </message>
+        <message>
+            <source>Все темы уровня A2 пройдены</source>
+            <translation>Tous les thèmes du niveau A2 terminés</translation>
+        </message>
+        <message>
+            <source>Все темы уровня B1 пройдены</source>
+            <translation>Tous les thèmes du niveau B1 terminés</translation>
+        </message>
+        <message>
+            <source>Грамматика: A1</source>
+            <translation>Grammaire : A1</translation>
+        </message>
+        <message>
+            <source>Грамматика: A2</source>
+            <translation>Grammaire : A2</translation>
+        </message>
+        <message>
+            <source>Грамматика: B1</source>
+            <translation>Grammaire : B1</translation>
+        </message>
+        <message>
+            <source>Железная воля</source>
+            <translation>Volonté de fer</translation>
+        </message>
+        <message>
+            <source>Коллекционер</source>
+            <translation>Collectionneur</translation>
+        </message>
+        <message>
+            <source>Марафонец</source>
+            <translation>Marathonien</translation>
+        </message>
+        <message>
+            <source>Месяц привычки</source>
+            <translation>Un mois d’habitude</translation>
+        </message>
+        <message>
+            <source>Набираем обороты</source>
+            <translation>On prend de la vitesse</translation>
+        </message>
+        <message>
+            <source>Начало пути</source>
+            <translation>Le voyage commence</translation>
+        </message>
+        <message>
+            <source>Неделя силы</source>
+            <translation>Semaine de force</translation>
+        </message>
+        <message>
+            <source>Первая карточка</source>
+            <translation>Première carte</translation>
+        </message>
+        <message>
+            <source>Первые шаги</source>
+            <translation>Premiers pas</translation>
+        </message>
+        <message>
+            <source>Первый багаж</source>
+            <translation>Premier bagage</translation>
+        </message>
+        <message>
+            <source>Разогрелись</source>
+            <translation>Ça chauffe</translation>
+        </message>
+        <message>
+            <source>Словарный запас</source>
+            <translation>Vocabulaire</translation>
+        </message>
+    </context>
+    <context>
+        <name>AchievementTile</name>
+        <message>
+            <source>ещё не получена</source>
+            <translation>pas encore obtenue</translation>
+        </message>
+        <message>
+            <source>получена</source>
+            <translation>obtenue</translation>
+        </message>
+    </context>
+    <context>
+        <name>AchievementsView</name>
+        <message>
+            <source>Открыто %1 из %2</source>
+            <translation>%1 sur %2 débloqués</translation>
+        </message>
+    </context>
+    <context>
         <name>AnkiAddAction</name>
         <message>
             <source>Не удалось сохранить карточку в Quillmoor.</source>
@@ -234,6 +367,21 @@
         <message>
             <source>Установите пакет %1, чтобы переводить эту пару языков</source>
             <translation>Installez le paquet %1 pour traduire cette paire de langues</translation>
+        </message>
+    </context>
+    <context>
+        <name>NotificationService</name>
+        <message>
+            <source>Карточек на повторение: %1</source>
+            <translation>Cartes à réviser : %1</translation>
+        </message>
+        <message>
+            <source>Пора повторить слова</source>
+            <translation>C’est l’heure de réviser vos mots</translation>
+        </message>
+        <message>
+            <source>🏆 Новая награда: %1</source>
+            <translation>🏆 Nouvelle récompense : %1</translation>
         </message>
     </context>
     <context>

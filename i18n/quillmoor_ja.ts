@@ -25,6 +25,139 @@
         </message>
     </context>
     <context>
+        <name>AchievementCatalog</name>
+        <message>
+            <source>10 освоенных слов</source>
+            <translation>習得した単語 10 語</translation>
+        </message>
+        <message>
+            <source>10 повторений</source>
+            <translation>復習 10 回</translation>
+        </message>
+        <message>
+            <source>100 дней подряд</source>
+            <translation>100 日連続</translation>
+        </message>
+        <message>
+            <source>100 освоенных слов</source>
+            <translation>習得した単語 100 語</translation>
+        </message>
+        <message>
+            <source>100 повторений</source>
+            <translation>復習 100 回</translation>
+        </message>
+        <message>
+            <source>1000 повторений</source>
+            <translation>復習 1000 回</translation>
+        </message>
+        <message>
+            <source>3 дня подряд</source>
+            <translation>3 日連続</translation>
+        </message>
+        <message>
+            <source>30 дней подряд</source>
+            <translation>30 日連続</translation>
+        </message>
+        <message>
+            <source>50 карточек добавлено</source>
+            <translation>カードを 50 枚追加</translation>
+        </message>
+        <message>
+            <source>7 дней подряд</source>
+            <translation>7 日連続</translation>
+        </message>
+        <message>
+            <source>Все темы уровня A1 пройдены</source>
+            <translation>A1 レベルの全トピックを修了</translation>
+        </message>
+        <message>
+            <source>Все темы уровня A2 пройдены</source>
+            <translation>A2 レベルの全トピックを修了</translation>
+        </message>
+        <message>
+            <source>Все темы уровня B1 пройдены</source>
+            <translation>B1 レベルの全トピックを修了</translation>
+        </message>
+        <message>
+            <source>Грамматика: A1</source>
+            <translation>文法：A1</translation>
+        </message>
+        <message>
+            <source>Грамматика: A2</source>
+            <translation>文法：A2</translation>
+        </message>
+        <message>
+            <source>Грамматика: B1</source>
+            <translation>文法：B1</translation>
+        </message>
+        <message>
+            <source>Железная воля</source>
+            <translation>鉄の意志</translation>
+        </message>
+        <message>
+            <source>Коллекционер</source>
+            <translation>コレクター</translation>
+        </message>
+        <message>
+            <source>Марафонец</source>
+            <translation>マラソンランナー</translation>
+        </message>
+        <message>
+            <source>Месяц привычки</source>
+            <translation>習慣化の一か月</translation>
+        </message>
+        <message>
+            <source>Набираем обороты</source>
+            <translation>勢いに乗ってきた</translation>
+        </message>
+        <message>
+            <source>Начало пути</source>
+            <translation>旅のはじまり</translation>
+        </message>
+        <message>
+            <source>Неделя силы</source>
+            <translation>力の一週間</translation>
+        </message>
+        <message>
+            <source>Первая карточка</source>
+            <translation>最初のカード</translation>
+        </message>
+        <message>
+            <source>Первые шаги</source>
+            <translation>はじめの一歩</translation>
+        </message>
+        <message>
+            <source>Первый багаж</source>
+            <translation>最初の蓄え</translation>
+        </message>
+        <message>
+            <source>Разогрелись</source>
+            <translation>エンジンがかかってきた</translation>
+        </message>
+        <message>
+            <source>Словарный запас</source>
+            <translation>語彙力</translation>
+        </message>
+    </context>
+    <context>
+        <name>AchievementTile</name>
+        <message>
+            <source>ещё не получена</source>
+            <translation>未獲得</translation>
+        </message>
+        <message>
+            <source>получена</source>
+            <translation>獲得済み</translation>
+        </message>
+    </context>
+    <context>
+        <name>AchievementsView</name>
+        <message>
+            <source>Открыто %1 из %2</source>
+            <translation>%2 個中 %1 個を獲得</translation>
+        </message>
+    </context>
+    <context>
         <name>AnkiAddAction</name>
         <message>
             <source>Не удалось сохранить карточку в Quillmoor.</source>
@@ -234,6 +367,21 @@
         <message>
             <source>Установите пакет %1, чтобы переводить эту пару языков</source>
             <translation>この言語ペアを翻訳するには %1 パッケージをインストールしてください</translation>
+        </message>
+    </context>
+    <context>
+        <name>NotificationService</name>
+        <message>
+            <source>Карточек на повторение: %1</source>
+            <translation>復習するカード：%1 枚</translation>
+        </message>
+        <message>
+            <source>Пора повторить слова</source>
+            <translation>単語を復習する時間です</translation>
+        </message>
+        <message>
+            <source>🏆 Новая награда: %1</source>
+            <translation>🏆 新しい実績：%1</translation>
         </message>
     </context>
     <context>

@@ -25,6 +25,139 @@
         </message>
     </context>
     <context>
+        <name>AchievementCatalog</name>
+        <message>
+            <source>10 освоенных слов</source>
+            <translation>掌握 10 个单词</translation>
+        </message>
+        <message>
+            <source>10 повторений</source>
+            <translation>复习 10 次</translation>
+        </message>
+        <message>
+            <source>100 дней подряд</source>
+            <translation>连续 100 天</translation>
+        </message>
+        <message>
+            <source>100 освоенных слов</source>
+            <translation>掌握 100 个单词</translation>
+        </message>
+        <message>
+            <source>100 повторений</source>
+            <translation>复习 100 次</translation>
+        </message>
+        <message>
+            <source>1000 повторений</source>
+            <translation>复习 1000 次</translation>
+        </message>
+        <message>
+            <source>3 дня подряд</source>
+            <translation>连续 3 天</translation>
+        </message>
+        <message>
+            <source>30 дней подряд</source>
+            <translation>连续 30 天</translation>
+        </message>
+        <message>
+            <source>50 карточек добавлено</source>
+            <translation>已添加 50 张卡片</translation>
+        </message>
+        <message>
+            <source>7 дней подряд</source>
+            <translation>连续 7 天</translation>
+        </message>
+        <message>
+            <source>Все темы уровня A1 пройдены</source>
+            <translation>A1 级全部主题已完成</translation>
+        </message>
+        <message>
+            <source>Все темы уровня A2 пройдены</source>
+            <translation>A2 级全部主题已完成</translation>
+        </message>
+        <message>
+            <source>Все темы уровня B1 пройдены</source>
+            <translation>B1 级全部主题已完成</translation>
+        </message>
+        <message>
+            <source>Грамматика: A1</source>
+            <translation>语法：A1</translation>
+        </message>
+        <message>
+            <source>Грамматика: A2</source>
+            <translation>语法：A2</translation>
+        </message>
+        <message>
+            <source>Грамматика: B1</source>
+            <translation>语法：B1</translation>
+        </message>
+        <message>
+            <source>Железная воля</source>
+            <translation>钢铁意志</translation>
+        </message>
+        <message>
+            <source>Коллекционер</source>
+            <translation>收藏家</translation>
+        </message>
+        <message>
+            <source>Марафонец</source>
+            <translation>马拉松选手</translation>
+        </message>
+        <message>
+            <source>Месяц привычки</source>
+            <translation>养成习惯一个月</translation>
+        </message>
+        <message>
+            <source>Набираем обороты</source>
+            <translation>渐入快车道</translation>
+        </message>
+        <message>
+            <source>Начало пути</source>
+            <translation>踏上旅程</translation>
+        </message>
+        <message>
+            <source>Неделя силы</source>
+            <translation>坚持一周</translation>
+        </message>
+        <message>
+            <source>Первая карточка</source>
+            <translation>第一张卡片</translation>
+        </message>
+        <message>
+            <source>Первые шаги</source>
+            <translation>初出茅庐</translation>
+        </message>
+        <message>
+            <source>Первый багаж</source>
+            <translation>初有积累</translation>
+        </message>
+        <message>
+            <source>Разогрелись</source>
+            <translation>渐入佳境</translation>
+        </message>
+        <message>
+            <source>Словарный запас</source>
+            <translation>词汇量</translation>
+        </message>
+    </context>
+    <context>
+        <name>AchievementTile</name>
+        <message>
+            <source>ещё не получена</source>
+            <translation>尚未获得</translation>
+        </message>
+        <message>
+            <source>получена</source>
+            <translation>已获得</translation>
+        </message>
+    </context>
+    <context>
+        <name>AchievementsView</name>
+        <message>
+            <source>Открыто %1 из %2</source>
+            <translation>已解锁 %1 / %2</translation>
+        </message>
+    </context>
+    <context>
         <name>AnkiAddAction</name>
         <message>
             <source>Не удалось сохранить карточку в Quillmoor.</source>
@@ -234,6 +367,21 @@
         <message>
             <source>Установите пакет %1, чтобы переводить эту пару языков</source>
             <translation>安装 %1 软件包即可翻译这对语言</translation>
+        </message>
+    </context>
+    <context>
+        <name>NotificationService</name>
+        <message>
+            <source>Карточек на повторение: %1</source>
+            <translation>待复习卡片：%1</translation>
+        </message>
+        <message>
+            <source>Пора повторить слова</source>
+            <translation>该复习单词了</translation>
+        </message>
+        <message>
+            <source>🏆 Новая награда: %1</source>
+            <translation>🏆 新成就：%1</translation>
         </message>
     </context>
     <context>

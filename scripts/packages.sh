@@ -37,9 +37,9 @@ QM_LANGUAGE_PACKAGES=(
     apertium-eng-spa apertium-fr-es apertium-es-pt apertium-spa-ita
 )
 QM_RUNTIME_PACKAGES+=("${QM_LANGUAGE_PACKAGES[@]}")
-# A private headless desktop: X server, tray host, test drivers and screenshots.
+# A private headless desktop: X server, tray host, notification server, test drivers and screenshots.
 QM_DESKTOP_PACKAGES=(
-    xvfb xauth trayer xdotool x11-utils imagemagick pulseaudio python3-gi gir1.2-gtk-3.0 desktop-file-utils
+    xvfb xauth trayer dunst xdotool x11-utils imagemagick pulseaudio python3-gi gir1.2-gtk-3.0 desktop-file-utils
     hunspell
 )
 

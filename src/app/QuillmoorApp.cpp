@@ -5,6 +5,7 @@
 #include "app/GlobalHotkeyInstaller.h"
 #include "app/InterfaceTranslator.h"
 #include "app/LookupServiceStack.h"
+#include "app/ProgressLaunchSteps.h"
 #include "app/SessionCheck.h"
 #include "app/TrayIconController.h"
 #include "capture/AccessibilityWordCapture.h"
@@ -17,6 +18,7 @@
 #include "diagnostics/DiagnosticsService.h"
 #include "diagnostics/FeedbackService.h"
 #include "diagnostics/QMLog.h"
+#include "grammar/GrammarBankCatalog.h"
 #include "hotkeys/HotkeyManager.h"
 #include "hotkeys/HotkeyMatcher.h"
 #include "panels/CaptureOverlayWindow.h"
@@ -29,6 +31,8 @@
 #include "platform/PlatformBackends.h"
 #include "platform/TextRecognizer.h"
 #include "preferences/Preferences.h"
+#include "review/AchievementService.h"
+#include "review/NotificationService.h"
 #include "store/CardDatabase.h"
 #include "store/CardStores.h"
 #include "store/VocabCardStore.h"
@@ -108,8 +112,11 @@ void QuillmoorApp::buildGraph()
                 m_overlay->dismiss();
         });
 
+    createProgressServices();
     LaunchServices services;
     services.hotkeys = m_hotkeyInstaller.get();
+    services.reminders = m_progressSteps.get();
+    services.achievements = m_progressSteps.get();
     m_delegate = std::make_unique<AppDelegate>(*m_preferences, *m_feedback, &trust, services);
     m_delegate->setCaptureCoordinator(m_coordinator.get());
     m_delegate->setCardStore(&m_stores->vocabulary());
@@ -118,6 +125,25 @@ void QuillmoorApp::buildGraph()
     m_tray = std::make_unique<TrayIconController>(*m_delegate);
     connect(m_tray.get(), &TrayIconController::quitRequested, qApp, &QCoreApplication::quit);
     connect(qApp, &QCoreApplication::aboutToQuit, m_delegate.get(), &AppDelegate::applicationWillTerminate);
+}
+
+// Reminders and achievements; where no notification server runs, the tray icon shows them.
+void QuillmoorApp::createProgressServices()
+{
+    m_grammarCatalog = std::make_unique<GrammarBankCatalog>();
+    NotificationService::Options options;
+    options.fallback = [this](const QString& title, const QString& body) {
+        if (m_tray)
+            m_tray->showMessage(title, body);
+    };
+    m_notifications = std::make_unique<NotificationService>(m_platform->notifications(), m_stores->vocabulary(),
+        m_preferences->notifications(), &m_platform->sleepWatcher(), options);
+    NotificationService& notifications = *m_notifications;
+    m_achievements = std::make_unique<AchievementService>(m_stores->vocabulary(), m_stores->grammar(),
+        *m_grammarCatalog, m_preferences->translation(), [&notifications](const AchievementDefinition& definition) {
+            notifications.notifyAchievementUnlocked(definition);
+        });
+    m_progressSteps = std::make_unique<ProgressLaunchSteps>(*m_notifications, *m_achievements);
 }
 
 // Word, selection and screen capture exist only where the platform has a desktop to read.

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class AchievementService;
 class AppDelegate;
 class CaptureCoordinator;
 class CaptureEnvironment;
@@ -16,11 +17,14 @@ class DiagnosticsService;
 class FeedbackService;
 class GlobalHotkeyInstaller;
 class GrammarAnalysisWindow;
+class GrammarBankCatalog;
 struct GrammarAnalysisServices;
 class HotkeyManager;
 class InterfaceTranslator;
 class LookupServiceStack;
+class NotificationService;
 class PlatformBackends;
+class ProgressLaunchSteps;
 class Preferences;
 class QuickLookupWindow;
 class ScreenOCRCapture;
@@ -61,6 +65,8 @@ public:
     HotkeyManager& hotkeyManager() const { return *m_hotkeyManager; }
     CaptureCoordinator& captureCoordinator() const { return *m_coordinator; }
     GlobalHotkeyInstaller& hotkeyInstaller() const { return *m_hotkeyInstaller; }
+    NotificationService& notifications() const { return *m_notifications; }
+    AchievementService& achievements() const { return *m_achievements; }
     // Null where no X11 session runs.
     CaptureOverlayWindow* overlayPanel() const { return m_overlay.get(); }
     QuickLookupWindow* quickLookupPanel() const { return m_quickLookup.get(); }
@@ -75,6 +81,7 @@ private:
     void buildGraph();
     void createCaptureServices();
     void createPanels();
+    void createProgressServices();
 
     std::unique_ptr<Preferences> m_preferences;
     std::unique_ptr<DiagnosticsService> m_diagnostics;
@@ -94,6 +101,10 @@ private:
     std::unique_ptr<GrammarAnalysisWindow> m_grammarAnalysis;
     std::unique_ptr<CaptureCoordinator> m_coordinator;
     std::unique_ptr<GlobalHotkeyInstaller> m_hotkeyInstaller;
+    std::unique_ptr<GrammarBankCatalog> m_grammarCatalog;
+    std::unique_ptr<NotificationService> m_notifications;
+    std::unique_ptr<AchievementService> m_achievements;
+    std::unique_ptr<ProgressLaunchSteps> m_progressSteps;
     std::unique_ptr<AppDelegate> m_delegate;
     std::unique_ptr<TrayIconController> m_tray;
 };

@@ -2,6 +2,7 @@
 
 #include "app/LaunchServices.h"
 #include "app/SectionWindow.h"
+#include "review/AchievementsView.h"
 #include "review/ReviewView.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,7 @@ ReviewWindowController::ReviewWindowController(
         ReviewView::Options options;
         if (achievements)
             options.afterRating = [achievements] { achievements->checkForNewlyUnlocked(); };
+        options.achievementsScreen = [store] { return new AchievementsView(*store); };
         m_view = new ReviewView(*store, language, std::move(options));
         window->setContentView(m_view);
     } else {

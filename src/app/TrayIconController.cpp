@@ -107,6 +107,15 @@ void TrayIconController::show()
     tryShow();
 }
 
+void TrayIconController::showMessage(const QString& title, const QString& body)
+{
+    if (!m_tray->isVisible()) {
+        qCDebug(lcNotifications) << "Not shown, no tray icon:" << title;
+        return;
+    }
+    m_tray->showMessage(title, body, QSystemTrayIcon::Information, kMessageDurationMs);
+}
+
 void TrayIconController::tryShow()
 {
     if (QSystemTrayIcon::isSystemTrayAvailable()) {

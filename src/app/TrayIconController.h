@@ -21,8 +21,11 @@ public:
     void show();
 
     QSystemTrayIcon* trayIcon() const { return m_tray.get(); }
+    // A balloon message from the icon: notifications where the desktop has no notification server.
+    void showMessage(const QString& title, const QString& body);
     QMenu* menu() const { return m_menu.get(); }
 
+    static constexpr int kMessageDurationMs = 10'000;
     static int kRetryCount;
     static int kRetryIntervalMs;
 

@@ -5,8 +5,10 @@
 #include "platform/GlobalKeyMonitor.h"
 #include "platform/LanguageRecognizer.h"
 #include "platform/MailComposer.h"
+#include "platform/NotificationCenter.h"
 #include "platform/PrimarySelection.h"
 #include "platform/ScreenGrabber.h"
+#include "platform/SleepWatcher.h"
 #include "platform/atspi/AtspiDesktop.h"
 #include "platform/espeak/EspeakSpeechSynthesizer.h"
 #include "platform/tesseract/TesseractRecognizer.h"
@@ -34,6 +36,8 @@ PlatformBackends::PlatformBackends(Session session)
     , m_trust(AccessibilityTrust::createDefault())
     , m_languageRecognizer(LanguageRecognizer::createDefault())
     , m_speech(std::make_unique<EspeakSpeechSynthesizer>())
+    , m_notifications(NotificationCenter::createDefault())
+    , m_sleepWatcher(SleepWatcher::createDefault())
 {
     if (session != Session::X11)
         return;

@@ -10,8 +10,10 @@ class DesktopWindowManager;
 class GlobalKeyMonitor;
 class LanguageRecognizer;
 class MailComposer;
+class NotificationCenter;
 class PrimarySelection;
 class ScreenGrabber;
+class SleepWatcher;
 class SpeechSynthesizer;
 class TextRecognizer;
 
@@ -38,6 +40,8 @@ public:
     LanguageRecognizer& languageRecognizer() const { return *m_languageRecognizer; }
     SpeechSynthesizer& speech() const { return *m_speech; }
     std::unique_ptr<MailComposer> createMailComposer() const;
+    NotificationCenter& notifications() const { return *m_notifications; }
+    SleepWatcher& sleepWatcher() const { return *m_sleepWatcher; }
 
     // X11 sessions only; null elsewhere.
     AccessibilityDesktop* accessibilityDesktop() const { return m_accessibility.get(); }
@@ -55,6 +59,8 @@ private:
     std::unique_ptr<AccessibilityTrust> m_trust;
     std::unique_ptr<LanguageRecognizer> m_languageRecognizer;
     std::unique_ptr<SpeechSynthesizer> m_speech;
+    std::unique_ptr<NotificationCenter> m_notifications;
+    std::unique_ptr<SleepWatcher> m_sleepWatcher;
     std::unique_ptr<AccessibilityDesktop> m_accessibility;
     std::unique_ptr<PrimarySelection> m_primarySelection;
     std::unique_ptr<ScreenGrabber> m_screenGrabber;

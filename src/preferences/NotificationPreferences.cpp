@@ -2,12 +2,25 @@
 
 #include "preferences/DefaultsStore.h"
 
+#include <algorithm>
+#include <limits>
+
 NotificationPreferences::NotificationPreferences(DefaultsStore& store, QObject* parent)
     : QObject(parent)
     , m_store(store)
     , m_isEnabled(store.boolean(kEnabledKey).value_or(true))
-    , m_reminderHour(static_cast<int>(store.integer(kHourKey, 0, 23).value_or(kDefaultHour)))
+    , m_reminderHour(readHour(store))
 {
+}
+
+int NotificationPreferences::readHour(const DefaultsStore& store)
+{
+    // A hand-edited 25 or -1 means "late" or "early", not "the default": it is kept inside the day.
+    const std::optional<qint64> hour
+        = store.integer(kHourKey, std::numeric_limits<qint64>::min() / 2, std::numeric_limits<qint64>::max() / 2);
+    if (!hour)
+        return kDefaultHour;
+    return static_cast<int>(std::clamp<qint64>(*hour, 0, 23));
 }
 
 void NotificationPreferences::setEnabled(bool enabled)

@@ -29,6 +29,8 @@ Q_SIGNALS:
     void reminderHourChanged(int hour);
 
 private:
+    static int readHour(const DefaultsStore& store);
+
     DefaultsStore& m_store;
     bool m_isEnabled;
     int m_reminderHour;

@@ -56,6 +56,14 @@ const char* const kSchemaV2[] = {
     "CREATE INDEX vocab_card_deck_stability ON vocab_card(deck_name, stability, reps)",
 };
 
+// Version 3: each achievement is recorded once. Files written before kept every insert, so the
+// earliest row of each id stays and later copies go before the index is built.
+const char* const kSchemaV3[] = {
+    "DELETE FROM unlocked_achievement WHERE id NOT IN (SELECT MIN(id) FROM unlocked_achievement"
+    " GROUP BY achievement_id)",
+    "CREATE UNIQUE INDEX unlocked_achievement_id ON unlocked_achievement(achievement_id)",
+};
+
 bool exec(QSqlDatabase& db, const QString& sql, QString* error)
 {
     QSqlQuery query(db);
@@ -167,6 +175,8 @@ bool CardDatabase::migrate(QString* error)
     if (current < 1 && !execAll(m_db, kSchemaV1, error))
         return false;
     if (current < 2 && !execAll(m_db, kSchemaV2, error))
+        return false;
+    if (current < 3 && !execAll(m_db, kSchemaV3, error))
         return false;
     if (!exec(m_db, QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion), error))
         return false;

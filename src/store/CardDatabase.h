@@ -13,7 +13,7 @@ class CardDatabase
 {
     Q_DECLARE_TR_FUNCTIONS(CardDatabase)
 public:
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
 
     // $XDG_DATA_HOME/quillmoor/cards.sqlite
     static QString defaultFilePath();

@@ -202,6 +202,18 @@ std::optional<int> GrammarCardStore::accuracyPercent(const QString& topic) const
     return std::clamp(static_cast<int>(std::lround(accuracy)), 0, 100);
 }
 
+QSet<QString> GrammarCardStore::ratedTopics() const
+{
+    QSet<QString> topics;
+    SqliteStatement query(
+        m_database.db(), QStringLiteral("SELECT topic FROM grammar_card GROUP BY topic HAVING SUM(reps) >= 1"), {});
+    while (query.next())
+        topics.insert(query.text(0));
+    if (query.failed())
+        return {};
+    return topics;
+}
+
 int GrammarCardStore::currentStreak() const
 {
     return ReviewLogTable(m_database.db(), kLogTable).currentStreak(m_clock().toLocalTime().date());

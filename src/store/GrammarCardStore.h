@@ -4,6 +4,7 @@
 #include "store/GrammarCard.h"
 
 #include <QList>
+#include <QSet>
 
 #include <functional>
 #include <optional>
@@ -46,6 +47,9 @@ public:
     // (1 − lapses / ratings) × 100 over the topic's cards, rounded; nullopt without ratings.
     std::optional<int> accuracyPercent(const QString& topic) const;
     int currentStreak() const;
+    // The titles of the topics that have an accuracy (at least one rated card), from one grouped
+    // query; an empty set when the store cannot be read.
+    QSet<QString> ratedTopics() const;
 
 private:
     std::optional<GrammarCard> insert(const GrammarCard& card, bool* duplicate);

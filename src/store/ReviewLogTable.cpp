@@ -29,7 +29,7 @@ bool ReviewLogTable::hasReviewOn(const QDate& day) const
     return StoreSql::run(query, "reading reviews") && query.next();
 }
 
-int ReviewLogTable::currentStreak(const QDate& today) const
+int ReviewLogTable::currentStreak(const QDate& today, int maxDays) const
 {
     // One prepared probe re-run per day: a streak of years is a few thousand index seeks.
     QSqlQuery probe(m_db);
@@ -46,7 +46,7 @@ int ReviewLogTable::currentStreak(const QDate& today) const
     if (!reviewedOn(cursor))
         cursor = cursor.addDays(-1);
     int streak = 0;
-    while (cursor.isValid() && reviewedOn(cursor)) {
+    while (streak < maxDays && cursor.isValid() && reviewedOn(cursor)) {
         ++streak;
         cursor = cursor.addDays(-1);
     }

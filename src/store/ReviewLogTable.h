@@ -7,6 +7,8 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include <limits>
+
 // One review-log table (vocabulary or grammar): appending entries and the review-day streak.
 class ReviewLogTable
 {
@@ -18,8 +20,8 @@ public:
     bool append(const QDateTime& date, FSRSRating rating, double durationSeconds) const;
     bool hasReviewOn(const QDate& day) const;
     // Consecutive review days ending today or yesterday, probed day by day backwards with one
-    // indexed LIMIT 1 query each, day bounds in local time.
-    int currentStreak(const QDate& today) const;
+    // indexed LIMIT 1 query each, day bounds in local time; at most `maxDays` days are counted.
+    int currentStreak(const QDate& today, int maxDays = std::numeric_limits<int>::max()) const;
 
     // The schedule a rating gave a card, as stored in its table.
     struct RatedSchedule

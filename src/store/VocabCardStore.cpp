@@ -168,6 +168,16 @@ QList<qint64> VocabCardStore::dueCardIds(const std::optional<QString>& deck) con
     return ids;
 }
 
+int VocabCardStore::dueCount() const
+{
+    QSqlQuery query(m_database.db());
+    query.prepare(QStringLiteral("SELECT COUNT(*) FROM vocab_card WHERE due_date <= ?"));
+    query.addBindValue(toMs(m_clock()));
+    if (!run(query, "counting due cards") || !query.next())
+        return 0;
+    return query.value(0).toInt();
+}
+
 QList<VocabCard> VocabCardStore::allCards(const std::optional<QString>& deck) const
 {
     if (deck)
@@ -213,6 +223,11 @@ int VocabCardStore::currentStreak() const
     return ReviewLogTable(m_database.db(), kLogTable).currentStreak(m_clock().toLocalTime().date());
 }
 
+int VocabCardStore::currentStreak(int maxDays) const
+{
+    return ReviewLogTable(m_database.db(), kLogTable).currentStreak(m_clock().toLocalTime().date(), maxDays);
+}
+
 VocabCardStore::CardStats VocabCardStore::cardStats(const std::optional<QString>& deck) const
 {
     CardStats stats;
@@ -245,15 +260,14 @@ std::optional<double> VocabCardStore::successRate(int days) const
     return query.value(1).toDouble() / query.value(0).toDouble();
 }
 
-QSet<QString> VocabCardStore::unlockedAchievementIDs() const
+std::optional<QSet<QString>> VocabCardStore::unlockedAchievementIDs() const
 {
     QSet<QString> ids;
-    QSqlQuery query(m_database.db());
-    query.prepare(QStringLiteral("SELECT achievement_id FROM unlocked_achievement"));
-    if (!run(query, "reading achievements"))
-        return ids;
+    SqliteStatement query(m_database.db(), QStringLiteral("SELECT achievement_id FROM unlocked_achievement"), {});
     while (query.next())
-        ids.insert(query.value(0).toString());
+        ids.insert(query.text(0));
+    if (query.failed())
+        return std::nullopt;
     return ids;
 }
 
@@ -319,13 +333,33 @@ int VocabCardStore::cardCount() const
     return query.value(0).toInt();
 }
 
+VocabCardStore::BoundedCounts VocabCardStore::boundedCounts(int cap) const
+{
+    BoundedCounts counts;
+    QSqlQuery query(m_database.db());
+    // Each count reads at most `cap` index entries; mastered is a range of the stability index.
+    query.prepare(QStringLiteral("SELECT (SELECT COUNT(*) FROM (SELECT 1 FROM vocab_card LIMIT ?)),"
+                                 " (SELECT COUNT(*) FROM (SELECT 1 FROM review_log LIMIT ?)),"
+                                 " (SELECT COUNT(*) FROM (SELECT 1 FROM vocab_card WHERE stability > 21 AND reps >= 1"
+                                 " LIMIT ?))"));
+    bindAll(query, { cap, cap, cap });
+    if (!run(query, "counting cards and reviews") || !query.next())
+        return counts;
+    counts.cards = query.value(0).toInt();
+    counts.reviews = query.value(1).toInt();
+    counts.mastered = query.value(2).toInt();
+    return counts;
+}
+
 bool VocabCardStore::recordUnlockedAchievement(const QString& achievementID)
 {
     CardDatabase::Transaction transaction(m_database.db());
     QSqlQuery query(m_database.db());
-    query.prepare(QStringLiteral("INSERT INTO unlocked_achievement (achievement_id, unlocked_at) VALUES (?, ?)"));
+    query.prepare(QStringLiteral("INSERT INTO unlocked_achievement (achievement_id, unlocked_at) VALUES (?, ?)"
+                                 " ON CONFLICT(achievement_id) DO NOTHING"));
     bindAll(query, { text(achievementID), toMs(m_clock()) });
     if (!transaction.isActive() || !run(query, "recording an achievement"))
         return false;
-    return transaction.commit();
+    const bool inserted = query.numRowsAffected() == 1;
+    return transaction.commit() && inserted;
 }

@@ -25,6 +25,14 @@ public:
         int learning = 0;
         int mastered = 0;
     };
+    // Counts that stop at a cap: enough to tell whether a threshold up to the cap is reached
+    // without walking every row of a large store.
+    struct BoundedCounts
+    {
+        int cards = 0;
+        int reviews = 0;
+        int mastered = 0;
+    };
     struct TodayStats
     {
         int count = 0;
@@ -44,6 +52,9 @@ public:
     QList<VocabCard> dueCards(const std::optional<QString>& deck = std::nullopt) const;
     // The ids of the same cards in the same order, read from the due-date index alone.
     QList<qint64> dueCardIds(const std::optional<QString>& deck = std::nullopt) const;
+    // How many cards of all decks are due now, counted from the due-date index; 0 when the store
+    // cannot be read.
+    int dueCount() const;
     QList<VocabCard> allCards(const std::optional<QString>& deck = std::nullopt) const;
     // Distinct deck names in code-point order.
     QStringList decks() const;
@@ -53,6 +64,8 @@ public:
     std::optional<VocabCard> recordReview(qint64 cardId, FSRSRating rating, double durationSeconds);
 
     int currentStreak() const;
+    // The same streak, counted back at most `maxDays` days.
+    int currentStreak(int maxDays) const;
     CardStats cardStats(const std::optional<QString>& deck = std::nullopt) const;
     std::optional<double> successRate(int days) const;
     // Reviews since the same time of day `days` calendar days ago, per local review day.
@@ -65,8 +78,14 @@ public:
     // not counted.
     QMap<QDate, int> upcomingLoad(int days, const std::optional<QString>& deck = std::nullopt) const;
     int cardCount() const;
+    // Cards, review logs and mastered cards, each counted up to `cap`; zeros when the store
+    // cannot be read.
+    BoundedCounts boundedCounts(int cap) const;
 
-    QSet<QString> unlockedAchievementIDs() const;
+    // The recorded achievement ids; nullopt when they cannot be read (an empty set means none).
+    std::optional<QSet<QString>> unlockedAchievementIDs() const;
+    // True only when this call stored the id: false when it was recorded before or the write
+    // failed.
     bool recordUnlockedAchievement(const QString& achievementID);
 
 private:

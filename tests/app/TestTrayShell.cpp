@@ -12,6 +12,7 @@
 #include "hotkeys/HotkeyManager.h"
 #include "panels/QuickLookupWindow.h"
 #include "preferences/Preferences.h"
+#include "review/NotificationService.h"
 #include "support/TempXdgHome.h"
 #include "support/Waits.h"
 
@@ -23,6 +24,8 @@
 #include <QPushButton>
 #include <QSystemTrayIcon>
 #include <QTest>
+
+#include <algorithm>
 
 class TestTrayShell : public QObject
 {
@@ -87,6 +90,16 @@ private Q_SLOTS:
         app.tray().menu()->actions().first()->trigger();
         QVERIFY(app.quickLookupPanel()->window().isVisible());
         QVERIFY(app.quickLookupPanel()->view()->field().text().isEmpty());
+
+        // Where no notification server runs, the icon's balloon shows a notification.
+        app.tray().showMessage(QStringLiteral("Quillmoor"), QStringLiteral("Карточек: 3"));
+        QTRY_VERIFY(std::any_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
+            [](const QWidget* widget) {
+                const auto labels = widget->findChildren<QLabel*>();
+                return widget->isVisible() && std::any_of(labels.cbegin(), labels.cend(), [](const QLabel* label) {
+                    return label->text() == QStringLiteral("Карточек: 3");
+                });
+            }));
     }
 
     void languageSwitchRetranslatesMenuAndWindows()
@@ -199,6 +212,7 @@ private Q_SLOTS:
         app.start();
         QCOMPARE(app.hotkeyManager().actions().size(), 4);
         QVERIFY(app.hotkeyInstaller().isInstalled());
+        QVERIFY(app.notifications().checkTimer().isActive()); // the reminder check runs
         // No word is under the pointer: the flows run, find nothing and survive.
         app.delegate().fire(HotkeyAction::Word);
         app.delegate().fire(HotkeyAction::Selection);

@@ -100,8 +100,8 @@ private Q_SLOTS:
         QTest::newRow("target as array") << QByteArray(R"({"translation.targetLanguageCode":["ru"]})") << 19;
         QTest::newRow("hour as text") << QByteArray(R"({"notifications.reviewReminder.hour":"7"})") << 19;
         QTest::newRow("hour fractional") << QByteArray(R"({"notifications.reviewReminder.hour":7.5})") << 19;
-        QTest::newRow("hour 24") << QByteArray(R"({"notifications.reviewReminder.hour":24})") << 19;
-        QTest::newRow("hour negative") << QByteArray(R"({"notifications.reviewReminder.hour":-1})") << 19;
+        QTest::newRow("hour 24 clamped") << QByteArray(R"({"notifications.reviewReminder.hour":24})") << 23;
+        QTest::newRow("hour negative clamped") << QByteArray(R"({"notifications.reviewReminder.hour":-1})") << 0;
         QTest::newRow("hour 0") << QByteArray(R"({"notifications.reviewReminder.hour":0})") << 0;
         QTest::newRow("hour 23") << QByteArray(R"({"notifications.reviewReminder.hour":23})") << 23;
         QTest::newRow("hour written as float") << QByteArray(R"({"notifications.reviewReminder.hour":8.0})") << 8;

@@ -157,6 +157,24 @@ private Q_SLOTS:
         }
         now = today;
         QCOMPARE(store().currentStreak(), streak);
+        QCOMPARE(store().currentStreak(2), std::min(streak, 2));
+    }
+
+    void boundedCountsAndDueCount()
+    {
+        for (int i = 0; i < 5; ++i)
+            add(QStringLiteral("w%1").arg(i));
+        for (int i = 0; i < 7; ++i)
+            logAt(now);
+        setSchedule(1, 30, 3, now.addSecs(3600)); // mastered, due in an hour
+        setSchedule(2, 22, 1, now.addSecs(-60)); // mastered, due a minute ago
+        setSchedule(3, 21, 5, now.addDays(2)); // stability 21 is not yet mastered
+        const VocabCardStore::BoundedCounts all = store().boundedCounts(100);
+        QCOMPARE((QList<int> { all.cards, all.reviews, all.mastered }), (QList<int> { 5, 7, 2 }));
+        const VocabCardStore::BoundedCounts capped = store().boundedCounts(3);
+        QCOMPARE((QList<int> { capped.cards, capped.reviews, capped.mastered }), (QList<int> { 3, 3, 2 }));
+        QCOMPARE(store().dueCount(), 3); // two new cards and the one due a minute ago
+        QCOMPARE(store().dueCount(), store().dueCardIds().size());
     }
 
     void successRateAndStats()
@@ -281,11 +299,18 @@ private Q_SLOTS:
 
     void achievementsRecorded()
     {
-        QVERIFY(store().unlockedAchievementIDs().isEmpty());
+        QCOMPARE(store().unlockedAchievementIDs(), QSet<QString>());
         QVERIFY(store().recordUnlockedAchievement(QStringLiteral("firstCard")));
         QVERIFY(store().recordUnlockedAchievement(QStringLiteral("streak7")));
+        // Recorded once: a second insert reports that nothing was stored.
+        QVERIFY(!store().recordUnlockedAchievement(QStringLiteral("streak7")));
         reopenStore();
         QCOMPARE(store().unlockedAchievementIDs(), (QSet<QString> { "firstCard", "streak7" }));
+        QCOMPARE(rows(QStringLiteral("SELECT COUNT(*) FROM unlocked_achievement")), QStringList { "2" });
+        exec(QStringLiteral("ALTER TABLE unlocked_achievement RENAME TO set_aside"));
+        QVERIFY(!store().unlockedAchievementIDs()); // unreadable is not "none earned"
+        QVERIFY(!store().recordUnlockedAchievement(QStringLiteral("cards_1")));
+        exec(QStringLiteral("ALTER TABLE set_aside RENAME TO unlocked_achievement"));
         add(QStringLiteral("a"));
         add(QStringLiteral("a"));
         QCOMPARE(store().cardCount(), 2); // no de-duplication by word
@@ -296,11 +321,16 @@ private Q_SLOTS:
         // Turn the file back into version 1: the same tables with the first release's indexes.
         add(QStringLiteral("viejo"));
         logAt(now);
-        for (const char* sql : { "DROP INDEX grammar_card_topic_due", "DROP INDEX vocab_card_stability",
-                 "DROP INDEX vocab_card_deck_stability", "DROP INDEX review_log_date",
-                 "DROP INDEX grammar_review_log_date", "CREATE INDEX review_log_date ON review_log(date)",
-                 "CREATE INDEX grammar_review_log_date ON grammar_review_log(date)", "PRAGMA user_version=1" })
+        for (const char* sql :
+            { "DROP INDEX unlocked_achievement_id", "DROP INDEX grammar_card_topic_due",
+                "DROP INDEX vocab_card_stability", "DROP INDEX vocab_card_deck_stability", "DROP INDEX review_log_date",
+                "DROP INDEX grammar_review_log_date", "CREATE INDEX review_log_date ON review_log(date)",
+                "CREATE INDEX grammar_review_log_date ON grammar_review_log(date)", "PRAGMA user_version=1" })
             exec(QString::fromLatin1(sql));
+        // Version 2 kept every insert of an achievement: copies of one id go with the upgrade.
+        for (const char* id : { "cards_1", "streak_3", "cards_1", "cards_1" })
+            exec(QStringLiteral("INSERT INTO unlocked_achievement (achievement_id, unlocked_at) VALUES (?, ?)"),
+                { QString::fromLatin1(id), now.toMSecsSinceEpoch() });
         reopenStore();
         QCOMPARE(store().allCards().size(), 1);
         QCOMPARE(store().allCards().first().word, QStringLiteral("viejo"));
@@ -313,6 +343,9 @@ private Q_SLOTS:
                                      " 'vocab_card_stability', 'vocab_card_deck_stability')")),
             QStringList { "3" });
         QCOMPARE(rows(QStringLiteral("SELECT COUNT(*) FROM review_log")), QStringList { "1" });
+        QCOMPARE(rows(QStringLiteral("SELECT id, achievement_id FROM unlocked_achievement ORDER BY id")),
+            (QStringList { "1,cards_1", "2,streak_3" }));
+        QVERIFY(!store().recordUnlockedAchievement(QStringLiteral("cards_1")));
         QCOMPARE(rows(QStringLiteral("PRAGMA integrity_check")), QStringList { "ok" });
     }
 
