@@ -241,6 +241,21 @@
         </message>
     </context>
     <context>
+        <name>CrashReportOffer</name>
+        <message>
+            <source>Quillmoor неожиданно завершился</source>
+            <translation>Quillmoor quit unexpectedly</translation>
+        </message>
+        <message>
+            <source>Отправить отчёт</source>
+            <translation>Send Report</translation>
+        </message>
+        <message>
+            <source>Отчёт о сбое сохранён. Отправьте его разработчикам, чтобы ошибку исправили.</source>
+            <translation>A crash report was saved. Send it to the developers so the problem can be fixed.</translation>
+        </message>
+    </context>
+    <context>
         <name>FeedbackService</name>
         <message>
             <source>Quillmoor — отзыв</source>

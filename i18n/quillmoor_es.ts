@@ -241,6 +241,21 @@
         </message>
     </context>
     <context>
+        <name>CrashReportOffer</name>
+        <message>
+            <source>Quillmoor неожиданно завершился</source>
+            <translation>Quillmoor se cerró inesperadamente</translation>
+        </message>
+        <message>
+            <source>Отправить отчёт</source>
+            <translation>Enviar informe</translation>
+        </message>
+        <message>
+            <source>Отчёт о сбое сохранён. Отправьте его разработчикам, чтобы ошибку исправили.</source>
+            <translation>Se guardó un informe del fallo. Envíalo a los desarrolladores para que puedan corregir el error.</translation>
+        </message>
+    </context>
+    <context>
         <name>FeedbackService</name>
         <message>
             <source>Quillmoor — отзыв</source>

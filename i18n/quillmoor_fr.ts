@@ -241,6 +241,21 @@
         </message>
     </context>
     <context>
+        <name>CrashReportOffer</name>
+        <message>
+            <source>Quillmoor неожиданно завершился</source>
+            <translation>Quillmoor s’est fermé de manière inattendue</translation>
+        </message>
+        <message>
+            <source>Отправить отчёт</source>
+            <translation>Envoyer le rapport</translation>
+        </message>
+        <message>
+            <source>Отчёт о сбое сохранён. Отправьте его разработчикам, чтобы ошибку исправили.</source>
+            <translation>Un rapport de plantage a été enregistré. Envoyez-le aux développeurs pour que le problème soit corrigé.</translation>
+        </message>
+    </context>
+    <context>
         <name>FeedbackService</name>
         <message>
             <source>Quillmoor — отзыв</source>

@@ -241,6 +241,21 @@
         </message>
     </context>
     <context>
+        <name>CrashReportOffer</name>
+        <message>
+            <source>Quillmoor неожиданно завершился</source>
+            <translation>Quillmoor が予期せず終了しました</translation>
+        </message>
+        <message>
+            <source>Отправить отчёт</source>
+            <translation>レポートを送信</translation>
+        </message>
+        <message>
+            <source>Отчёт о сбое сохранён. Отправьте его разработчикам, чтобы ошибку исправили.</source>
+            <translation>クラッシュレポートを保存しました。問題を修正できるよう、開発者に送信してください。</translation>
+        </message>
+    </context>
+    <context>
         <name>FeedbackService</name>
         <message>
             <source>Quillmoor — отзыв</source>

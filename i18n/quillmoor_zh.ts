@@ -241,6 +241,21 @@
         </message>
     </context>
     <context>
+        <name>CrashReportOffer</name>
+        <message>
+            <source>Quillmoor неожиданно завершился</source>
+            <translation>Quillmoor 意外退出</translation>
+        </message>
+        <message>
+            <source>Отправить отчёт</source>
+            <translation>发送报告</translation>
+        </message>
+        <message>
+            <source>Отчёт о сбое сохранён. Отправьте его разработчикам, чтобы ошибку исправили.</source>
+            <translation>崩溃报告已保存。请将其发送给开发者，以便修复问题。</translation>
+        </message>
+    </context>
+    <context>
         <name>FeedbackService</name>
         <message>
             <source>Quillmoor — отзыв</source>

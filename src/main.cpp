@@ -78,7 +78,8 @@ int main(int argc, char* argv[])
     const QuillmoorApp::Paths paths = QuillmoorApp::defaultPaths();
     if (!CrashReporter::install(paths.diagnostics, QUILLMOOR_VERSION))
         qCWarning(lcApp).noquote() << "Crashes cannot be recorded in" << paths.diagnostics;
-    if (CrashReporter::takePendingReport(paths.diagnostics))
+    const bool crashedBefore = CrashReporter::takePendingReport(paths.diagnostics);
+    if (crashedBefore)
         qCWarning(lcApp).noquote() << "The last run crashed; its report is in" << paths.diagnostics;
 
     // Without its card store the program cannot keep what the learner saves: stop here.
@@ -89,6 +90,8 @@ int main(int argc, char* argv[])
         &guard, &SingleInstanceGuard::activationRequested, &quillmoor->delegate(), &AppDelegate::showLanguageSettings);
     QObject::connect(&guard, &SingleInstanceGuard::actionRequested, &quillmoor->delegate(), &AppDelegate::runAction);
     quillmoor->start();
+    if (crashedBefore)
+        quillmoor->offerCrashReport();
     if (!commandLine.action.isEmpty())
         quillmoor->delegate().runAction(commandLine.action);
     return app.exec();

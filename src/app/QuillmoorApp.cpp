@@ -2,6 +2,7 @@
 
 #include "app/AccessibilityPrompt.h"
 #include "app/AppDelegate.h"
+#include "app/CrashReportOffer.h"
 #include "app/GlobalHotkeyInstaller.h"
 #include "app/InterfaceTranslator.h"
 #include "app/LookupServiceStack.h"
@@ -189,6 +190,14 @@ void QuillmoorApp::createPanels()
 
 // Members go in reverse order: flows and windows before the services and stores they use.
 QuillmoorApp::~QuillmoorApp() = default;
+
+void QuillmoorApp::offerCrashReport()
+{
+    AppDelegate* delegate = m_delegate.get();
+    m_crashReportOffer = std::make_unique<CrashReportOffer>(
+        m_platform->notifications(), *m_tray, [delegate] { delegate->composeFeedback(); });
+    m_crashReportOffer->offer();
+}
 
 void QuillmoorApp::start()
 {

@@ -22,6 +22,7 @@ struct GrammarAnalysisServices;
 class HotkeyManager;
 class InterfaceTranslator;
 class LookupServiceStack;
+class CrashReportOffer;
 class NotificationService;
 class PlatformBackends;
 class ProgressLaunchSteps;
@@ -55,6 +56,8 @@ public:
 
     // The launch sequence, then the tray icon.
     void start();
+    // Offers to send the report of the crash that ended the last run.
+    void offerCrashReport();
 
     Preferences& preferences() const { return *m_preferences; }
     CardStores& stores() const { return *m_stores; }
@@ -107,4 +110,5 @@ private:
     std::unique_ptr<ProgressLaunchSteps> m_progressSteps;
     std::unique_ptr<AppDelegate> m_delegate;
     std::unique_ptr<TrayIconController> m_tray;
+    std::unique_ptr<CrashReportOffer> m_crashReportOffer;
 };

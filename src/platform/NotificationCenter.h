@@ -3,6 +3,7 @@
 #include <QCoroTask>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 // One notification for the desktop to show at once.
@@ -12,6 +13,10 @@ struct UserNotification
     QString body; // plain text; a backend escapes it where the server reads markup
     QString soundName; // a freedesktop sound-theme name, played by servers that play sounds
     QString desktopEntry; // the application id the server files the notification under
+    // One button (a label), on servers that show buttons; `onAction` runs on the thread that posted
+    // when it is pressed.
+    QString actionLabel;
+    std::function<void()> onAction;
 };
 
 // The desktop's notification server. Answers come back on the thread that asked.

@@ -93,7 +93,11 @@ void NotificationService::notifyAchievementUnlocked(const AchievementDefinition&
 QCoro::Task<void> NotificationService::send(QString title, QString body)
 {
     QPointer<NotificationService> self(this);
-    UserNotification notification { title, body, kSoundName, m_options.desktopEntry };
+    UserNotification notification;
+    notification.title = title;
+    notification.body = body;
+    notification.soundName = kSoundName;
+    notification.desktopEntry = m_options.desktopEntry;
     const NotificationCenter::Result result = co_await m_center.post(notification);
     if (!self)
         co_return;

@@ -113,8 +113,7 @@ private Q_SLOTS:
         file.close();
         m_preferences = std::make_unique<Preferences>(m_home->defaultsFile());
         m_preferences->translation().setStudyLanguageCode(QStringLiteral("xx"));
-        m_grammar = std::make_unique<GrammarCardStore>(*m_database);
-        m_grammar->setClock([this] { return now; });
+        m_grammar = std::make_unique<GrammarCardStore>(*m_database, [this] { return now; });
         m_catalog = std::make_unique<GrammarBankCatalog>(GrammarBankCatalog::Options { m_courses.path() });
         m_service = std::make_unique<AchievementService>(store(), *m_grammar, *m_catalog, m_preferences->translation(),
             [this](const AchievementDefinition& definition) { m_announced << definition.id; });

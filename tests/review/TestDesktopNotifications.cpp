@@ -38,6 +38,14 @@ class TestDesktopNotifications : public QObject, TempCardStore<VocabCardStore>
         return process;
     }
 
+    static UserNotification notification(const QString& title)
+    {
+        UserNotification notification;
+        notification.title = title;
+        notification.body = QStringLiteral("b");
+        return notification;
+    }
+
     bool serverRunning() const
     {
         return m_bus->connection().interface()->isServiceRegistered(QStringLiteral("org.freedesktop.Notifications"));
@@ -102,13 +110,12 @@ private Q_SLOTS:
         auto center = std::make_unique<FreedesktopNotificationCenter>(m_bus->connection());
         QCOMPARE(QCoro::waitFor(center->requestAuthorization()).granted, false);
         // The bus answers after the centre is gone, as at exit.
-        QCoro::Task<NotificationCenter::Result> pending
-            = center->post(UserNotification { QStringLiteral("t"), QStringLiteral("b"), QString(), QString() });
+        QCoro::Task<NotificationCenter::Result> pending = center->post(notification(QStringLiteral("t")));
         center.reset();
         QCOMPARE(QCoro::waitFor(pending).delivery, NotificationCenter::Delivery::NoServer);
     }
 
-    void reminderAndAwardReachDunst()
+    void startDunst()
     {
         QFile config(m_dir.filePath(QStringLiteral("dunstrc")));
         QVERIFY(config.open(QIODevice::WriteOnly));
@@ -116,6 +123,33 @@ private Q_SLOTS:
         config.close();
         m_dunst.reset(startOnBus(QStringLiteral("dunst"), { QStringLiteral("-config"), config.fileName() }));
         QTRY_VERIFY_WITH_TIMEOUT(serverRunning(), 10'000);
+    }
+
+    // A notification's button (the crash report's "send") runs its action when the user presses it.
+    void actionRunsWhenInvoked()
+    {
+        startDunst();
+        FreedesktopNotificationCenter center(m_bus->connection());
+        int pressed = 0;
+        UserNotification offer = notification(QStringLiteral("offer"));
+        offer.actionLabel = QStringLiteral("Send");
+        offer.onAction = [&pressed] { ++pressed; };
+        QCOMPARE(QCoro::waitFor(center.post(offer)).delivery, NotificationCenter::Delivery::Shown);
+        const auto dunstctl = [this](const QStringList& arguments) {
+            QProcess process;
+            process.setProcessEnvironment(m_bus->environment());
+            process.start(QStringLiteral("dunstctl"), arguments);
+            process.waitForFinished(10'000);
+            return process.readAllStandardOutput().trimmed();
+        };
+        QTRY_COMPARE(dunstctl({ QStringLiteral("count"), QStringLiteral("displayed") }), QByteArray("1"));
+        dunstctl({ QStringLiteral("action"), QStringLiteral("0") });
+        QTRY_COMPARE(pressed, 1);
+    }
+
+    void reminderAndAwardReachDunst()
+    {
+        startDunst();
         m_monitor.reset(startOnBus(QStringLiteral("dbus-monitor"),
             { QStringLiteral("--address"), m_bus->address(),
                 QStringLiteral("type='method_call',interface='org.freedesktop.Notifications',member='Notify'") }));

@@ -3,7 +3,34 @@
 #include <QCoroDBusPendingCall>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
+#include <QHash>
+#include <QObject>
 #include <QVariantMap>
+
+// Runs the action of a notification whose button was pressed: the server's ActionInvoked signal
+// names the notification by the id Notify returned.
+class NotificationActionListener : public QObject
+{
+    Q_OBJECT
+
+public:
+    QHash<uint, std::function<void()>> pending;
+
+public Q_SLOTS:
+    void actionInvoked(uint id, const QString& key)
+    {
+        if (key != QLatin1String("default") && key != QLatin1String("action"))
+            return;
+        const std::function<void()> action = pending.take(id);
+        if (action)
+            action();
+    }
+    void closed(uint id, uint reason)
+    {
+        Q_UNUSED(reason);
+        pending.remove(id);
+    }
+};
 
 namespace {
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
@@ -77,7 +104,12 @@ FreedesktopNotificationCenter::FreedesktopNotificationCenter(QDBusConnection bus
 FreedesktopNotificationCenter::FreedesktopNotificationCenter(QDBusConnection bus, Options options)
     : m_bus(std::move(bus))
     , m_options(std::move(options))
+    , m_listener(std::make_shared<NotificationActionListener>())
 {
+    m_bus.connect(kService, kPath, kService, QStringLiteral("ActionInvoked"), m_listener.get(),
+        SLOT(actionInvoked(uint, QString)));
+    m_bus.connect(
+        kService, kPath, kService, QStringLiteral("NotificationClosed"), m_listener.get(), SLOT(closed(uint, uint)));
 }
 
 // The answers may come after the centre is gone (at exit): the coroutines work on copies and never
@@ -93,6 +125,7 @@ QCoro::Task<NotificationCenter::Result> FreedesktopNotificationCenter::post(User
 {
     const QDBusConnection bus = m_bus;
     const Options options = m_options;
+    const std::weak_ptr<NotificationActionListener> listener = m_listener;
     QString error;
     const std::optional<bool> present = co_await serverPresent(bus, &error);
     if (!present)
@@ -107,12 +140,21 @@ QCoro::Task<NotificationCenter::Result> FreedesktopNotificationCenter::post(User
         hints.insert(QStringLiteral("sound-name"), notification.soundName);
     if (!notification.desktopEntry.isEmpty())
         hints.insert(QStringLiteral("desktop-entry"), notification.desktopEntry);
+    // The button, and the same action for a click on the notification itself ("default").
+    QStringList actions;
+    if (notification.onAction && !notification.actionLabel.isEmpty())
+        actions << QStringLiteral("default") << notification.actionLabel << QStringLiteral("action")
+                << notification.actionLabel;
     QDBusMessage notify = serverCall(QStringLiteral("Notify"));
-    notify << options.appName << uint(0) << options.appIcon << notification.title << body << QStringList() << hints
+    notify << options.appName << uint(0) << options.appIcon << notification.title << body << actions << hints
            << int(-1);
     const QDBusPendingCall call = bus.asyncCall(notify);
     const QDBusMessage reply = co_await call;
     if (reply.type() == QDBusMessage::ErrorMessage)
         co_return Result { Delivery::Failed, errorText(reply) };
+    if (const auto alive = listener.lock(); alive && !actions.isEmpty())
+        alive->pending.insert(reply.arguments().value(0).toUInt(), notification.onAction);
     co_return Result { Delivery::Shown, QString() };
 }
+
+#include "FreedesktopNotificationCenter.moc"

@@ -4,6 +4,10 @@
 
 #include <QDBusConnection>
 
+#include <memory>
+
+class NotificationActionListener;
+
 // The notification server of the freedesktop.org specification (GNOME Shell, Plasma, xfce4-notifyd,
 // dunst …) that owns org.freedesktop.Notifications on the session bus, or that the bus starts on
 // demand.
@@ -25,4 +29,5 @@ public:
 private:
     QDBusConnection m_bus;
     Options m_options;
+    std::shared_ptr<NotificationActionListener> m_listener;
 };
