@@ -64,6 +64,8 @@ public:
     // not counted.
     QMap<QDate, int> upcomingLoad(int days, const std::optional<QString>& deck = std::nullopt) const;
     int cardCount() const;
+    // Words of the cards reviewed at least once, oldest card first (no media is read).
+    QStringList studiedWords() const;
 
     QSet<QString> unlockedAchievementIDs() const;
     bool recordUnlockedAchievement(const QString& achievementID);
