@@ -17,6 +17,8 @@
 #include "diagnostics/DiagnosticsService.h"
 #include "diagnostics/FeedbackService.h"
 #include "diagnostics/QMLog.h"
+#include "grammar/GrammarBankCatalog.h"
+#include "grammar/GrammarCourseModel.h"
 #include "hotkeys/HotkeyManager.h"
 #include "hotkeys/HotkeyMatcher.h"
 #include "panels/CaptureOverlayWindow.h"
@@ -90,6 +92,11 @@ void QuillmoorApp::buildGraph()
         &m_preferences->translation(), &TranslationPreferences::targetLanguageCodeChanged, this, prepareTranslation);
     QTimer::singleShot(kTranslationWarmUpDelayMs, this, prepareTranslation);
 
+    m_grammarCatalog = std::make_unique<GrammarBankCatalog>();
+    m_grammarCourse = std::make_unique<GrammarCourseServices>(
+        GrammarCourseServices { *m_grammarCatalog, m_stores->grammar(), m_stores->vocabulary(),
+            m_lookupServices->exerciseGeneration(), m_preferences->translation(), m_preferences->interfaceLanguage() });
+
     m_captureEnvironment = std::make_unique<DesktopCaptureEnvironment>();
     createCaptureServices();
     createPanels();
@@ -113,6 +120,7 @@ void QuillmoorApp::buildGraph()
     m_delegate = std::make_unique<AppDelegate>(*m_preferences, *m_feedback, &trust, services);
     m_delegate->setCaptureCoordinator(m_coordinator.get());
     m_delegate->setCardStore(&m_stores->vocabulary());
+    m_delegate->setGrammarCourse(m_grammarCourse.get());
     if (m_quickLookup)
         connect(m_delegate.get(), &AppDelegate::quickLookupRequested, m_quickLookup.get(), &QuickLookupWindow::show);
     m_tray = std::make_unique<TrayIconController>(*m_delegate);

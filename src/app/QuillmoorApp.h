@@ -16,6 +16,8 @@ class DiagnosticsService;
 class FeedbackService;
 class GlobalHotkeyInstaller;
 class GrammarAnalysisWindow;
+class GrammarBankCatalog;
+struct GrammarCourseServices;
 struct GrammarAnalysisServices;
 class HotkeyManager;
 class InterfaceTranslator;
@@ -84,6 +86,8 @@ private:
     std::unique_ptr<FeedbackService> m_feedback;
     std::unique_ptr<HotkeyManager> m_hotkeyManager;
     std::unique_ptr<LookupServiceStack> m_lookupServices;
+    std::unique_ptr<GrammarBankCatalog> m_grammarCatalog;
+    std::unique_ptr<GrammarCourseServices> m_grammarCourse;
     std::unique_ptr<CaptureEnvironment> m_captureEnvironment;
     std::unique_ptr<WordCaptureService> m_wordCapture;
     std::unique_ptr<SelectionCaptureService> m_selectionCapture;
