@@ -78,7 +78,7 @@ void GrammarCourseModel::setSearchQuery(const QString& query)
     if (query == m_searchQuery)
         return;
     m_searchQuery = query;
-    Q_EMIT topicsChanged();
+    Q_EMIT searchChanged();
 }
 
 std::optional<int> GrammarCourseModel::accuracy(const QString& topicTitle) const

@@ -114,8 +114,10 @@ public:
     static GrammarCardStore::PersonalizedExercise personalizedExercise(const GeneratedGrammarExercise& exercise);
 
 Q_SIGNALS:
-    // The topic list changed: language, search, accuracy or streak.
+    // The topic list changed: language, accuracy or streak.
     void topicsChanged();
+    // Another search query: the same topics, filtered anew.
+    void searchChanged();
     // Another screen, another card or another practice state.
     void practiceChanged();
     // The answer to the current card changed (typing, tiles, checking).

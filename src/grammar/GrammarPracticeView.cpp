@@ -303,6 +303,13 @@ void GrammarPracticeView::showCard()
         m_answerPages->setCurrentIndex(WordOrderAnswer);
         break;
     }
+    // The answer area is as tall as the control shown, not as the tallest of the three.
+    for (int i = 0; i < m_answerPages->count(); ++i) {
+        const QSizePolicy::Policy policy
+            = i == m_answerPages->currentIndex() ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+        m_answerPages->widget(i)->setSizePolicy(policy, policy);
+    }
+    m_answerPages->updateGeometry();
     showAnswer();
     focusAnswer();
 }

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSet>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -66,6 +67,7 @@ GrammarView::GrammarView(GrammarCourseServices services, GrammarCourseModel::Opt
         rebuildTopics();
         refreshHeader();
     });
+    connect(m_model, &GrammarCourseModel::searchChanged, this, &GrammarView::applySearch);
     connect(m_model, &GrammarCourseModel::practiceChanged, this, &GrammarView::refreshHeader);
     connect(&m_services.translation, &TranslationPreferences::studyLanguageCodeChanged, this,
         &GrammarView::refreshLanguagePicker);
@@ -126,6 +128,15 @@ QWidget* GrammarView::buildTopicsPage()
     return page;
 }
 
+QIcon GrammarView::icon(const QString& name)
+{
+    // One icon per symbol: it keeps the pixmaps it has drawn.
+    auto found = m_icons.find(name);
+    if (found == m_icons.end())
+        found = m_icons.insert(name, GrammarTopicIcon::icon(name));
+    return found.value();
+}
+
 void GrammarView::rebuildTopics()
 {
     while (QLayoutItem* item = m_topicLayout->takeAt(0)) {
@@ -136,46 +147,48 @@ void GrammarView::rebuildTopics()
         }
         delete item;
     }
-    if (m_model->searchQuery().isEmpty()) {
-        GrammarTopicRow::Content personal;
-        personal.title = tr("Мои слова");
-        personal.icon = GrammarTopicIcon::icon(QStringLiteral("wand.and.stars"));
-        personal.isPersonalized = true;
-        auto* row = new GrammarTopicRow(personal, m_topicList);
-        connect(row, &QPushButton::clicked, m_model, &GrammarCourseModel::openPersonalized);
-        m_topicLayout->addWidget(row);
-    }
-    if (m_model->topics().isEmpty()) {
-        m_topicLayout->addWidget(missingCourseState());
+    m_levels.clear();
+    m_noResults = nullptr;
+
+    GrammarTopicRow::Content personal;
+    personal.title = tr("Мои слова");
+    personal.icon = icon(QStringLiteral("wand.and.stars"));
+    personal.isPersonalized = true;
+    auto* personalRow = new GrammarTopicRow(personal, m_topicList);
+    connect(personalRow, &QPushButton::clicked, m_model, &GrammarCourseModel::openPersonalized);
+    m_personalRow = personalRow;
+    m_topicLayout->addWidget(m_personalRow);
+    const QList<GrammarBankTopic>& topics = m_model->topics();
+    if (topics.isEmpty()) {
+        QWidget* missing = missingCourseState();
+        m_topicLayout->addWidget(missing);
+        missing->show();
     } else {
-        const QList<GrammarBankTopic> matching = m_model->filteredTopics();
-        if (matching.isEmpty()) {
-            auto* none = wrappedLabel(tr("Ничего не нашлось по запросу \"%1\"").arg(m_model->searchQuery()),
-                QStringLiteral("noResultsLabel"), m_topicList);
-            none->setAlignment(Qt::AlignCenter);
-            setSecondary(none);
-            m_topicLayout->addWidget(none);
-        }
+        m_noResults = wrappedLabel(QString(), QStringLiteral("noResultsLabel"), m_topicList);
+        m_noResults->setAlignment(Qt::AlignCenter);
+        setSecondary(m_noResults);
+        m_topicLayout->addWidget(m_noResults);
         for (GrammarLevel level : GrammarLevels::all()) {
             QList<GrammarBankTopic> inLevel;
-            std::copy_if(matching.cbegin(), matching.cend(), std::back_inserter(inLevel),
+            std::copy_if(topics.cbegin(), topics.cend(), std::back_inserter(inLevel),
                 [level](const GrammarBankTopic& topic) { return topic.level == level; });
             if (!inLevel.isEmpty())
                 addLevel(level, inLevel);
         }
     }
     m_topicLayout->addStretch(1);
+    applySearch();
 }
 
 void GrammarView::addLevel(GrammarLevel level, const QList<GrammarBankTopic>& topics)
 {
     const QString raw = GrammarLevels::rawValue(level);
-    const auto [attempted, total] = m_model->levelProgress(topics);
-    auto* header = new QWidget(m_topicList);
-    header->setObjectName(QStringLiteral("level_") + raw);
-    auto* headerRow = new QHBoxLayout(header);
+    LevelSection section;
+    section.header = new QWidget(m_topicList);
+    section.header->setObjectName(QStringLiteral("level_") + raw);
+    auto* headerRow = new QHBoxLayout(section.header);
     headerRow->setContentsMargins(4, 6, 4, 0);
-    auto* name = new QLabel(raw.toUpper(), header);
+    auto* name = new QLabel(raw.toUpper(), section.header);
     name->setObjectName(QStringLiteral("levelName"));
     QFont caption = name->font();
     caption.setPointSizeF(11);
@@ -184,49 +197,78 @@ void GrammarView::addLevel(GrammarLevel level, const QList<GrammarBankTopic>& to
     name->setFont(caption);
     setSecondary(name);
     headerRow->addWidget(name);
-    if (attempted == total) {
-        auto* seal = new QLabel(header);
-        seal->setObjectName(QStringLiteral("levelSeal"));
-        seal->setPixmap(GrammarTopicIcon::icon(QStringLiteral("checkmark.seal.fill")).pixmap(QSize(14, 14), 2.0));
-        seal->setAccessibleName(tr("Все темы уровня начаты"));
-        headerRow->addWidget(seal);
-    }
+    section.seal = new QLabel(section.header);
+    section.seal->setObjectName(QStringLiteral("levelSeal"));
+    section.seal->setPixmap(icon(QStringLiteral("checkmark.seal.fill")).pixmap(QSize(14, 14), devicePixelRatioF()));
+    section.seal->setAccessibleName(tr("Все темы уровня начаты"));
+    headerRow->addWidget(section.seal);
     headerRow->addStretch(1);
-    auto* progress = new QLabel(QStringLiteral("%1/%2").arg(attempted).arg(total), header);
-    progress->setObjectName(QStringLiteral("levelProgress"));
-    progress->setFont(caption);
-    setSecondary(progress);
-    headerRow->addWidget(progress);
-    m_topicLayout->addWidget(header);
+    section.progress = new QLabel(section.header);
+    section.progress->setObjectName(QStringLiteral("levelProgress"));
+    section.progress->setFont(caption);
+    setSecondary(section.progress);
+    headerRow->addWidget(section.progress);
+    m_topicLayout->addWidget(section.header);
 
     // The card look: rounded, with a faint border.
     auto* card = new QFrame(m_topicList);
     card->setObjectName(QStringLiteral("levelCard"));
     card->setStyleSheet(QStringLiteral("QFrame#levelCard { border: 1px solid rgba(128, 128, 128, 0.25);"
                                        " border-radius: 14px; }"));
+    section.card = card;
     auto* rows = new QVBoxLayout(card);
     rows->setContentsMargins(4, 4, 4, 4);
     rows->setSpacing(0);
     const InterfaceLanguage language = m_model->interfaceLanguage();
-    for (qsizetype i = 0; i < topics.size(); ++i) {
-        const GrammarBankTopic& topic = topics[i];
-        if (i > 0) {
-            auto* divider = new QFrame(card);
+    for (const GrammarBankTopic& topic : topics) {
+        QFrame* divider = nullptr;
+        if (!section.rows.isEmpty()) {
+            divider = new QFrame(card);
             divider->setFrameShape(QFrame::HLine);
             divider->setStyleSheet(QStringLiteral("color: rgba(128, 128, 128, 0.25);"));
             rows->addWidget(divider);
         }
         GrammarTopicRow::Content content;
         content.title = topic.displayTitle(language);
-        content.icon = GrammarTopicIcon::icon(topic.systemImage);
+        content.icon = icon(topic.systemImage);
         content.accuracy = m_model->accuracy(topic.title);
         content.onShowTheory = [this, topic] { showTheory(topic); };
         auto* row = new GrammarTopicRow(content, card);
         row->setProperty("topicID", topic.id);
         connect(row, &QPushButton::clicked, m_model, [this, topic] { m_model->openBankTopic(topic); });
         rows->addWidget(row);
+        section.rows.append({ topic.title, row, divider });
     }
     m_topicLayout->addWidget(card);
+    m_levels.append(section);
+}
+
+void GrammarView::applySearch()
+{
+    QSet<QString> matching;
+    for (const GrammarBankTopic& topic : m_model->filteredTopics())
+        matching.insert(topic.title);
+    m_personalRow->setVisible(m_model->searchQuery().isEmpty());
+    if (m_noResults) {
+        m_noResults->setText(tr("Ничего не нашлось по запросу \"%1\"").arg(m_model->searchQuery()));
+        m_noResults->setVisible(matching.isEmpty());
+    }
+    for (const LevelSection& section : std::as_const(m_levels)) {
+        int shown = 0;
+        int attempted = 0;
+        for (const TopicRowEntry& entry : section.rows) {
+            const bool visible = matching.contains(entry.title);
+            if (entry.divider)
+                entry.divider->setVisible(visible && shown > 0);
+            entry.row->setVisible(visible);
+            shown += visible ? 1 : 0;
+            attempted += visible && m_model->accuracy(entry.title) ? 1 : 0;
+        }
+        section.header->setVisible(shown > 0);
+        section.card->setVisible(shown > 0);
+        section.progress->setText(QStringLiteral("%1/%2").arg(attempted).arg(shown));
+        section.seal->setVisible(attempted == shown);
+    }
 }
 
 QWidget* GrammarView::missingCourseState()

@@ -2,6 +2,8 @@
 
 #include "grammar/GrammarCourseModel.h"
 
+#include <QHash>
+#include <QIcon>
 #include <QWidget>
 
 class GrammarPracticeView;
@@ -29,8 +31,10 @@ protected:
 private:
     QWidget* buildHeader();
     QWidget* buildTopicsPage();
+    // Builds the rows of every topic of the course; a search then only shows and hides them.
     void rebuildTopics();
     void addLevel(GrammarLevel level, const QList<GrammarBankTopic>& topics);
+    void applySearch();
     QWidget* missingCourseState();
     void showTheory(const GrammarBankTopic& topic);
     void refreshHeader();
@@ -48,4 +52,24 @@ private:
     QWidget* m_topicList = nullptr;
     QVBoxLayout* m_topicLayout = nullptr;
     GrammarPracticeView* m_practice = nullptr;
+
+    struct TopicRowEntry
+    {
+        QString title; // the source title, as cards store it
+        QWidget* row;
+        QWidget* divider; // above the row; null for the first
+    };
+    struct LevelSection
+    {
+        QWidget* header;
+        QLabel* seal;
+        QLabel* progress;
+        QWidget* card;
+        QList<TopicRowEntry> rows;
+    };
+    QWidget* m_personalRow = nullptr;
+    QLabel* m_noResults = nullptr;
+    QList<LevelSection> m_levels;
+    QHash<QString, QIcon> m_icons;
+    QIcon icon(const QString& name);
 };

@@ -1,6 +1,10 @@
+#include "app/AppDelegate.h"
 #include "app/GrammarWindowController.h"
 #include "app/InterfaceTranslator.h"
+#include "app/LaunchServices.h"
+#include "app/QuillmoorApp.h"
 #include "app/SectionWindow.h"
+#include "app/TrayIconController.h"
 #include "grammar/GrammarBankCatalog.h"
 #include "grammar/GrammarExerciseGenerationService.h"
 #include "grammar/GrammarTheoryView.h"
@@ -13,9 +17,12 @@
 #include "support/FakeModelServer.h"
 #include "support/TempCardStore.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -122,7 +129,7 @@ class TestGrammarWindow : public QObject, TempCardStore<GrammarCardStore>
         [&] { QVERIFY2(child, qPrintable(name)); }();
         return child;
     }
-    QString text(const QString& label) { return find<QLabel>(label)->text(); }
+    QString text(const QString& label, QWidget* in = nullptr) { return find<QLabel>(label, in)->text(); }
     bool shown(const QString& name) { return find(name)->isVisibleTo(m_view.get()); }
     void click(const QString& name) { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
     QPushButton* topicRow(const QString& id)
@@ -136,9 +143,22 @@ class TestGrammarWindow : public QObject, TempCardStore<GrammarCardStore>
     QStringList shownTopics()
     {
         QStringList ids;
-        for (QPushButton* row : m_view->findChildren<QPushButton*>(u"topicRow"_s))
-            ids << row->property("topicID").toString();
+        for (QPushButton* row : m_view->findChildren<QPushButton*>(u"topicRow"_s)) {
+            if (row->isVisibleTo(m_view.get()))
+                ids << row->property("topicID").toString();
+        }
         return ids;
+    }
+    // The level headers shown, as "A1 0/2".
+    QStringList levelsShown()
+    {
+        QStringList levels;
+        for (const char* raw : { "a1", "a2", "b1" }) {
+            QWidget* header = m_view->findChild<QWidget*>(u"level_"_s + QLatin1String(raw));
+            if (header && header->isVisibleTo(m_view.get()))
+                levels << text(u"levelName"_s, header) + ' ' + text(u"levelProgress"_s, header);
+        }
+        return levels;
     }
     QPushButton* tile(const char* area, const QString& word)
     {
@@ -232,7 +252,7 @@ private Q_SLOTS:
         QCOMPARE(text(u"levelName"_s), u"A1"_s);
         QWidget* a1 = find(u"level_a1"_s);
         QCOMPARE(find<QLabel>(u"levelProgress"_s, a1)->text(), u"0/2"_s);
-        QVERIFY(!a1->findChild<QLabel*>(u"levelSeal"_s));
+        QVERIFY(!find(u"levelSeal"_s, a1)->isVisibleTo(m_view.get()));
         QCOMPARE(find<QLabel>(u"topicAccuracy"_s, topicRow(u"en.art"_s))->text(), u"—"_s);
         m_view.reset();
 
@@ -265,11 +285,12 @@ private Q_SLOTS:
         QTest::addColumn<bool>("personalRow");
         QTest::addColumn<QStringList>("topics");
         QTest::addColumn<QString>("noResults");
+        QTest::addColumn<QStringList>("levels");
         // clang-format off
-        QTest::newRow("empty") << "" << true << QStringList { "en.art", "en.tense", "en.cond" } << QString();
-        QTest::newRow("only spaces hide the row and show all") << "   " << false << QStringList { "en.art", "en.tense", "en.cond" } << QString();
-        QTest::newRow("a title word") << "артикли" << false << QStringList { "en.art" } << QString();
-        QTest::newRow("nothing matches") << "zzzz" << false << QStringList {} << "Ничего не нашлось по запросу \"zzzz\"";
+        QTest::newRow("empty") << "" << true << QStringList { "en.art", "en.tense", "en.cond" } << QString() << QStringList { "A1 0/2", "A2 0/1" };
+        QTest::newRow("only spaces hide the row and show all") << "   " << false << QStringList { "en.art", "en.tense", "en.cond" } << QString() << QStringList { "A1 0/2", "A2 0/1" };
+        QTest::newRow("a title word") << "артикли" << false << QStringList { "en.art" } << QString() << QStringList { "A1 0/1" };
+        QTest::newRow("nothing matches") << "zzzz" << false << QStringList {} << "Ничего не нашлось по запросу \"zzzz\"" << QStringList {};
         // clang-format on
     }
     void search()
@@ -278,13 +299,15 @@ private Q_SLOTS:
         QFETCH(bool, personalRow);
         QFETCH(QStringList, topics);
         QFETCH(QString, noResults);
+        QFETCH(QStringList, levels);
         open();
         // Typed at once: the test keyboard has only Latin letters.
         find<QLineEdit>(u"searchField"_s)->setText(query);
-        QCOMPARE(m_view->findChild<QPushButton*>(u"personalizedRow"_s) != nullptr, personalRow);
+        QCOMPARE(shown(u"personalizedRow"_s), personalRow);
         QCOMPARE(shownTopics(), topics);
         QLabel* none = m_view->findChild<QLabel*>(u"noResultsLabel"_s);
-        QCOMPARE(none ? none->text() : QString(), noResults);
+        QCOMPARE(none->isVisibleTo(m_view.get()) ? none->text() : QString(), noResults);
+        QCOMPARE(levelsShown(), levels);
     }
 
     void streakShownFromOneDay()
@@ -546,6 +569,39 @@ private Q_SLOTS:
         QTRY_VERIFY(!view);
         // The generation ends without its view and its exercises are kept.
         QTRY_COMPARE(rows(u"SELECT COUNT(*) FROM grammar_card WHERE source = 'personalized'"_s), QStringList { "6" });
+    }
+
+    void theTrayOpensTheCourseAndRatingsRunTheAchievementCheck()
+    {
+        {
+            Preferences seed(m_home->defaultsFile());
+            seed.onboarding().setHasCompletedOnboarding(true);
+            seed.translation().setTargetLanguageCode(u"ru"_s);
+        }
+        std::unique_ptr<QuillmoorApp> app
+            = QuillmoorApp::create({ m_home->defaultsFile(), m_home->diagnosticsFile(), m_home->cardsFile() });
+        QVERIFY(app);
+        app->tray().menu()->findChild<QAction*>(u"menuGrammar"_s)->trigger();
+        SectionWindow* window = app->delegate().grammarWindowController()->window();
+        QTRY_VERIFY(window->isVisible());
+        auto* view = qobject_cast<GrammarView*>(window->contentView());
+        QVERIFY(view);
+        // The bundled English course.
+        QVERIFY(view->model().topics().size() > 3);
+        app.reset();
+
+        struct CountingChecker : AchievementChecker
+        {
+            int checks = 0;
+            void checkForNewlyUnlocked() override { ++checks; }
+        } checker;
+        GrammarWindowController controller(m_services.get(), &checker);
+        controller.showWindow();
+        controller.view()->model().openBankTopic(m_catalog->topics(u"en"_s).at(1));
+        controller.view()->model().setAnswerText(u"goes"_s);
+        controller.view()->model().submitAnswer();
+        QVERIFY(controller.view()->model().rate(FSRSRating::Easy));
+        QCOMPARE(checker.checks, 1);
     }
 
     void everyTextIsReadable()
