@@ -310,6 +310,161 @@
         </message>
     </context>
     <context>
+        <name>GrammarCourseModel</name>
+        <message>
+            <source>Мои слова</source>
+            <translation>My words</translation>
+        </message>
+    </context>
+    <context>
+        <name>GrammarPracticeView</name>
+        <message>
+            <source>%1 из %2 · %3</source>
+            <translation>%1 of %2 · %3</translation>
+        </message>
+        <message>
+            <source>Again</source>
+            <translation>Again</translation>
+        </message>
+        <message>
+            <source>Easy</source>
+            <translation>Easy</translation>
+        </message>
+        <message>
+            <source>Good</source>
+            <translation>Good</translation>
+        </message>
+        <message>
+            <source>Hard</source>
+            <translation>Hard</translation>
+        </message>
+        <message>
+            <source>Ваш ответ</source>
+            <translation>Your answer</translation>
+        </message>
+        <message>
+            <source>Верно!</source>
+            <translation>Correct!</translation>
+        </message>
+        <message>
+            <source>Всё повторено!</source>
+            <translation>All caught up!</translation>
+        </message>
+        <message>
+            <source>Ещё нет персональных заданий</source>
+            <translation>No personal exercises yet</translation>
+        </message>
+        <message>
+            <source>Не удалось сохранить оценку. Попробуйте ещё раз.</source>
+            <translation>The rating could not be saved. Please try again.</translation>
+        </message>
+        <message>
+            <source>Не удалось сохранить упражнения. Попробуйте ещё раз.</source>
+            <translation>The exercises could not be saved. Please try again.</translation>
+        </message>
+        <message>
+            <source>Неверно — правильный ответ: %1</source>
+            <translation>Incorrect — the right answer is: %1</translation>
+        </message>
+        <message>
+            <source>Новые задания появятся здесь, когда подойдёт время их повторить.</source>
+            <translation>New exercises will appear here when it’s time to review them.</translation>
+        </message>
+        <message>
+            <source>Проверить</source>
+            <translation>Check</translation>
+        </message>
+        <message>
+            <source>Сгенерировать</source>
+            <translation>Generate</translation>
+        </message>
+        <message>
+            <source>Сгенерируем несколько упражнений на основе слов, которые вы уже учите.</source>
+            <translation>We’ll generate a few exercises from the words you’re already learning.</translation>
+        </message>
+        <message>
+            <source>Сначала добавьте и повторите хотя бы одно слово в словарной колоде.</source>
+            <translation>First add and review at least one word in your vocabulary deck.</translation>
+        </message>
+        <message>
+            <source>Собранное предложение:</source>
+            <translation>Your sentence:</translation>
+        </message>
+        <message>
+            <source>Создаём упражнения…</source>
+            <translation>Creating exercises…</translation>
+        </message>
+    </context>
+    <context>
+        <name>GrammarTheoryView</name>
+        <message>
+            <source>Закрыть</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>Начать упражнения</source>
+            <translation>Start exercises</translation>
+        </message>
+        <message>
+            <source>Теория для этой темы пока не добавлена.</source>
+            <translation>There is no theory for this topic yet.</translation>
+        </message>
+    </context>
+    <context>
+        <name>GrammarTopicRow</name>
+        <message>
+            <source>Теория: %1</source>
+            <translation>Theory: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>GrammarView</name>
+        <message>
+            <source>Авто</source>
+            <translation>Auto</translation>
+        </message>
+        <message>
+            <source>Все темы уровня начаты</source>
+            <translation>Every topic of this level started</translation>
+        </message>
+        <message>
+            <source>Курс грамматики пока не готов для этого языка</source>
+            <translation>The grammar course for this language isn’t ready yet</translation>
+        </message>
+        <message>
+            <source>Мои слова</source>
+            <translation>My words</translation>
+        </message>
+        <message>
+            <source>Мы работаем над тем, чтобы это исправить. А пока попробуйте раздел «Мои слова» — упражнения на основе вашего словаря.</source>
+            <translation>We’re working on it. Meanwhile, try “My words”: exercises built from your vocabulary.</translation>
+        </message>
+        <message>
+            <source>Назад</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Ничего не нашлось по запросу "%1"</source>
+            <translation>Nothing found for "%1"</translation>
+        </message>
+        <message>
+            <source>Поиск темы</source>
+            <translation>Search topics</translation>
+        </message>
+        <message>
+            <source>Поиск темы — например, articles или артикли</source>
+            <translation>Search topics, e.g. articles</translation>
+        </message>
+        <message>
+            <source>Стрик: %1 🔥</source>
+            <translation>Streak: %1 🔥</translation>
+        </message>
+        <message>
+            <source>Язык изучения</source>
+            <translation>Study language</translation>
+        </message>
+    </context>
+    <context>
         <name>GrammarWindowController</name>
         <message>
             <source>Грамматика</source>

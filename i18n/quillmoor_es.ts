@@ -310,6 +310,161 @@
         </message>
     </context>
     <context>
+        <name>GrammarCourseModel</name>
+        <message>
+            <source>Мои слова</source>
+            <translation>Mis palabras</translation>
+        </message>
+    </context>
+    <context>
+        <name>GrammarPracticeView</name>
+        <message>
+            <source>%1 из %2 · %3</source>
+            <translation>%1 de %2 · %3</translation>
+        </message>
+        <message>
+            <source>Again</source>
+            <translation>Otra vez</translation>
+        </message>
+        <message>
+            <source>Easy</source>
+            <translation>Fácil</translation>
+        </message>
+        <message>
+            <source>Good</source>
+            <translation>Bien</translation>
+        </message>
+        <message>
+            <source>Hard</source>
+            <translation>Difícil</translation>
+        </message>
+        <message>
+            <source>Ваш ответ</source>
+            <translation>Tu respuesta</translation>
+        </message>
+        <message>
+            <source>Верно!</source>
+            <translation>¡Correcto!</translation>
+        </message>
+        <message>
+            <source>Всё повторено!</source>
+            <translation>¡Todo repasado!</translation>
+        </message>
+        <message>
+            <source>Ещё нет персональных заданий</source>
+            <translation>Aún no hay ejercicios personales</translation>
+        </message>
+        <message>
+            <source>Не удалось сохранить оценку. Попробуйте ещё раз.</source>
+            <translation>No se pudo guardar la valoración. Inténtalo de nuevo.</translation>
+        </message>
+        <message>
+            <source>Не удалось сохранить упражнения. Попробуйте ещё раз.</source>
+            <translation>No se pudieron guardar los ejercicios. Inténtalo de nuevo.</translation>
+        </message>
+        <message>
+            <source>Неверно — правильный ответ: %1</source>
+            <translation>Incorrecto: la respuesta correcta es %1</translation>
+        </message>
+        <message>
+            <source>Новые задания появятся здесь, когда подойдёт время их повторить.</source>
+            <translation>Los nuevos ejercicios aparecerán aquí cuando toque repasarlos.</translation>
+        </message>
+        <message>
+            <source>Проверить</source>
+            <translation>Comprobar</translation>
+        </message>
+        <message>
+            <source>Сгенерировать</source>
+            <translation>Generar</translation>
+        </message>
+        <message>
+            <source>Сгенерируем несколько упражнений на основе слов, которые вы уже учите.</source>
+            <translation>Generaremos algunos ejercicios con las palabras que ya estás aprendiendo.</translation>
+        </message>
+        <message>
+            <source>Сначала добавьте и повторите хотя бы одно слово в словарной колоде.</source>
+            <translation>Primero añade y repasa al menos una palabra en tu mazo de vocabulario.</translation>
+        </message>
+        <message>
+            <source>Собранное предложение:</source>
+            <translation>Tu frase:</translation>
+        </message>
+        <message>
+            <source>Создаём упражнения…</source>
+            <translation>Creando ejercicios…</translation>
+        </message>
+    </context>
+    <context>
+        <name>GrammarTheoryView</name>
+        <message>
+            <source>Закрыть</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>Начать упражнения</source>
+            <translation>Empezar los ejercicios</translation>
+        </message>
+        <message>
+            <source>Теория для этой темы пока не добавлена.</source>
+            <translation>Todavía no hay teoría para este tema.</translation>
+        </message>
+    </context>
+    <context>
+        <name>GrammarTopicRow</name>
+        <message>
+            <source>Теория: %1</source>
+            <translation>Teoría: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>GrammarView</name>
+        <message>
+            <source>Авто</source>
+            <translation>Automático</translation>
+        </message>
+        <message>
+            <source>Все темы уровня начаты</source>
+            <translation>Todos los temas del nivel empezados</translation>
+        </message>
+        <message>
+            <source>Курс грамматики пока не готов для этого языка</source>
+            <translation>El curso de gramática para este idioma aún no está listo</translation>
+        </message>
+        <message>
+            <source>Мои слова</source>
+            <translation>Mis palabras</translation>
+        </message>
+        <message>
+            <source>Мы работаем над тем, чтобы это исправить. А пока попробуйте раздел «Мои слова» — упражнения на основе вашего словаря.</source>
+            <translation>Estamos trabajando en ello. Mientras tanto, prueba «Mis palabras»: ejercicios basados en tu vocabulario.</translation>
+        </message>
+        <message>
+            <source>Назад</source>
+            <translation>Atrás</translation>
+        </message>
+        <message>
+            <source>Ничего не нашлось по запросу "%1"</source>
+            <translation>No se encontró nada para «%1»</translation>
+        </message>
+        <message>
+            <source>Поиск темы</source>
+            <translation>Buscar tema</translation>
+        </message>
+        <message>
+            <source>Поиск темы — например, articles или артикли</source>
+            <translation>Buscar un tema, p. ej. articles</translation>
+        </message>
+        <message>
+            <source>Стрик: %1 🔥</source>
+            <translation>Racha: %1 🔥</translation>
+        </message>
+        <message>
+            <source>Язык изучения</source>
+            <translation>Idioma de estudio</translation>
+        </message>
+    </context>
+    <context>
         <name>GrammarWindowController</name>
         <message>
             <source>Грамматика</source>

@@ -310,6 +310,161 @@
         </message>
     </context>
     <context>
+        <name>GrammarCourseModel</name>
+        <message>
+            <source>Мои слова</source>
+            <translation>Mes mots</translation>
+        </message>
+    </context>
+    <context>
+        <name>GrammarPracticeView</name>
+        <message>
+            <source>%1 из %2 · %3</source>
+            <translation>%1 sur %2 · %3</translation>
+        </message>
+        <message>
+            <source>Again</source>
+            <translation>À revoir</translation>
+        </message>
+        <message>
+            <source>Easy</source>
+            <translation>Facile</translation>
+        </message>
+        <message>
+            <source>Good</source>
+            <translation>Correct</translation>
+        </message>
+        <message>
+            <source>Hard</source>
+            <translation>Difficile</translation>
+        </message>
+        <message>
+            <source>Ваш ответ</source>
+            <translation>Votre réponse</translation>
+        </message>
+        <message>
+            <source>Верно!</source>
+            <translation>Correct !</translation>
+        </message>
+        <message>
+            <source>Всё повторено!</source>
+            <translation>Tout est révisé !</translation>
+        </message>
+        <message>
+            <source>Ещё нет персональных заданий</source>
+            <translation>Pas encore d’exercices personnels</translation>
+        </message>
+        <message>
+            <source>Не удалось сохранить оценку. Попробуйте ещё раз.</source>
+            <translation>Impossible d’enregistrer la note. Réessayez.</translation>
+        </message>
+        <message>
+            <source>Не удалось сохранить упражнения. Попробуйте ещё раз.</source>
+            <translation>Impossible d’enregistrer les exercices. Réessayez.</translation>
+        </message>
+        <message>
+            <source>Неверно — правильный ответ: %1</source>
+            <translation>Incorrect — la bonne réponse est : %1</translation>
+        </message>
+        <message>
+            <source>Новые задания появятся здесь, когда подойдёт время их повторить.</source>
+            <translation>De nouveaux exercices apparaîtront ici quand il sera temps de les réviser.</translation>
+        </message>
+        <message>
+            <source>Проверить</source>
+            <translation>Vérifier</translation>
+        </message>
+        <message>
+            <source>Сгенерировать</source>
+            <translation>Générer</translation>
+        </message>
+        <message>
+            <source>Сгенерируем несколько упражнений на основе слов, которые вы уже учите.</source>
+            <translation>Nous allons créer quelques exercices à partir des mots que vous apprenez déjà.</translation>
+        </message>
+        <message>
+            <source>Сначала добавьте и повторите хотя бы одно слово в словарной колоде.</source>
+            <translation>Ajoutez et révisez d’abord au moins un mot dans votre paquet de vocabulaire.</translation>
+        </message>
+        <message>
+            <source>Собранное предложение:</source>
+            <translation>Phrase construite :</translation>
+        </message>
+        <message>
+            <source>Создаём упражнения…</source>
+            <translation>Création des exercices…</translation>
+        </message>
+    </context>
+    <context>
+        <name>GrammarTheoryView</name>
+        <message>
+            <source>Закрыть</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>Начать упражнения</source>
+            <translation>Commencer les exercices</translation>
+        </message>
+        <message>
+            <source>Теория для этой темы пока не добавлена.</source>
+            <translation>Il n’y a pas encore de théorie pour ce thème.</translation>
+        </message>
+    </context>
+    <context>
+        <name>GrammarTopicRow</name>
+        <message>
+            <source>Теория: %1</source>
+            <translation>Théorie : %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>GrammarView</name>
+        <message>
+            <source>Авто</source>
+            <translation>Auto</translation>
+        </message>
+        <message>
+            <source>Все темы уровня начаты</source>
+            <translation>Tous les thèmes du niveau commencés</translation>
+        </message>
+        <message>
+            <source>Курс грамматики пока не готов для этого языка</source>
+            <translation>Le cours de grammaire de cette langue n’est pas encore prêt</translation>
+        </message>
+        <message>
+            <source>Мои слова</source>
+            <translation>Mes mots</translation>
+        </message>
+        <message>
+            <source>Мы работаем над тем, чтобы это исправить. А пока попробуйте раздел «Мои слова» — упражнения на основе вашего словаря.</source>
+            <translation>Nous y travaillons. En attendant, essayez « Mes mots » : des exercices tirés de votre vocabulaire.</translation>
+        </message>
+        <message>
+            <source>Назад</source>
+            <translation>Retour</translation>
+        </message>
+        <message>
+            <source>Ничего не нашлось по запросу "%1"</source>
+            <translation>Aucun résultat pour « %1 »</translation>
+        </message>
+        <message>
+            <source>Поиск темы</source>
+            <translation>Rechercher un thème</translation>
+        </message>
+        <message>
+            <source>Поиск темы — например, articles или артикли</source>
+            <translation>Rechercher un thème, par ex. articles</translation>
+        </message>
+        <message>
+            <source>Стрик: %1 🔥</source>
+            <translation>Série : %1 🔥</translation>
+        </message>
+        <message>
+            <source>Язык изучения</source>
+            <translation>Langue étudiée</translation>
+        </message>
+    </context>
+    <context>
         <name>GrammarWindowController</name>
         <message>
             <source>Грамматика</source>

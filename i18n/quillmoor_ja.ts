@@ -310,6 +310,161 @@
         </message>
     </context>
     <context>
+        <name>GrammarCourseModel</name>
+        <message>
+            <source>Мои слова</source>
+            <translation>マイ単語</translation>
+        </message>
+    </context>
+    <context>
+        <name>GrammarPracticeView</name>
+        <message>
+            <source>%1 из %2 · %3</source>
+            <translation>%1 / %2 · %3</translation>
+        </message>
+        <message>
+            <source>Again</source>
+            <translation>もう一度</translation>
+        </message>
+        <message>
+            <source>Easy</source>
+            <translation>簡単</translation>
+        </message>
+        <message>
+            <source>Good</source>
+            <translation>普通</translation>
+        </message>
+        <message>
+            <source>Hard</source>
+            <translation>難しい</translation>
+        </message>
+        <message>
+            <source>Ваш ответ</source>
+            <translation>あなたの答え</translation>
+        </message>
+        <message>
+            <source>Верно!</source>
+            <translation>正解！</translation>
+        </message>
+        <message>
+            <source>Всё повторено!</source>
+            <translation>すべて復習しました！</translation>
+        </message>
+        <message>
+            <source>Ещё нет персональных заданий</source>
+            <translation>まだパーソナル練習はありません</translation>
+        </message>
+        <message>
+            <source>Не удалось сохранить оценку. Попробуйте ещё раз.</source>
+            <translation>評価を保存できませんでした。もう一度お試しください。</translation>
+        </message>
+        <message>
+            <source>Не удалось сохранить упражнения. Попробуйте ещё раз.</source>
+            <translation>練習問題を保存できませんでした。もう一度お試しください。</translation>
+        </message>
+        <message>
+            <source>Неверно — правильный ответ: %1</source>
+            <translation>不正解 — 正しい答え：%1</translation>
+        </message>
+        <message>
+            <source>Новые задания появятся здесь, когда подойдёт время их повторить.</source>
+            <translation>復習の時期が来ると、ここに新しい問題が表示されます。</translation>
+        </message>
+        <message>
+            <source>Проверить</source>
+            <translation>答え合わせ</translation>
+        </message>
+        <message>
+            <source>Сгенерировать</source>
+            <translation>作成する</translation>
+        </message>
+        <message>
+            <source>Сгенерируем несколько упражнений на основе слов, которые вы уже учите.</source>
+            <translation>学習中の単語からいくつか練習問題を作成します。</translation>
+        </message>
+        <message>
+            <source>Сначала добавьте и повторите хотя бы одно слово в словарной колоде.</source>
+            <translation>まず単語デッキに単語を1つ以上追加して復習してください。</translation>
+        </message>
+        <message>
+            <source>Собранное предложение:</source>
+            <translation>組み立てた文：</translation>
+        </message>
+        <message>
+            <source>Создаём упражнения…</source>
+            <translation>練習問題を作成中…</translation>
+        </message>
+    </context>
+    <context>
+        <name>GrammarTheoryView</name>
+        <message>
+            <source>Закрыть</source>
+            <translation>閉じる</translation>
+        </message>
+        <message>
+            <source>Начать упражнения</source>
+            <translation>練習を始める</translation>
+        </message>
+        <message>
+            <source>Теория для этой темы пока не добавлена.</source>
+            <translation>このトピックの解説はまだありません。</translation>
+        </message>
+    </context>
+    <context>
+        <name>GrammarTopicRow</name>
+        <message>
+            <source>Теория: %1</source>
+            <translation>解説：%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>GrammarView</name>
+        <message>
+            <source>Авто</source>
+            <translation>自動</translation>
+        </message>
+        <message>
+            <source>Все темы уровня начаты</source>
+            <translation>このレベルの全トピックに挑戦済み</translation>
+        </message>
+        <message>
+            <source>Курс грамматики пока не готов для этого языка</source>
+            <translation>この言語の文法コースはまだ準備中です</translation>
+        </message>
+        <message>
+            <source>Мои слова</source>
+            <translation>マイ単語</translation>
+        </message>
+        <message>
+            <source>Мы работаем над тем, чтобы это исправить. А пока попробуйте раздел «Мои слова» — упражнения на основе вашего словаря.</source>
+            <translation>現在準備を進めています。それまでは「マイ単語」をお試しください。あなたの単語帳をもとにした練習です。</translation>
+        </message>
+        <message>
+            <source>Назад</source>
+            <translation>戻る</translation>
+        </message>
+        <message>
+            <source>Ничего не нашлось по запросу "%1"</source>
+            <translation>「%1」に一致するものはありません</translation>
+        </message>
+        <message>
+            <source>Поиск темы</source>
+            <translation>トピックを検索</translation>
+        </message>
+        <message>
+            <source>Поиск темы — например, articles или артикли</source>
+            <translation>トピックを検索（例：articles）</translation>
+        </message>
+        <message>
+            <source>Стрик: %1 🔥</source>
+            <translation>連続：%1 🔥</translation>
+        </message>
+        <message>
+            <source>Язык изучения</source>
+            <translation>学習言語</translation>
+        </message>
+    </context>
+    <context>
         <name>GrammarWindowController</name>
         <message>
             <source>Грамматика</source>

@@ -310,6 +310,161 @@
         </message>
     </context>
     <context>
+        <name>GrammarCourseModel</name>
+        <message>
+            <source>Мои слова</source>
+            <translation>我的词汇</translation>
+        </message>
+    </context>
+    <context>
+        <name>GrammarPracticeView</name>
+        <message>
+            <source>%1 из %2 · %3</source>
+            <translation>第 %1 / %2 题 · %3</translation>
+        </message>
+        <message>
+            <source>Again</source>
+            <translation>重来</translation>
+        </message>
+        <message>
+            <source>Easy</source>
+            <translation>简单</translation>
+        </message>
+        <message>
+            <source>Good</source>
+            <translation>良好</translation>
+        </message>
+        <message>
+            <source>Hard</source>
+            <translation>困难</translation>
+        </message>
+        <message>
+            <source>Ваш ответ</source>
+            <translation>你的答案</translation>
+        </message>
+        <message>
+            <source>Верно!</source>
+            <translation>正确！</translation>
+        </message>
+        <message>
+            <source>Всё повторено!</source>
+            <translation>全部复习完了！</translation>
+        </message>
+        <message>
+            <source>Ещё нет персональных заданий</source>
+            <translation>还没有个性化练习</translation>
+        </message>
+        <message>
+            <source>Не удалось сохранить оценку. Попробуйте ещё раз.</source>
+            <translation>评分未能保存，请重试。</translation>
+        </message>
+        <message>
+            <source>Не удалось сохранить упражнения. Попробуйте ещё раз.</source>
+            <translation>练习未能保存，请重试。</translation>
+        </message>
+        <message>
+            <source>Неверно — правильный ответ: %1</source>
+            <translation>错误——正确答案是：%1</translation>
+        </message>
+        <message>
+            <source>Новые задания появятся здесь, когда подойдёт время их повторить.</source>
+            <translation>到复习时间时，新的练习会出现在这里。</translation>
+        </message>
+        <message>
+            <source>Проверить</source>
+            <translation>检查</translation>
+        </message>
+        <message>
+            <source>Сгенерировать</source>
+            <translation>生成</translation>
+        </message>
+        <message>
+            <source>Сгенерируем несколько упражнений на основе слов, которые вы уже учите.</source>
+            <translation>我们会根据你正在学习的单词生成几道练习。</translation>
+        </message>
+        <message>
+            <source>Сначала добавьте и повторите хотя бы одно слово в словарной колоде.</source>
+            <translation>请先在词汇卡组中添加并复习至少一个单词。</translation>
+        </message>
+        <message>
+            <source>Собранное предложение:</source>
+            <translation>拼好的句子：</translation>
+        </message>
+        <message>
+            <source>Создаём упражнения…</source>
+            <translation>正在生成练习…</translation>
+        </message>
+    </context>
+    <context>
+        <name>GrammarTheoryView</name>
+        <message>
+            <source>Закрыть</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>Начать упражнения</source>
+            <translation>开始练习</translation>
+        </message>
+        <message>
+            <source>Теория для этой темы пока не добавлена.</source>
+            <translation>此主题暂无理论讲解。</translation>
+        </message>
+    </context>
+    <context>
+        <name>GrammarTopicRow</name>
+        <message>
+            <source>Теория: %1</source>
+            <translation>理论：%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>GrammarView</name>
+        <message>
+            <source>Авто</source>
+            <translation>自动</translation>
+        </message>
+        <message>
+            <source>Все темы уровня начаты</source>
+            <translation>本级别所有主题均已开始</translation>
+        </message>
+        <message>
+            <source>Курс грамматики пока не готов для этого языка</source>
+            <translation>该语言的语法课程尚未准备好</translation>
+        </message>
+        <message>
+            <source>Мои слова</source>
+            <translation>我的词汇</translation>
+        </message>
+        <message>
+            <source>Мы работаем над тем, чтобы это исправить. А пока попробуйте раздел «Мои слова» — упражнения на основе вашего словаря.</source>
+            <translation>我们正在努力完善。在此之前，不妨试试“我的词汇”——根据你的词汇生成的练习。</translation>
+        </message>
+        <message>
+            <source>Назад</source>
+            <translation>返回</translation>
+        </message>
+        <message>
+            <source>Ничего не нашлось по запросу "%1"</source>
+            <translation>未找到与“%1”相关的内容</translation>
+        </message>
+        <message>
+            <source>Поиск темы</source>
+            <translation>搜索主题</translation>
+        </message>
+        <message>
+            <source>Поиск темы — например, articles или артикли</source>
+            <translation>搜索主题，例如 articles</translation>
+        </message>
+        <message>
+            <source>Стрик: %1 🔥</source>
+            <translation>连续：%1 🔥</translation>
+        </message>
+        <message>
+            <source>Язык изучения</source>
+            <translation>学习语言</translation>
+        </message>
+    </context>
+    <context>
         <name>GrammarWindowController</name>
         <message>
             <source>Грамматика</source>

@@ -110,7 +110,8 @@ void AppDelegate::showReview()
 void AppDelegate::showGrammar()
 {
     closeSectionWindows(AppSection::Grammar);
-    m_grammar = std::make_unique<GrammarWindowController>();
+    // A fresh controller every time: the grammar window always opens on the topic list.
+    m_grammar = std::make_unique<GrammarWindowController>(m_grammarCourse, m_services.achievements);
     adopt(*m_grammar);
     m_grammar->showWindow();
 }

@@ -11,6 +11,7 @@
 class AccessibilityTrust;
 class CaptureCoordinator;
 class FeedbackService;
+struct GrammarCourseServices;
 class GrammarWindowController;
 class LanguageSettingsWindowController;
 class OnboardingWindowController;
@@ -45,6 +46,8 @@ public:
     CaptureCoordinator* captureCoordinator() const { return m_coordinator; }
     // The cards the review window reviews; absent, it shows only its section bar.
     void setCardStore(VocabCardStore* store) { m_cardStore = store; }
+    // What the grammar window works with; absent, it shows only its section bar.
+    void setGrammarCourse(const GrammarCourseServices* course) { m_grammarCourse = course; }
     // Runs the flow of a trigger action.
     void fire(HotkeyAction action);
     // Runs an action the desktop asked for by name ("quick-lookup", "translate-selection",
@@ -75,4 +78,5 @@ private:
     std::unique_ptr<GrammarWindowController> m_grammar;
     CaptureCoordinator* m_coordinator = nullptr;
     VocabCardStore* m_cardStore = nullptr;
+    const GrammarCourseServices* m_grammarCourse = nullptr;
 };

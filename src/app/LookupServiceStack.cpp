@@ -2,6 +2,7 @@
 
 #include "anki/AnkiConnectService.h"
 #include "grammar/GrammarAnalysisService.h"
+#include "grammar/GrammarExerciseGenerationService.h"
 #include "language/ContextualTranslationService.h"
 #include "language/EtymologyService.h"
 #include "language/GeneratedImageService.h"
@@ -38,6 +39,8 @@ LookupServiceStack::LookupServiceStack(
     m_services = std::make_unique<LookupServices>(LookupServices { preferences, *m_detector, *m_translation,
         *m_backends, *m_pronunciation, *m_meaning, *m_etymology, *m_anki, *m_encyclopedia, *m_generator, vocabulary });
     m_grammarAnalysis = std::make_unique<GrammarAnalysisService>(*m_model);
+    m_exerciseGeneration = std::make_unique<GrammarExerciseGenerationService>(
+        *m_model, vocabulary, GrammarExerciseGenerationService::Options {});
 }
 
 LookupServiceStack::~LookupServiceStack() = default;

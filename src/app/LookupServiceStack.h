@@ -5,6 +5,7 @@
 #include <memory>
 
 class GrammarAnalysisService;
+class GrammarExerciseGenerationService;
 class ImageRelevanceService;
 class LanguageModelClient;
 class LanguageRecognizer;
@@ -26,6 +27,8 @@ public:
     void prepareTranslation(Preferences& preferences);
     // The grammar analysis panel's model access, on the same model client.
     GrammarAnalysisService& grammarAnalysis() { return *m_grammarAnalysis; }
+    // The grammar window's exercises from the learner's words, on the same model client.
+    GrammarExerciseGenerationService& exerciseGeneration() { return *m_exerciseGeneration; }
 
 private:
     // The verb lexicon is read on the first translation, not at launch.
@@ -46,4 +49,5 @@ private:
     std::unique_ptr<GeneratedImageService> m_generator;
     std::unique_ptr<LookupServices> m_services;
     std::unique_ptr<GrammarAnalysisService> m_grammarAnalysis;
+    std::unique_ptr<GrammarExerciseGenerationService> m_exerciseGeneration;
 };

@@ -20,6 +20,7 @@
 #include "diagnostics/FeedbackService.h"
 #include "diagnostics/QMLog.h"
 #include "grammar/GrammarBankCatalog.h"
+#include "grammar/GrammarCourseModel.h"
 #include "hotkeys/HotkeyManager.h"
 #include "hotkeys/HotkeyMatcher.h"
 #include "panels/CaptureOverlayWindow.h"
@@ -95,6 +96,11 @@ void QuillmoorApp::buildGraph()
         &m_preferences->translation(), &TranslationPreferences::targetLanguageCodeChanged, this, prepareTranslation);
     QTimer::singleShot(kTranslationWarmUpDelayMs, this, prepareTranslation);
 
+    m_grammarCatalog = std::make_unique<GrammarBankCatalog>();
+    m_grammarCourse = std::make_unique<GrammarCourseServices>(
+        GrammarCourseServices { *m_grammarCatalog, m_stores->grammar(), m_stores->vocabulary(),
+            m_lookupServices->exerciseGeneration(), m_preferences->translation(), m_preferences->interfaceLanguage() });
+
     m_captureEnvironment = std::make_unique<DesktopCaptureEnvironment>();
     createCaptureServices();
     createPanels();
@@ -121,6 +127,7 @@ void QuillmoorApp::buildGraph()
     m_delegate = std::make_unique<AppDelegate>(*m_preferences, *m_feedback, &trust, services);
     m_delegate->setCaptureCoordinator(m_coordinator.get());
     m_delegate->setCardStore(&m_stores->vocabulary());
+    m_delegate->setGrammarCourse(m_grammarCourse.get());
     if (m_quickLookup)
         connect(m_delegate.get(), &AppDelegate::quickLookupRequested, m_quickLookup.get(), &QuickLookupWindow::show);
     m_tray = std::make_unique<TrayIconController>(*m_delegate);
@@ -131,7 +138,6 @@ void QuillmoorApp::buildGraph()
 // Reminders and achievements; where no notification server runs, the tray icon shows them.
 void QuillmoorApp::createProgressServices()
 {
-    m_grammarCatalog = std::make_unique<GrammarBankCatalog>();
     NotificationService::Options options;
     options.fallback = [this](const QString& title, const QString& body) {
         if (m_tray)

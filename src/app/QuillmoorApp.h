@@ -18,6 +18,7 @@ class FeedbackService;
 class GlobalHotkeyInstaller;
 class GrammarAnalysisWindow;
 class GrammarBankCatalog;
+struct GrammarCourseServices;
 struct GrammarAnalysisServices;
 class HotkeyManager;
 class InterfaceTranslator;
@@ -94,6 +95,8 @@ private:
     std::unique_ptr<FeedbackService> m_feedback;
     std::unique_ptr<HotkeyManager> m_hotkeyManager;
     std::unique_ptr<LookupServiceStack> m_lookupServices;
+    std::unique_ptr<GrammarBankCatalog> m_grammarCatalog;
+    std::unique_ptr<GrammarCourseServices> m_grammarCourse;
     std::unique_ptr<CaptureEnvironment> m_captureEnvironment;
     std::unique_ptr<WordCaptureService> m_wordCapture;
     std::unique_ptr<SelectionCaptureService> m_selectionCapture;
@@ -104,7 +107,6 @@ private:
     std::unique_ptr<GrammarAnalysisWindow> m_grammarAnalysis;
     std::unique_ptr<CaptureCoordinator> m_coordinator;
     std::unique_ptr<GlobalHotkeyInstaller> m_hotkeyInstaller;
-    std::unique_ptr<GrammarBankCatalog> m_grammarCatalog;
     std::unique_ptr<NotificationService> m_notifications;
     std::unique_ptr<AchievementService> m_achievements;
     std::unique_ptr<ProgressLaunchSteps> m_progressSteps;

@@ -61,6 +61,12 @@ GrammarCard readCard(const SqliteStatement& q)
     return card;
 }
 
+int percent(double reps, double lapses)
+{
+    const double accuracy = (1 - lapses / reps) * 100;
+    return std::clamp(static_cast<int>(std::lround(accuracy)), 0, 100);
+}
+
 } // namespace
 
 GrammarCardStore::GrammarCardStore(CardDatabase& database, std::function<QDateTime()> clock)
@@ -69,10 +75,8 @@ GrammarCardStore::GrammarCardStore(CardDatabase& database, std::function<QDateTi
 {
 }
 
-std::optional<GrammarCard> GrammarCardStore::insert(const GrammarCard& card, bool* duplicate)
+int GrammarCardStore::insertRow(const GrammarCard& card, qint64* id)
 {
-    *duplicate = false;
-    CardDatabase::Transaction transaction(m_database.db());
     QSqlQuery query(m_database.db());
     // The unique index on the exercise id turns a second add into no change, whatever a
     // previous read returned.
@@ -84,13 +88,23 @@ std::optional<GrammarCard> GrammarCardStore::insert(const GrammarCard& card, boo
         { text(card.exerciseType), text(card.source), optionalText(card.bankExerciseID), text(card.topicID),
             text(card.topic), text(card.promptText), choicesToJson(card.choices), text(card.correctAnswer),
             text(card.explanation), toMs(card.dueDate), toMs(card.createdAt) });
-    if (!transaction.isActive() || !run(query, "adding a grammar card"))
+    if (!run(query, "adding a grammar card"))
+        return -1;
+    if (query.numRowsAffected() == 0)
+        return 0;
+    if (id)
+        *id = query.lastInsertId().toLongLong();
+    return 1;
+}
+
+std::optional<GrammarCard> GrammarCardStore::insert(const GrammarCard& card, bool* duplicate)
+{
+    CardDatabase::Transaction transaction(m_database.db());
+    qint64 id = 0;
+    const int added = transaction.isActive() ? insertRow(card, &id) : -1;
+    *duplicate = added == 0;
+    if (added != 1)
         return std::nullopt;
-    if (query.numRowsAffected() == 0) {
-        *duplicate = true;
-        return std::nullopt;
-    }
-    const qint64 id = query.lastInsertId().toLongLong();
     if (!transaction.commit()) {
         qCCritical(lcReview) << "Card store: could not commit a new grammar card";
         return std::nullopt;
@@ -98,8 +112,8 @@ std::optional<GrammarCard> GrammarCardStore::insert(const GrammarCard& card, boo
     return this->card(id);
 }
 
-bool GrammarCardStore::addBankExercise(
-    const GrammarBankExercise& exercise, const QString& topicID, const QString& topicTitle)
+GrammarCard GrammarCardStore::bankCard(
+    const GrammarBankExercise& exercise, const QString& topicID, const QString& topicTitle) const
 {
     GrammarCard card;
     card.exerciseType = GrammarExerciseTypes::rawValue(exercise.type);
@@ -112,11 +126,10 @@ bool GrammarCardStore::addBankExercise(
     card.correctAnswer = exercise.correctAnswer;
     card.explanation = exercise.explanation;
     card.dueDate = card.createdAt = m_clock();
-    bool duplicate = false;
-    return insert(card, &duplicate).has_value();
+    return card;
 }
 
-std::optional<GrammarCard> GrammarCardStore::addPersonalized(const PersonalizedExercise& exercise)
+GrammarCard GrammarCardStore::personalizedCard(const PersonalizedExercise& exercise) const
 {
     GrammarCard card;
     card.exerciseType = exercise.exerciseType;
@@ -128,8 +141,56 @@ std::optional<GrammarCard> GrammarCardStore::addPersonalized(const PersonalizedE
     card.correctAnswer = exercise.correctAnswer;
     card.explanation = exercise.explanation;
     card.dueDate = card.createdAt = m_clock();
+    return card;
+}
+
+bool GrammarCardStore::addBankExercise(
+    const GrammarBankExercise& exercise, const QString& topicID, const QString& topicTitle)
+{
     bool duplicate = false;
-    return insert(card, &duplicate);
+    return insert(bankCard(exercise, topicID, topicTitle), &duplicate).has_value();
+}
+
+std::optional<GrammarCard> GrammarCardStore::addPersonalized(const PersonalizedExercise& exercise)
+{
+    bool duplicate = false;
+    return insert(personalizedCard(exercise), &duplicate);
+}
+
+std::optional<int> GrammarCardStore::addBankExercises(
+    const QList<GrammarBankExercise>& exercises, const QString& topicID, const QString& topicTitle)
+{
+    CardDatabase::Transaction transaction(m_database.db());
+    if (!transaction.isActive())
+        return std::nullopt;
+    int count = 0;
+    for (const GrammarBankExercise& exercise : exercises) {
+        const int added = insertRow(bankCard(exercise, topicID, topicTitle));
+        if (added < 0)
+            return std::nullopt;
+        count += added;
+    }
+    if (!transaction.commit()) {
+        qCCritical(lcReview) << "Card store: could not commit a topic's grammar cards";
+        return std::nullopt;
+    }
+    return count;
+}
+
+bool GrammarCardStore::addPersonalized(const QList<PersonalizedExercise>& exercises)
+{
+    CardDatabase::Transaction transaction(m_database.db());
+    if (!transaction.isActive())
+        return false;
+    for (const PersonalizedExercise& exercise : exercises) {
+        if (insertRow(personalizedCard(exercise)) != 1)
+            return false;
+    }
+    if (!transaction.commit()) {
+        qCCritical(lcReview) << "Card store: could not commit generated grammar cards";
+        return false;
+    }
+    return true;
 }
 
 QList<GrammarCard> GrammarCardStore::fetch(const QString& where, const QVariantList& values, const QString& order) const
@@ -198,8 +259,20 @@ std::optional<int> GrammarCardStore::accuracyPercent(const QString& topic) const
     const double reps = query.value(0).toDouble();
     if (reps < 1)
         return std::nullopt;
-    const double accuracy = (1 - query.value(1).toDouble() / reps) * 100;
-    return std::clamp(static_cast<int>(std::lround(accuracy)), 0, 100);
+    return percent(reps, query.value(1).toDouble());
+}
+
+QHash<QString, int> GrammarCardStore::accuracyByTopic() const
+{
+    QHash<QString, int> accuracy;
+    QSqlQuery query(m_database.db());
+    query.prepare(QStringLiteral("SELECT topic, SUM(reps), SUM(lapses) FROM grammar_card GROUP BY topic"
+                                 " HAVING SUM(reps) >= 1"));
+    if (!run(query, "reading grammar accuracy by topic"))
+        return {};
+    while (query.next())
+        accuracy.insert(query.value(0).toString(), percent(query.value(1).toDouble(), query.value(2).toDouble()));
+    return accuracy;
 }
 
 QSet<QString> GrammarCardStore::ratedTopics() const

@@ -351,6 +351,16 @@ VocabCardStore::BoundedCounts VocabCardStore::boundedCounts(int cap) const
     return counts;
 }
 
+QStringList VocabCardStore::studiedWords() const
+{
+    QStringList words;
+    SqliteStatement query(
+        m_database.db(), QStringLiteral("SELECT word FROM vocab_card WHERE reps > 0 ORDER BY id"), {});
+    while (query.next())
+        words.append(query.text(0));
+    return query.failed() ? QStringList() : words;
+}
+
 bool VocabCardStore::recordUnlockedAchievement(const QString& achievementID)
 {
     CardDatabase::Transaction transaction(m_database.db());

@@ -81,6 +81,8 @@ public:
     // Cards, review logs and mastered cards, each counted up to `cap`; zeros when the store
     // cannot be read.
     BoundedCounts boundedCounts(int cap) const;
+    // Words of the cards reviewed at least once, oldest card first (no media is read).
+    QStringList studiedWords() const;
 
     // The recorded achievement ids; nullopt when they cannot be read (an empty set means none).
     std::optional<QSet<QString>> unlockedAchievementIDs() const;

@@ -71,6 +71,36 @@ private Q_SLOTS:
         QCOMPARE(store().allCards(QStringLiteral("Мои слова")).size(), 2);
     }
 
+    void batchesAreAllOrNothing()
+    {
+        addBank(QStringLiteral("shared"), QStringLiteral("other"), QStringLiteral("Otro"));
+        const QList<GrammarBankExercise> topic { exercise(QStringLiteral("t.1")), exercise(QStringLiteral("shared")),
+            exercise(QStringLiteral("t.2")) };
+        QCOMPARE(store().addBankExercises(topic, QStringLiteral("t"), QStringLiteral("Tema")), std::optional(2));
+        QCOMPARE(store().addBankExercises(topic, QStringLiteral("t"), QStringLiteral("Tema")), std::optional(0));
+        QCOMPARE(store().allCards(QStringLiteral("Tema")).size(), 2);
+
+        GrammarCardStore::PersonalizedExercise generated;
+        generated.exerciseType = QStringLiteral("cloze");
+        generated.topic = QStringLiteral("Мои слова");
+        generated.correctAnswer = QStringLiteral("perro");
+        generated.promptText = QStringLiteral("El ___ ladra.");
+        GrammarCardStore::PersonalizedExercise refused = generated;
+        refused.promptText = QStringLiteral("refused");
+        // The second row cannot be written: neither is kept, in either batch.
+        exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON grammar_card WHEN NEW.prompt_text = 'refused'"
+                            " BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+        QVERIFY(!store().addPersonalized(QList { generated, refused }));
+        GrammarBankExercise bad = exercise(QStringLiteral("t.4"));
+        bad.prompt = QStringLiteral("refused");
+        QCOMPARE(store().addBankExercises(
+                     { exercise(QStringLiteral("t.3")), bad }, QStringLiteral("t"), QStringLiteral("Tema")),
+            std::nullopt);
+        QCOMPARE(store().allCards().size(), 3);
+        QVERIFY(store().addPersonalized(QList { generated, generated }));
+        QCOMPARE(store().allCards(QStringLiteral("Мои слова")).size(), 2);
+    }
+
     void topicFilterIsExact()
     {
         addBank(QStringLiteral("a"), QStringLiteral("t1"), QStringLiteral("Ser y estar"));
@@ -118,7 +148,8 @@ private Q_SLOTS:
         QTest::newRow("no ratings") << 0 << 0 << -1;
         QTest::newRow("10 ratings, 2 lapses") << 10 << 2 << 80;
         QTest::newRow("3 ratings, 1 lapse") << 3 << 1 << 67;
-        QTest::newRow("half rounds away from zero") << 8 << 1 << 88; // 87.5 QTest::newRow("all lapses") << 4 << 4 << 0;
+        QTest::newRow("half rounds away from zero") << 8 << 1 << 88; // 87.5
+        QTest::newRow("all lapses") << 4 << 4 << 0;
         QTest::newRow("more lapses than ratings is clamped") << 2 << 5 << 0;
         // clang-format on
     }
@@ -140,6 +171,11 @@ private Q_SLOTS:
         QCOMPARE(
             store().accuracyPercent(QStringLiteral("Tema")), expected < 0 ? std::nullopt : std::optional(expected));
         QCOMPARE(store().accuracyPercent(QStringLiteral("Nada")), std::nullopt);
+        // Every topic at once gives the same figures.
+        const QHash<QString, int> all = store().accuracyByTopic();
+        QCOMPARE(all.value(QStringLiteral("Tema"), -1), expected);
+        QCOMPARE(all.value(QStringLiteral("Otro")), 100);
+        QCOMPARE(all.size(), expected < 0 ? 1 : 2);
     }
 };
 

@@ -35,6 +35,8 @@ struct FakeModelServer
     int modelsStatus = 200;
     LocalHttpServer::Response chat = reply(200, completion(kGoodContent));
     QHash<QString, LocalHttpServer::Response> chatBySchema;
+    // Answers for the next chat requests, in order, before `chatBySchema` and `chat` apply.
+    QList<LocalHttpServer::Response> chatQueue;
 
     FakeModelServer()
     {
@@ -46,6 +48,8 @@ struct FakeModelServer
             return reply(modelsStatus, json(QJsonObject { { "object", "list" }, { "data", data } }));
         });
         server.route("POST", "/v1/chat/completions", [this](const LocalHttpServer::Request& request) {
+            if (!chatQueue.isEmpty())
+                return chatQueue.takeFirst();
             return chatBySchema.value(schemaName(QJsonDocument::fromJson(request.body).object()), chat);
         });
     }
