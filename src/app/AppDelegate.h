@@ -2,6 +2,7 @@
 
 #include "app/AppSection.h"
 #include "app/LaunchServices.h"
+#include "app/SectionViews.h"
 #include "hotkeys/HotkeyAction.h"
 
 #include <QObject>
@@ -45,6 +46,8 @@ public:
     CaptureCoordinator* captureCoordinator() const { return m_coordinator; }
     // The cards the review window reviews; absent, it shows only its section bar.
     void setCardStore(VocabCardStore* store) { m_cardStore = store; }
+    // The contents of the settings and guide windows, built when a window is first opened.
+    void setSectionViews(SectionViews views) { m_views = std::move(views); }
     // Runs the flow of a trigger action.
     void fire(HotkeyAction action);
     qint64 captureGeneration() const;
@@ -72,4 +75,5 @@ private:
     std::unique_ptr<GrammarWindowController> m_grammar;
     CaptureCoordinator* m_coordinator = nullptr;
     VocabCardStore* m_cardStore = nullptr;
+    SectionViews m_views;
 };

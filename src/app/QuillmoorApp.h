@@ -19,6 +19,7 @@ class GrammarAnalysisWindow;
 struct GrammarAnalysisServices;
 class HotkeyManager;
 class InterfaceTranslator;
+class LanguagePackInstaller;
 class LookupServiceStack;
 class PlatformBackends;
 class Preferences;
@@ -75,6 +76,8 @@ private:
     void buildGraph();
     void createCaptureServices();
     void createPanels();
+    // The contents of the settings and guide windows.
+    void createSectionViews();
 
     std::unique_ptr<Preferences> m_preferences;
     std::unique_ptr<DiagnosticsService> m_diagnostics;
@@ -94,6 +97,7 @@ private:
     std::unique_ptr<GrammarAnalysisWindow> m_grammarAnalysis;
     std::unique_ptr<CaptureCoordinator> m_coordinator;
     std::unique_ptr<GlobalHotkeyInstaller> m_hotkeyInstaller;
+    std::unique_ptr<LanguagePackInstaller> m_packInstaller;
     std::unique_ptr<AppDelegate> m_delegate;
     std::unique_ptr<TrayIconController> m_tray;
 };
