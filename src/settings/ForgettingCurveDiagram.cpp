@@ -73,7 +73,7 @@ ForgettingCurveDiagram::ForgettingCurveDiagram(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("forgettingCurve"));
-    setMaximumWidth(280);
+    setFixedWidth(280);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(8);

@@ -360,7 +360,9 @@ QWidget* LanguageSettingsView::buildServicesSection()
         Service::LanguageModel, LanguageModelClient::kDefaultBaseUrl);
     addServiceField(
         section, LanguageModelClient::kModelKey, "modelNameField", [] { return tr("Модель"); }, std::nullopt,
-        tr("первая из списка"));
+        QString());
+    // Its placeholder is a text of the interface: set again with the language.
+    m_modelNameField = section->findChild<QLineEdit*>(QStringLiteral("modelNameField"));
     addServiceField(
         section, LibreTranslateClient::kUrlKey, "translationServerField", [] { return tr("Сервер перевода"); },
         Service::TranslationServer, QStringLiteral("http://127.0.0.1:5000"));
@@ -546,6 +548,7 @@ void LanguageSettingsView::retranslate()
     m_modeGroup->button(0)->setText(tr("Перевод"));
     m_modeGroup->button(1)->setText(tr("Meaning"));
     m_reminderSwitch->setAccessibleName(tr("Напоминать о повторении"));
+    m_modelNameField->setPlaceholderText(tr("первая из списка"));
     refreshDownloadButton();
     showConflictMessage();
     for (ServiceStatusChecker::Service service : ServiceStatusChecker::all())

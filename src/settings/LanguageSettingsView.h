@@ -111,6 +111,7 @@ private:
     QCheckBox* m_reminderSwitch = nullptr;
     QWidget* m_hourItem = nullptr;
     QComboBox* m_hourPicker = nullptr;
+    QLineEdit* m_modelNameField = nullptr;
     QHash<ServiceStatusChecker::Service, QLabel*> m_statusLabels;
     QHash<ServiceStatusChecker::Service, QTimer*> m_recheckTimers;
 };

@@ -120,6 +120,19 @@ QLabel* centered(QWidget* parent, const char* objectName)
     return label;
 }
 
+// The filled, rounded look of the guide's main buttons; dimmed while pressed.
+void makePill(QPushButton* button)
+{
+    const QColor accent = button->palette().color(QPalette::Highlight);
+    QColor pressed = accent;
+    pressed.setAlphaF(0.75);
+    button->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border: none; border-radius: 9px; "
+                                         "padding: 6px 18px; font-weight: 600; }"
+                                         "QPushButton:pressed { background: %3; }")
+                              .arg(accent.name(), button->palette().color(QPalette::HighlightedText).name(),
+                                  pressed.name(QColor::HexArgb)));
+}
+
 } // namespace
 
 OnboardingView::OnboardingView(InterfaceLanguagePreferences& language, Options options, QWidget* parent)
@@ -167,6 +180,7 @@ OnboardingView::OnboardingView(InterfaceLanguagePreferences& language, Options o
     m_next = new QPushButton(this);
     m_next->setObjectName(QStringLiteral("onboardingNext"));
     m_next->setDefault(true);
+    makePill(m_next);
     connect(m_next, &QPushButton::clicked, this, [this] { setPageIndex(m_pageIndex + 1); });
     for (QPushButton* button : { m_back, m_next }) {
         QSizePolicy policy = button->sizePolicy();
@@ -183,6 +197,7 @@ OnboardingView::OnboardingView(InterfaceLanguagePreferences& language, Options o
     m_finish = new QPushButton(this);
     m_finish->setObjectName(QStringLiteral("finishButton"));
     m_finish->setMinimumHeight(32);
+    makePill(m_finish);
     connect(m_finish, &QPushButton::clicked, this, [this] {
         if (m_options.onRequestClose)
             m_options.onRequestClose();
@@ -221,10 +236,10 @@ QWidget* OnboardingView::buildLanguagePage()
     title.setPointSizeF(title.pointSizeF() * 1.6);
     title.setBold(true);
     m_languageTitle->setFont(title);
-    column->addWidget(m_languageTitle, 0, Qt::AlignHCenter);
+    column->addWidget(m_languageTitle);
     m_languageHint = centered(page, "languagePageHint");
     m_languageHint->setForegroundRole(QPalette::PlaceholderText);
-    column->addWidget(m_languageHint, 0, Qt::AlignHCenter);
+    column->addWidget(m_languageHint);
     column->addSpacing(8);
     for (InterfaceLanguage language : InterfaceLanguages::all()) {
         auto* row = new LanguageRow(page);
@@ -263,9 +278,13 @@ QWidget* OnboardingView::buildContentPage(int number)
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("onboardingPage%1").arg(number));
     auto* column = new QVBoxLayout(page);
+    // The texts are centred in a column about 360 points wide.
+    column->setContentsMargins(8, 0, 8, 0);
     column->setSpacing(12);
+    column->addStretch(1);
     auto* illustration = new QWidget(page);
-    illustration->setFixedHeight(100);
+    // 100 points for a symbol; the curve and its legend take what they need.
+    illustration->setMinimumHeight(100);
     auto* centre = new QHBoxLayout(illustration);
     centre->setContentsMargins(0, 0, 0, 0);
     if (content.symbol)
@@ -280,12 +299,11 @@ QWidget* OnboardingView::buildContentPage(int number)
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.35);
     titleFont.setWeight(QFont::DemiBold);
     title->setFont(titleFont);
-    column->addWidget(title, 0, Qt::AlignHCenter);
+    column->addWidget(title);
     QLabel* body = centered(page, "pageBody");
     body->setForegroundRole(QPalette::PlaceholderText);
-    body->setMinimumHeight(body->fontMetrics().lineSpacing() * 7);
-    body->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    column->addWidget(body, 0, Qt::AlignHCenter);
+    column->addWidget(body);
+    column->addStretch(1);
     m_titles << title;
     m_bodies << body;
     return page;

@@ -31,13 +31,20 @@ QPixmap SettingsIcon::tinted(const QString& symbol, const QColor& color, int siz
     if (path.isEmpty())
         return pixmap;
     // Through the icon engine: the desktop's SVG plugin draws the bundled file.
-    const QPixmap drawn = QIcon(path).pixmap(QSize(size, size), pixelRatio);
+    QImage drawn = QIcon(path).pixmap(QSize(size, size), pixelRatio).toImage().convertToFormat(QImage::Format_ARGB32);
+    // The drawings are black, with white details inside filled shapes: the details become holes,
+    // so that the colour below shows through them once the shape takes its colour.
+    const QRgb tint = color.rgb();
+    for (int y = 0; y < drawn.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(drawn.scanLine(y));
+        for (int x = 0; x < drawn.width(); ++x) {
+            const int coverage = qAlpha(line[x]) * (255 - qGray(line[x])) / 255;
+            line[x] = qRgba(qRed(tint), qGreen(tint), qBlue(tint), coverage * color.alpha() / 255);
+        }
+    }
+    drawn.setDevicePixelRatio(pixelRatio);
     QPainter painter(&pixmap);
-    painter.drawPixmap(QRectF(0, 0, size, size), drawn, QRectF(drawn.rect()));
-    // The drawings are black on transparent (with white details): every drawn pixel takes the
-    // colour, the white cut-outs stay see-through only where the drawing left them transparent.
-    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    painter.fillRect(QRectF(0, 0, size, size), color);
+    painter.drawImage(QRectF(0, 0, size, size), drawn);
     return pixmap;
 }
 
@@ -67,6 +74,8 @@ void SettingsIcon::paintEvent(QPaintEvent*)
     square.addRoundedRect(QRectF(rect()), m_size * 0.22, m_size * 0.22);
     painter.fillPath(square, m_color);
     const int inner = qRound(m_size * 0.64);
-    const QPixmap symbol = tinted(m_symbol, Qt::white, inner, devicePixelRatioF());
-    painter.drawPixmap((m_size - inner) / 2, (m_size - inner) / 2, symbol);
+    // Drawn once per pixel ratio: the section icons repaint with every scroll.
+    if (m_symbolPixmap.isNull() || m_symbolPixmap.devicePixelRatio() != devicePixelRatioF())
+        m_symbolPixmap = tinted(m_symbol, Qt::white, inner, devicePixelRatioF());
+    painter.drawPixmap((m_size - inner) / 2, (m_size - inner) / 2, m_symbolPixmap);
 }

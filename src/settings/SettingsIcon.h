@@ -29,4 +29,5 @@ private:
     QString m_symbol;
     QColor m_color;
     int m_size;
+    QPixmap m_symbolPixmap;
 };

@@ -370,6 +370,7 @@ private Q_SLOTS:
         QCOMPARE(headers.first(), QStringLiteral("APP LANGUAGE"));
         QCOMPARE(rowTitleOf(find<HotkeyRecorderView>("hotkeyRecorder_word")), QStringLiteral("Hover over a word"));
         QCOMPARE(find<QPushButton>("modeMonolingual")->text(), QStringLiteral("Meaning"));
+        QCOMPARE(find<QLineEdit>("modelNameField")->placeholderText(), QStringLiteral("first in the list"));
         choose(find<QComboBox>("interfaceLanguagePicker"), QStringLiteral("日本語"));
         QTRY_COMPARE(rowTitleOf(find<QCheckBox>("reminderSwitch")),
             QCoreApplication::translate("LanguageSettingsView", "Напоминать о повторении"));

@@ -4,6 +4,7 @@
 #include "preferences/Preferences.h"
 #include "settings/LanguageSettingsView.h"
 #include "settings/OnboardingView.h"
+#include "support/AccessibleTexts.h"
 #include "support/TempXdgHome.h"
 
 #include <QAbstractButton>
@@ -190,6 +191,21 @@ private Q_SLOTS:
         QTest::mouseClick(find<QAbstractButton>(QStringLiteral("pageDot6")), Qt::LeftButton);
         QCOMPARE(view().pageIndex(), 6);
         QVERIFY(find<QWidget>(QStringLiteral("forgettingCurve"))->isVisible());
+    }
+
+    // A screen reader reads the painted parts too: the dots, the guide row, the badge.
+    void screenReaderReadsThePaintedParts()
+    {
+        view({ QStringLiteral("ja-JP") });
+        HotkeyManager hotkeys(m_preferences->store());
+        LanguageSettingsView settings(*m_preferences, hotkeys, {});
+        settings.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&settings));
+        const QStringList read = accessibleTextsOfThisProcess();
+        for (const QString& text :
+            { QStringLiteral("Страница 10 из 10"), QStringLiteral("рекомендуем"), QStringLiteral("日本語"),
+                QStringLiteral("Как подключить Anki к Quillmoor"), QStringLiteral("ХОТКЕИ") })
+            QVERIFY2(read.contains(text), qPrintable(text + QStringLiteral(" is not read: ") + read.join('|')));
     }
 
     // The texts that name keys and places name this platform's.
