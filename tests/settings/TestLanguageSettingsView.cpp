@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoroSignal>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -202,6 +203,23 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(stored(key), value);
+    }
+
+    // A settings file that cannot be written is logged; the name goes on being typed and used.
+    void deckWriteFailureDoesNotStopTyping()
+    {
+        QLineEdit* deck = find<QLineEdit>("deckNameField");
+        // The file's place is taken by a folder: no write can replace it.
+        QFile::remove(m_home->defaultsFile());
+        QVERIFY(QDir().mkpath(m_home->defaultsFile()));
+        CapturedLog log;
+        deck->setFocus();
+        QTest::keyClicks(deck, QStringLiteral("Kanji"));
+        QCOMPARE(deck->text(), QStringLiteral("Kanji"));
+        QCOMPARE(m_preferences->anki().deckName(), QStringLiteral("Kanji"));
+        QVERIFY(!m_preferences->store().lastWriteSucceeded());
+        QVERIFY(log.contains(QStringLiteral("Could not write settings file")));
+        QDir(m_home->defaultsFile()).removeRecursively();
     }
 
     void modeSubtitleFollowsTheMode()
