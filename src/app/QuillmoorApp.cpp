@@ -173,6 +173,7 @@ void QuillmoorApp::createSectionViews()
     views.languageSettings = [this]() -> QWidget* {
         LanguageSettingsView::Options options;
         options.packs = m_packInstaller.get();
+        options.keyMonitor = [this] { return m_hotkeyInstaller->monitor(); };
         // New packages serve their pairs at once: the pairs found missing are asked again.
         options.afterPacksInstalled = [this] {
             m_lookupServices->services().backends.clearAvailability();

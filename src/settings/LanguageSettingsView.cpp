@@ -280,6 +280,7 @@ void LanguageSettingsView::rebuildHotkeyRows()
         auto* recorder = new HotkeyRecorderView(m_hotkeys, action);
         recorder->setObjectName(QStringLiteral("hotkeyRecorder_") + HotkeyActionIds::id(action));
         recorder->setOnConfirm([this, action](const HotkeyCombo& combo) { return confirmHotkey(combo, action); });
+        recorder->setModifierSource(m_options.keyMonitor);
         std::function<QString()> subtitle;
         if (m_hotkeys.subtitle(action)) {
             subtitle

@@ -11,6 +11,7 @@
 #include <optional>
 
 class AnkiGuideDisclosureRow;
+class GlobalKeyMonitor;
 class HotkeyManager;
 class HotkeyRecorderView;
 class LanguagePackInstaller;
@@ -40,6 +41,9 @@ public:
         // Runs after packages were installed, so that the new pairs are used at once.
         std::function<void()> afterPacksInstalled;
         ServiceStatusChecker::Options statusChecks;
+        // The desktop's raw key stream, which the hotkey recorders also read modifiers from; asked
+        // for when a recorder starts (the triggers' monitor is installed after the first windows).
+        std::function<GlobalKeyMonitor*()> keyMonitor;
         // A value typed into a service address is checked once typing pauses this long.
         int recheckDelayMs = 600;
     };
