@@ -3,11 +3,11 @@
 #include "preferences/InterfaceLanguagePreferences.h"
 #include "settings/ForgettingCurveDiagram.h"
 #include "settings/PageDots.h"
+#include "settings/PageTransition.h"
 #include "settings/SettingsIcon.h"
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -17,11 +17,8 @@
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QVBoxLayout>
-#include <QVariantAnimation>
 
 namespace {
-
-constexpr int kPageChangeMs = 250;
 
 struct OnboardingPage
 {
@@ -154,20 +151,7 @@ OnboardingView::OnboardingView(InterfaceLanguagePreferences& language, Options o
     column->addWidget(m_pages);
     column->addStretch(1);
 
-    // The page comes in with a fade; a scale would need the page drawn into a picture first.
-    auto* opacity = new QGraphicsOpacityEffect(m_pages);
-    opacity->setOpacity(1.0);
-    m_pages->setGraphicsEffect(opacity);
-    m_fade = new QVariantAnimation(this);
-    m_fade->setDuration(kPageChangeMs);
-    m_fade->setEasingCurve(QEasingCurve::InOutQuad);
-    m_fade->setStartValue(0.0);
-    m_fade->setEndValue(1.0);
-    connect(m_fade, &QVariantAnimation::valueChanged, opacity,
-        [opacity](const QVariant& value) { opacity->setOpacity(value.toReal()); });
-    // Off once it is done: an effect makes every repaint of the page go through an off-screen copy.
-    connect(m_fade, &QVariantAnimation::finished, opacity, [opacity] { opacity->setEnabled(false); });
-    opacity->setEnabled(false);
+    m_transition = new PageTransition(m_pages);
 
     auto* navigation = new QHBoxLayout;
     m_back = new QPushButton(this);
@@ -322,9 +306,9 @@ void OnboardingView::setPageIndex(int index)
         return;
     m_pageIndex = index;
     m_pages->setCurrentIndex(index);
-    m_pages->graphicsEffect()->setEnabled(true);
-    m_fade->stop();
-    m_fade->start();
+    // Only once the guide is on screen: a page chosen before that has nothing to come in from.
+    if (isVisible())
+        m_transition->run();
     refreshNavigation();
 }
 

@@ -12,7 +12,7 @@ class PageDots;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
-class QVariantAnimation;
+class PageTransition;
 
 // The first-run guide: a page to pick the interface language, then nine pages about the product,
 // with "Назад", page dots and "Далее" below, and on the last page the button that ends the guide.
@@ -33,7 +33,7 @@ public:
     OnboardingView(InterfaceLanguagePreferences& language, Options options, QWidget* parent = nullptr);
 
     int pageIndex() const { return m_pageIndex; }
-    // Shows page 0 (the language page) to 9, with a fade.
+    // Shows page 0 (the language page) to 9; the new page grows in and fades in.
     void setPageIndex(int index);
     InterfaceLanguage suggested() const { return m_suggested; }
 
@@ -57,7 +57,7 @@ private:
     int m_pageIndex = 0;
 
     QStackedWidget* m_pages = nullptr;
-    QVariantAnimation* m_fade = nullptr;
+    PageTransition* m_transition = nullptr;
     QLabel* m_languageTitle = nullptr;
     QLabel* m_languageHint = nullptr;
     QLabel* m_badge = nullptr;
