@@ -180,6 +180,64 @@
         </message>
     </context>
     <context>
+        <name>AnkiGuideDisclosureRow</name>
+        <message>
+            <source>Как подключить Anki к Quillmoor</source>
+            <translation>How to connect Anki to Quillmoor</translation>
+        </message>
+    </context>
+    <context>
+        <name>AnkiSetupGuide</name>
+        <message>
+            <source>AnkiConnect работает, только пока запущено само приложение Anki — можно свернуть его в фон, но не закрывать, пока пользуетесь Quillmoor.</source>
+            <translation>AnkiConnect only works while Anki itself is running — you can minimise it, but don't close it while you use Quillmoor.</translation>
+        </message>
+        <message>
+            <source>Аддон включается только после перезапуска — закройте Anki и откройте снова.</source>
+            <translation>The add-on only starts working after a restart — close Anki and open it again.</translation>
+        </message>
+        <message>
+            <source>Бесплатное приложение для карточек с интервальным повторением. Скачайте на %1, если его ещё нет, и запустите хотя бы раз.</source>
+            <translation>The free flashcard app with spaced repetition. Download it from %1 if you don't have it yet, and launch it at least once.</translation>
+        </message>
+        <message>
+            <source>В Anki: Tools → Add-ons → Get Add-ons…, введите код %1 и нажмите OK.</source>
+            <translation>In Anki: Tools → Add-ons → Get Add-ons…, enter the code %1 and press OK.</translation>
+        </message>
+        <message>
+            <source>Готово</source>
+            <translation>Done</translation>
+        </message>
+        <message>
+            <source>Держите Anki открытым</source>
+            <translation>Keep Anki open</translation>
+        </message>
+        <message>
+            <source>Добавьте аддон AnkiConnect</source>
+            <translation>Add the AnkiConnect add-on</translation>
+        </message>
+        <message>
+            <source>Если в настройках AnkiConnect включена защита по API-ключу (Config → apiKey) — оставьте это поле пустым: Quillmoor пока не умеет его передавать.</source>
+            <translation>If API-key protection is turned on in AnkiConnect's settings (Config → apiKey), leave that field empty: Quillmoor cannot send the key yet.</translation>
+        </message>
+        <message>
+            <source>Колода с названием, указанным выше, создастся в Anki автоматически при первом сохранённом слове — вручную заводить её не нужно.</source>
+            <translation>The deck named above is created in Anki automatically with the first word you save — no need to create it by hand.</translation>
+        </message>
+        <message>
+            <source>Перезапустите Anki</source>
+            <translation>Restart Anki</translation>
+        </message>
+        <message>
+            <source>Пока карточки создаются по стандартному шаблону Anki «Basic» — если он удалён или переименован, сохранение будет выдавать ошибку. Мы уже работаем над тем, чтобы это улучшить.</source>
+            <translation>For now, cards are created with Anki's standard “Basic” note type — if it has been deleted or renamed, saving will fail. We are already working on improving this.</translation>
+        </message>
+        <message>
+            <source>Установите Anki</source>
+            <translation>Install Anki</translation>
+        </message>
+    </context>
+    <context>
         <name>AppSectionNavBar</name>
         <message>
             <source>Грамматика</source>
@@ -260,6 +318,17 @@
         <message>
             <source>Quillmoor — отзыв</source>
             <translation>Quillmoor — feedback</translation>
+        </message>
+    </context>
+    <context>
+        <name>ForgettingCurveDiagram</name>
+        <message>
+            <source>Без повторения</source>
+            <translation>Without review</translation>
+        </message>
+        <message>
+            <source>С повторением</source>
+            <translation>With review</translation>
         </message>
     </context>
     <context>
@@ -529,6 +598,177 @@
         </message>
     </context>
     <context>
+        <name>LanguageSettingsView</name>
+        <message>
+            <source>Anki</source>
+            <translation>Anki</translation>
+        </message>
+        <message>
+            <source>AnkiConnect</source>
+            <translation>AnkiConnect</translation>
+        </message>
+        <message>
+            <source>Meaning</source>
+            <translation>Meaning</translation>
+        </message>
+        <message>
+            <source>Meaning на языке оригинала</source>
+            <translation>Meaning in the original language</translation>
+        </message>
+        <message>
+            <source>Всё нужное уже установлено</source>
+            <translation>Everything needed is already installed</translation>
+        </message>
+        <message>
+            <source>Выключено</source>
+            <translation>Off</translation>
+        </message>
+        <message>
+            <source>Если есть карточки на повторение</source>
+            <translation>If there are cards to review</translation>
+        </message>
+        <message>
+            <source>Карточка</source>
+            <translation>Card</translation>
+        </message>
+        <message>
+            <source>Ключ сервера</source>
+            <translation>Server key</translation>
+        </message>
+        <message>
+            <source>Колода</source>
+            <translation>Deck</translation>
+        </message>
+        <message>
+            <source>Модель</source>
+            <translation>Model</translation>
+        </message>
+        <message>
+            <source>Модель картинок</source>
+            <translation>Image model</translation>
+        </message>
+        <message>
+            <source>Напоминать о повторении</source>
+            <translation>Remind me to review</translation>
+        </message>
+        <message>
+            <source>Не раньше</source>
+            <translation>Not before</translation>
+        </message>
+        <message>
+            <source>Нет ответа</source>
+            <translation>No response</translation>
+        </message>
+        <message>
+            <source>Нужны для перевода на устройстве</source>
+            <translation>Needed for on-device translation</translation>
+        </message>
+        <message>
+            <source>Отвечает</source>
+            <translation>Responding</translation>
+        </message>
+        <message>
+            <source>Отвечает · модели: %1</source>
+            <translation>Responding · models: %1</translation>
+        </message>
+        <message>
+            <source>Открываем…</source>
+            <translation>Opening…</translation>
+        </message>
+        <message>
+            <source>Перевод</source>
+            <translation>Translation</translation>
+        </message>
+        <message>
+            <source>Перевод на другой язык</source>
+            <translation>Translation into another language</translation>
+        </message>
+        <message>
+            <source>Проверяем…</source>
+            <translation>Checking…</translation>
+        </message>
+        <message>
+            <source>Размер</source>
+            <translation>Size</translation>
+        </message>
+        <message>
+            <source>Режим</source>
+            <translation>Mode</translation>
+        </message>
+        <message>
+            <source>Сервер картинок</source>
+            <translation>Image server</translation>
+        </message>
+        <message>
+            <source>Сервер перевода</source>
+            <translation>Translation server</translation>
+        </message>
+        <message>
+            <source>Скачать…</source>
+            <translation>Download…</translation>
+        </message>
+        <message>
+            <source>Службы</source>
+            <translation>Services</translation>
+        </message>
+        <message>
+            <source>Такой модели нет · есть: %1</source>
+            <translation>No such model · available: %1</translation>
+        </message>
+        <message>
+            <source>Уведомления</source>
+            <translation>Notifications</translation>
+        </message>
+        <message>
+            <source>Установите пакеты в терминале:</source>
+            <translation>Install the packages in a terminal:</translation>
+        </message>
+        <message>
+            <source>Установка… %1 %</source>
+            <translation>Installing… %1 %</translation>
+        </message>
+        <message>
+            <source>Установлено: %1</source>
+            <translation>Installed: %1</translation>
+        </message>
+        <message>
+            <source>Хоткеи</source>
+            <translation>Hotkeys</translation>
+        </message>
+        <message>
+            <source>Целевой язык глосс</source>
+            <translation>Target language of glosses</translation>
+        </message>
+        <message>
+            <source>Эта комбинация уже занята другим действием</source>
+            <translation>This combination is already used by another action</translation>
+        </message>
+        <message>
+            <source>Язык интерфейса</source>
+            <translation>Interface language</translation>
+        </message>
+        <message>
+            <source>Язык перевода</source>
+            <translation>Translation language</translation>
+        </message>
+        <message>
+            <source>Язык приложения</source>
+            <translation>App language</translation>
+        </message>
+        <message>
+            <source>Языковая модель</source>
+            <translation>Language model</translation>
+        </message>
+        <message>
+            <source>Языковые пакеты</source>
+            <translation>Language packs</translation>
+        </message>
+        <message>
+            <source>первая из списка</source>
+            <translation>first in the list</translation>
+        </message>
+    </context>
+    <context>
         <name>LookupCardModel</name>
         <message>
             <source>Для этой пары языков нужен сервер перевода или языковая модель (Настройки → Службы)</source>
@@ -537,6 +777,13 @@
         <message>
             <source>Установите пакет %1, чтобы переводить эту пару языков</source>
             <translation>Install the %1 package to translate this language pair</translation>
+        </message>
+    </context>
+    <context>
+        <name>NoTrayWindow</name>
+        <message>
+            <source>Рабочий стол не показывает значки в трее. В GNOME их включает расширение AppIndicator (пакет %1).</source>
+            <translation>The desktop shows no tray icons. In GNOME, the AppIndicator extension turns them on (package %1).</translation>
         </message>
     </context>
     <context>
@@ -552,6 +799,112 @@
         <message>
             <source>🏆 Новая награда: %1</source>
             <translation>🏆 New award: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>OnboardingView</name>
+        <message>
+            <source>Quillmoor устроен вокруг погружения: вы наводите курсор на слово прямо там, где встретили его — в статье, субтитрах, переписке — и продолжаете читать, не выпадая из процесса. Слово запоминается вместе с контекстом, в котором вы его увидели, а не как оторванная карточка — именно так и формируется естественное чувство языка.</source>
+            <translation>Quillmoor is built around immersion: you point at a word right where you met it — in an article, subtitles, a chat — and keep reading without breaking your flow. The word is remembered together with the context you saw it in, not as a detached card — and that is exactly how a natural feel for the language develops.</translation>
+        </message>
+        <message>
+            <source>Без повторения память о новом слове угасает уже за несколько дней — это называют кривой забывания. Но если повторить слово в нужный момент, каждое следующее забывание идёт медленнее, а память закрепляется надолго.</source>
+            <translation>Without review, the memory of a new word fades within a few days — this is called the forgetting curve. But if you review the word at the right moment, each time you forget more slowly, and the memory lasts for a long time.</translation>
+        </message>
+        <message>
+            <source>Браузер, PDF, субтитры видео, даже игры и изображения — слово распознаётся прямо с экрана. Можно и ввести слово или предложение вручную через Быстрый поиск по отдельной горячей клавише.</source>
+            <translation>Browser, PDF, video subtitles, even games and images — the word is recognised straight from the screen. You can also type a word or sentence yourself in Quick lookup, with its own hotkey.</translation>
+        </message>
+        <message>
+            <source>Выберите язык интерфейса</source>
+            <translation>Choose the interface language</translation>
+        </message>
+        <message>
+            <source>Горячие клавиши</source>
+            <translation>Hotkeys</translation>
+        </message>
+        <message>
+            <source>Далее</source>
+            <translation>Next</translation>
+        </message>
+        <message>
+            <source>Добро пожаловать в Quillmoor</source>
+            <translation>Welcome to Quillmoor</translation>
+        </message>
+        <message>
+            <source>Ищите Quillmoor в области уведомлений</source>
+            <translation>Find Quillmoor in the notification area</translation>
+        </message>
+        <message>
+            <source>Как работает интервальное повторение</source>
+            <translation>How spaced repetition works</translation>
+        </message>
+        <message>
+            <source>Можно изменить позже в настройках</source>
+            <translation>You can change it later in the settings</translation>
+        </message>
+        <message>
+            <source>Наведите курсор на любое слово в любом приложении и зажмите клавишу-триггер (по умолчанию Alt) — рядом появится перевод, произношение и этимология, без переключения окон.</source>
+            <translation>Point at any word in any app and hold the trigger key (Alt by default) — a translation, pronunciation and etymology appear right beside it, without switching windows.</translation>
+        </message>
+        <message>
+            <source>Назад</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Одним кликом добавляйте слова в Anki — бесплатное приложение, которое само планирует повторения: показывает карточку именно тогда, когда вы вот-вот забудете слово, и раздвигает интервал, если вы её помните.</source>
+            <translation>Add words to Anki with one click — a free app that plans your reviews for you: it shows a card just when you are about to forget the word, and widens the interval if you remember it.</translation>
+        </message>
+        <message>
+            <source>Перевод слова с учётом контекста всего предложения, транскрипция и произношение вслух, этимология — и картинка, иллюстрирующая смысл. Всё сразу, одним наведением, плюс кнопка добавить карточку в Anki.</source>
+            <translation>The word's translation in the context of the whole sentence, a transcription and pronunciation aloud, the etymology — and a picture that illustrates the meaning. All at once, with a single hover, plus a button to add the card to Anki.</translation>
+        </message>
+        <message>
+            <source>Погружение (immersion) — это изучение языка через настоящий контент на нём: статьи, видео, переписку, игры, а не через изолированные упражнения и списки слов из учебника. Мозг запоминает лучше, когда слово встречается в живом контексте, а не в отрыве от него.</source>
+            <translation>Immersion means learning a language through real content in it — articles, videos, chats, games — rather than isolated exercises and word lists from a textbook. The brain remembers better when a word comes up in a living context, not on its own.</translation>
+        </message>
+        <message>
+            <source>Почему мы забываем</source>
+            <translation>Why we forget</translation>
+        </message>
+        <message>
+            <source>Почему это так важно</source>
+            <translation>Why it matters so much</translation>
+        </message>
+        <message>
+            <source>Приступить к изучению</source>
+            <translation>Start learning</translation>
+        </message>
+        <message>
+            <source>Работает где угодно</source>
+            <translation>Works anywhere</translation>
+        </message>
+        <message>
+            <source>У Quillmoor нет окна на панели задач — приложение живёт в области уведомлений (трее), значок «QM» обычно в углу верхней или нижней панели. Оттуда доступно всё: Повторение, Разбор грамматики, Настройки, Быстрый поиск. В GNOME значки трея видны только с расширением AppIndicator (пакет gnome-shell-extension-appindicator); без него Quillmoor открывает небольшое окно с теми же командами. Дополнительную информацию о настройке Anki вы сможете найти в настройках.</source>
+            <translation>Quillmoor has no taskbar window — it lives in the notification area (the tray), and its “QM” icon is usually in a corner of the top or bottom panel. Everything is there: Review, Grammar analysis, Settings, Quick lookup. In GNOME, tray icons only show with the AppIndicator extension (package gnome-shell-extension-appindicator); without it Quillmoor opens a small window with the same commands. You will find more about setting up Anki in the settings.</translation>
+        </message>
+        <message>
+            <source>У каждого способа взаимодействия своя горячая клавиша: Alt — навести на слово, Ctrl+Alt — перевести выделение, Super+Shift — быстрый поиск, Ctrl+Alt+Shift — разбор грамматики. Если какая-то из них конфликтует с другими приложениями на компьютере — поменяйте её в любой момент в Настройках → Хоткеи: кликните на комбинацию и нажмите новую.</source>
+            <translation>Each way of using Quillmoor has its own hotkey: Alt — point at a word, Ctrl+Alt — translate the selection, Super+Shift — quick lookup, Ctrl+Alt+Shift — grammar analysis. If one of them clashes with other apps on your computer, change it at any time in Settings → Hotkeys: click the combination and press a new one.</translation>
+        </message>
+        <message>
+            <source>Что показывает карточка</source>
+            <translation>What the card shows</translation>
+        </message>
+        <message>
+            <source>Что такое погружение</source>
+            <translation>What immersion is</translation>
+        </message>
+        <message>
+            <source>рекомендуем</source>
+            <translation>recommended</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageDots</name>
+        <message>
+            <source>Страница %1 из %2</source>
+            <translation>Page %1 of %2</translation>
         </message>
     </context>
     <context>

@@ -180,6 +180,64 @@
         </message>
     </context>
     <context>
+        <name>AnkiGuideDisclosureRow</name>
+        <message>
+            <source>Как подключить Anki к Quillmoor</source>
+            <translation>Cómo conectar Anki con Quillmoor</translation>
+        </message>
+    </context>
+    <context>
+        <name>AnkiSetupGuide</name>
+        <message>
+            <source>AnkiConnect работает, только пока запущено само приложение Anki — можно свернуть его в фон, но не закрывать, пока пользуетесь Quillmoor.</source>
+            <translation>AnkiConnect solo funciona mientras Anki está abierto: puedes minimizarlo, pero no lo cierres mientras usas Quillmoor.</translation>
+        </message>
+        <message>
+            <source>Аддон включается только после перезапуска — закройте Anki и откройте снова.</source>
+            <translation>El complemento solo se activa tras reiniciar: cierra Anki y vuelve a abrirlo.</translation>
+        </message>
+        <message>
+            <source>Бесплатное приложение для карточек с интервальным повторением. Скачайте на %1, если его ещё нет, и запустите хотя бы раз.</source>
+            <translation>La aplicación gratuita de tarjetas con repetición espaciada. Descárgala de %1 si aún no la tienes y ábrela al menos una vez.</translation>
+        </message>
+        <message>
+            <source>В Anki: Tools → Add-ons → Get Add-ons…, введите код %1 и нажмите OK.</source>
+            <translation>En Anki: Tools → Add-ons → Get Add-ons…, introduce el código %1 y pulsa OK.</translation>
+        </message>
+        <message>
+            <source>Готово</source>
+            <translation>Listo</translation>
+        </message>
+        <message>
+            <source>Держите Anki открытым</source>
+            <translation>Mantén Anki abierto</translation>
+        </message>
+        <message>
+            <source>Добавьте аддон AnkiConnect</source>
+            <translation>Añade el complemento AnkiConnect</translation>
+        </message>
+        <message>
+            <source>Если в настройках AnkiConnect включена защита по API-ключу (Config → apiKey) — оставьте это поле пустым: Quillmoor пока не умеет его передавать.</source>
+            <translation>Si en la configuración de AnkiConnect está activada la protección con clave API (Config → apiKey), deja ese campo vacío: Quillmoor todavía no sabe enviarla.</translation>
+        </message>
+        <message>
+            <source>Колода с названием, указанным выше, создастся в Anki автоматически при первом сохранённом слове — вручную заводить её не нужно.</source>
+            <translation>El mazo con el nombre indicado arriba se crea en Anki automáticamente con la primera palabra que guardes; no hace falta crearlo a mano.</translation>
+        </message>
+        <message>
+            <source>Перезапустите Anki</source>
+            <translation>Reinicia Anki</translation>
+        </message>
+        <message>
+            <source>Пока карточки создаются по стандартному шаблону Anki «Basic» — если он удалён или переименован, сохранение будет выдавать ошибку. Мы уже работаем над тем, чтобы это улучшить.</source>
+            <translation>Por ahora las tarjetas se crean con el tipo de nota estándar de Anki «Basic»; si se ha eliminado o renombrado, guardar dará error. Ya estamos trabajando para mejorarlo.</translation>
+        </message>
+        <message>
+            <source>Установите Anki</source>
+            <translation>Instala Anki</translation>
+        </message>
+    </context>
+    <context>
         <name>AppSectionNavBar</name>
         <message>
             <source>Грамматика</source>
@@ -260,6 +318,17 @@
         <message>
             <source>Quillmoor — отзыв</source>
             <translation>Quillmoor — comentarios</translation>
+        </message>
+    </context>
+    <context>
+        <name>ForgettingCurveDiagram</name>
+        <message>
+            <source>Без повторения</source>
+            <translation>Sin repaso</translation>
+        </message>
+        <message>
+            <source>С повторением</source>
+            <translation>Con repaso</translation>
         </message>
     </context>
     <context>
@@ -529,6 +598,177 @@
         </message>
     </context>
     <context>
+        <name>LanguageSettingsView</name>
+        <message>
+            <source>Anki</source>
+            <translation>Anki</translation>
+        </message>
+        <message>
+            <source>AnkiConnect</source>
+            <translation>AnkiConnect</translation>
+        </message>
+        <message>
+            <source>Meaning</source>
+            <translation>Significado</translation>
+        </message>
+        <message>
+            <source>Meaning на языке оригинала</source>
+            <translation>Significado en el idioma original</translation>
+        </message>
+        <message>
+            <source>Всё нужное уже установлено</source>
+            <translation>Todo lo necesario ya está instalado</translation>
+        </message>
+        <message>
+            <source>Выключено</source>
+            <translation>Desactivado</translation>
+        </message>
+        <message>
+            <source>Если есть карточки на повторение</source>
+            <translation>Si hay tarjetas para repasar</translation>
+        </message>
+        <message>
+            <source>Карточка</source>
+            <translation>Tarjeta</translation>
+        </message>
+        <message>
+            <source>Ключ сервера</source>
+            <translation>Clave del servidor</translation>
+        </message>
+        <message>
+            <source>Колода</source>
+            <translation>Mazo</translation>
+        </message>
+        <message>
+            <source>Модель</source>
+            <translation>Modelo</translation>
+        </message>
+        <message>
+            <source>Модель картинок</source>
+            <translation>Modelo de imágenes</translation>
+        </message>
+        <message>
+            <source>Напоминать о повторении</source>
+            <translation>Recordarme repasar</translation>
+        </message>
+        <message>
+            <source>Не раньше</source>
+            <translation>No antes de</translation>
+        </message>
+        <message>
+            <source>Нет ответа</source>
+            <translation>Sin respuesta</translation>
+        </message>
+        <message>
+            <source>Нужны для перевода на устройстве</source>
+            <translation>Necesarios para traducir en el dispositivo</translation>
+        </message>
+        <message>
+            <source>Отвечает</source>
+            <translation>Responde</translation>
+        </message>
+        <message>
+            <source>Отвечает · модели: %1</source>
+            <translation>Responde · modelos: %1</translation>
+        </message>
+        <message>
+            <source>Открываем…</source>
+            <translation>Abriendo…</translation>
+        </message>
+        <message>
+            <source>Перевод</source>
+            <translation>Traducción</translation>
+        </message>
+        <message>
+            <source>Перевод на другой язык</source>
+            <translation>Traducción a otro idioma</translation>
+        </message>
+        <message>
+            <source>Проверяем…</source>
+            <translation>Comprobando…</translation>
+        </message>
+        <message>
+            <source>Размер</source>
+            <translation>Tamaño</translation>
+        </message>
+        <message>
+            <source>Режим</source>
+            <translation>Modo</translation>
+        </message>
+        <message>
+            <source>Сервер картинок</source>
+            <translation>Servidor de imágenes</translation>
+        </message>
+        <message>
+            <source>Сервер перевода</source>
+            <translation>Servidor de traducción</translation>
+        </message>
+        <message>
+            <source>Скачать…</source>
+            <translation>Descargar…</translation>
+        </message>
+        <message>
+            <source>Службы</source>
+            <translation>Servicios</translation>
+        </message>
+        <message>
+            <source>Такой модели нет · есть: %1</source>
+            <translation>Ese modelo no existe · hay: %1</translation>
+        </message>
+        <message>
+            <source>Уведомления</source>
+            <translation>Notificaciones</translation>
+        </message>
+        <message>
+            <source>Установите пакеты в терминале:</source>
+            <translation>Instala los paquetes en una terminal:</translation>
+        </message>
+        <message>
+            <source>Установка… %1 %</source>
+            <translation>Instalando… %1 %</translation>
+        </message>
+        <message>
+            <source>Установлено: %1</source>
+            <translation>Instalado: %1</translation>
+        </message>
+        <message>
+            <source>Хоткеи</source>
+            <translation>Atajos</translation>
+        </message>
+        <message>
+            <source>Целевой язык глосс</source>
+            <translation>Idioma de destino de las glosas</translation>
+        </message>
+        <message>
+            <source>Эта комбинация уже занята другим действием</source>
+            <translation>Esta combinación ya la usa otra acción</translation>
+        </message>
+        <message>
+            <source>Язык интерфейса</source>
+            <translation>Idioma de la interfaz</translation>
+        </message>
+        <message>
+            <source>Язык перевода</source>
+            <translation>Idioma de traducción</translation>
+        </message>
+        <message>
+            <source>Язык приложения</source>
+            <translation>Idioma de la aplicación</translation>
+        </message>
+        <message>
+            <source>Языковая модель</source>
+            <translation>Modelo de lenguaje</translation>
+        </message>
+        <message>
+            <source>Языковые пакеты</source>
+            <translation>Paquetes de idioma</translation>
+        </message>
+        <message>
+            <source>первая из списка</source>
+            <translation>la primera de la lista</translation>
+        </message>
+    </context>
+    <context>
         <name>LookupCardModel</name>
         <message>
             <source>Для этой пары языков нужен сервер перевода или языковая модель (Настройки → Службы)</source>
@@ -537,6 +777,13 @@
         <message>
             <source>Установите пакет %1, чтобы переводить эту пару языков</source>
             <translation>Instala el paquete %1 para traducir este par de idiomas</translation>
+        </message>
+    </context>
+    <context>
+        <name>NoTrayWindow</name>
+        <message>
+            <source>Рабочий стол не показывает значки в трее. В GNOME их включает расширение AppIndicator (пакет %1).</source>
+            <translation>El escritorio no muestra iconos en la bandeja. En GNOME los activa la extensión AppIndicator (paquete %1).</translation>
         </message>
     </context>
     <context>
@@ -552,6 +799,112 @@
         <message>
             <source>🏆 Новая награда: %1</source>
             <translation>🏆 Nuevo logro: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>OnboardingView</name>
+        <message>
+            <source>Quillmoor устроен вокруг погружения: вы наводите курсор на слово прямо там, где встретили его — в статье, субтитрах, переписке — и продолжаете читать, не выпадая из процесса. Слово запоминается вместе с контекстом, в котором вы его увидели, а не как оторванная карточка — именно так и формируется естественное чувство языка.</source>
+            <translation>Quillmoor gira en torno a la inmersión: apuntas a la palabra justo donde la encontraste —en un artículo, unos subtítulos, una conversación— y sigues leyendo sin salir de lo que estabas haciendo. La palabra se recuerda junto con el contexto en el que la viste, no como una tarjeta suelta, y así es precisamente como se desarrolla una intuición natural para el idioma.</translation>
+        </message>
+        <message>
+            <source>Без повторения память о новом слове угасает уже за несколько дней — это называют кривой забывания. Но если повторить слово в нужный момент, каждое следующее забывание идёт медленнее, а память закрепляется надолго.</source>
+            <translation>Sin repaso, el recuerdo de una palabra nueva se desvanece en pocos días: es lo que se llama la curva del olvido. Pero si repasas la palabra en el momento justo, cada olvido siguiente es más lento y el recuerdo se afianza por mucho tiempo.</translation>
+        </message>
+        <message>
+            <source>Браузер, PDF, субтитры видео, даже игры и изображения — слово распознаётся прямо с экрана. Можно и ввести слово или предложение вручную через Быстрый поиск по отдельной горячей клавише.</source>
+            <translation>Navegador, PDF, subtítulos de vídeo, incluso juegos e imágenes: la palabra se reconoce directamente en la pantalla. También puedes escribir una palabra o una frase a mano en la Búsqueda rápida, con su propio atajo.</translation>
+        </message>
+        <message>
+            <source>Выберите язык интерфейса</source>
+            <translation>Elige el idioma de la interfaz</translation>
+        </message>
+        <message>
+            <source>Горячие клавиши</source>
+            <translation>Atajos</translation>
+        </message>
+        <message>
+            <source>Далее</source>
+            <translation>Siguiente</translation>
+        </message>
+        <message>
+            <source>Добро пожаловать в Quillmoor</source>
+            <translation>Bienvenido a Quillmoor</translation>
+        </message>
+        <message>
+            <source>Ищите Quillmoor в области уведомлений</source>
+            <translation>Busca Quillmoor en el área de notificación</translation>
+        </message>
+        <message>
+            <source>Как работает интервальное повторение</source>
+            <translation>Cómo funciona la repetición espaciada</translation>
+        </message>
+        <message>
+            <source>Можно изменить позже в настройках</source>
+            <translation>Puedes cambiarlo más tarde en los ajustes</translation>
+        </message>
+        <message>
+            <source>Наведите курсор на любое слово в любом приложении и зажмите клавишу-триггер (по умолчанию Alt) — рядом появится перевод, произношение и этимология, без переключения окон.</source>
+            <translation>Apunta con el cursor a cualquier palabra en cualquier aplicación y mantén pulsada la tecla de activación (Alt por defecto): al lado aparecerán la traducción, la pronunciación y la etimología, sin cambiar de ventana.</translation>
+        </message>
+        <message>
+            <source>Назад</source>
+            <translation>Atrás</translation>
+        </message>
+        <message>
+            <source>Одним кликом добавляйте слова в Anki — бесплатное приложение, которое само планирует повторения: показывает карточку именно тогда, когда вы вот-вот забудете слово, и раздвигает интервал, если вы её помните.</source>
+            <translation>Añade palabras a Anki con un clic: una aplicación gratuita que planifica los repasos por ti. Te muestra la tarjeta justo cuando estás a punto de olvidar la palabra y alarga el intervalo si la recuerdas.</translation>
+        </message>
+        <message>
+            <source>Перевод слова с учётом контекста всего предложения, транскрипция и произношение вслух, этимология — и картинка, иллюстрирующая смысл. Всё сразу, одним наведением, плюс кнопка добавить карточку в Anki.</source>
+            <translation>La traducción de la palabra según el contexto de toda la oración, la transcripción y la pronunciación en voz alta, la etimología y una imagen que ilustra el significado. Todo a la vez, con solo apuntar, y además un botón para añadir la tarjeta a Anki.</translation>
+        </message>
+        <message>
+            <source>Погружение (immersion) — это изучение языка через настоящий контент на нём: статьи, видео, переписку, игры, а не через изолированные упражнения и списки слов из учебника. Мозг запоминает лучше, когда слово встречается в живом контексте, а не в отрыве от него.</source>
+            <translation>La inmersión consiste en aprender un idioma a través de contenido real en ese idioma —artículos, vídeos, conversaciones, juegos— y no con ejercicios aislados y listas de palabras de un libro de texto. El cerebro recuerda mejor cuando la palabra aparece en un contexto vivo y no aislada.</translation>
+        </message>
+        <message>
+            <source>Почему мы забываем</source>
+            <translation>Por qué olvidamos</translation>
+        </message>
+        <message>
+            <source>Почему это так важно</source>
+            <translation>Por qué es tan importante</translation>
+        </message>
+        <message>
+            <source>Приступить к изучению</source>
+            <translation>Empezar a aprender</translation>
+        </message>
+        <message>
+            <source>Работает где угодно</source>
+            <translation>Funciona en cualquier sitio</translation>
+        </message>
+        <message>
+            <source>У Quillmoor нет окна на панели задач — приложение живёт в области уведомлений (трее), значок «QM» обычно в углу верхней или нижней панели. Оттуда доступно всё: Повторение, Разбор грамматики, Настройки, Быстрый поиск. В GNOME значки трея видны только с расширением AppIndicator (пакет gnome-shell-extension-appindicator); без него Quillmoor открывает небольшое окно с теми же командами. Дополнительную информацию о настройке Anki вы сможете найти в настройках.</source>
+            <translation>Quillmoor no tiene ventana en la barra de tareas: vive en el área de notificación (la bandeja del sistema), y su icono «QM» suele estar en una esquina del panel superior o inferior. Desde ahí tienes todo: Repaso, Análisis gramatical, Ajustes, Búsqueda rápida. En GNOME, los iconos de la bandeja solo se ven con la extensión AppIndicator (paquete gnome-shell-extension-appindicator); sin ella, Quillmoor abre una pequeña ventana con los mismos comandos. Encontrarás más información sobre cómo configurar Anki en los ajustes.</translation>
+        </message>
+        <message>
+            <source>У каждого способа взаимодействия своя горячая клавиша: Alt — навести на слово, Ctrl+Alt — перевести выделение, Super+Shift — быстрый поиск, Ctrl+Alt+Shift — разбор грамматики. Если какая-то из них конфликтует с другими приложениями на компьютере — поменяйте её в любой момент в Настройках → Хоткеи: кликните на комбинацию и нажмите новую.</source>
+            <translation>Cada forma de usar Quillmoor tiene su propio atajo: Alt — apuntar a una palabra, Ctrl+Alt — traducir la selección, Super+Shift — búsqueda rápida, Ctrl+Alt+Shift — análisis gramatical. Si alguno choca con otras aplicaciones de tu ordenador, cámbialo cuando quieras en Ajustes → Atajos: haz clic en la combinación y pulsa una nueva.</translation>
+        </message>
+        <message>
+            <source>Что показывает карточка</source>
+            <translation>Qué muestra la tarjeta</translation>
+        </message>
+        <message>
+            <source>Что такое погружение</source>
+            <translation>Qué es la inmersión</translation>
+        </message>
+        <message>
+            <source>рекомендуем</source>
+            <translation>recomendado</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageDots</name>
+        <message>
+            <source>Страница %1 из %2</source>
+            <translation>Página %1 de %2</translation>
         </message>
     </context>
     <context>

@@ -180,6 +180,64 @@
         </message>
     </context>
     <context>
+        <name>AnkiGuideDisclosureRow</name>
+        <message>
+            <source>Как подключить Anki к Quillmoor</source>
+            <translation>Comment connecter Anki à Quillmoor</translation>
+        </message>
+    </context>
+    <context>
+        <name>AnkiSetupGuide</name>
+        <message>
+            <source>AnkiConnect работает, только пока запущено само приложение Anki — можно свернуть его в фон, но не закрывать, пока пользуетесь Quillmoor.</source>
+            <translation>AnkiConnect ne fonctionne que tant qu'Anki est lancé : vous pouvez le réduire, mais ne le fermez pas pendant que vous utilisez Quillmoor.</translation>
+        </message>
+        <message>
+            <source>Аддон включается только после перезапуска — закройте Anki и откройте снова.</source>
+            <translation>Le module ne s'active qu'après un redémarrage : fermez Anki et rouvrez-le.</translation>
+        </message>
+        <message>
+            <source>Бесплатное приложение для карточек с интервальным повторением. Скачайте на %1, если его ещё нет, и запустите хотя бы раз.</source>
+            <translation>L'application gratuite de cartes mémoire à répétition espacée. Téléchargez-la sur %1 si vous ne l'avez pas encore, et lancez-la au moins une fois.</translation>
+        </message>
+        <message>
+            <source>В Anki: Tools → Add-ons → Get Add-ons…, введите код %1 и нажмите OK.</source>
+            <translation>Dans Anki : Tools → Add-ons → Get Add-ons…, saisissez le code %1 et cliquez sur OK.</translation>
+        </message>
+        <message>
+            <source>Готово</source>
+            <translation>C'est prêt</translation>
+        </message>
+        <message>
+            <source>Держите Anki открытым</source>
+            <translation>Gardez Anki ouvert</translation>
+        </message>
+        <message>
+            <source>Добавьте аддон AnkiConnect</source>
+            <translation>Ajoutez le module AnkiConnect</translation>
+        </message>
+        <message>
+            <source>Если в настройках AnkiConnect включена защита по API-ключу (Config → apiKey) — оставьте это поле пустым: Quillmoor пока не умеет его передавать.</source>
+            <translation>Si la protection par clé d'API est activée dans les réglages d'AnkiConnect (Config → apiKey), laissez ce champ vide : Quillmoor ne sait pas encore la transmettre.</translation>
+        </message>
+        <message>
+            <source>Колода с названием, указанным выше, создастся в Anki автоматически при первом сохранённом слове — вручную заводить её не нужно.</source>
+            <translation>Le paquet portant le nom indiqué ci-dessus sera créé automatiquement dans Anki au premier mot enregistré : inutile de le créer à la main.</translation>
+        </message>
+        <message>
+            <source>Перезапустите Anki</source>
+            <translation>Redémarrez Anki</translation>
+        </message>
+        <message>
+            <source>Пока карточки создаются по стандартному шаблону Anki «Basic» — если он удалён или переименован, сохранение будет выдавать ошибку. Мы уже работаем над тем, чтобы это улучшить.</source>
+            <translation>Pour l'instant, les cartes sont créées avec le type de note standard d'Anki « Basic » : s'il a été supprimé ou renommé, l'enregistrement échouera. Nous travaillons déjà à améliorer cela.</translation>
+        </message>
+        <message>
+            <source>Установите Anki</source>
+            <translation>Installez Anki</translation>
+        </message>
+    </context>
+    <context>
         <name>AppSectionNavBar</name>
         <message>
             <source>Грамматика</source>
@@ -260,6 +318,17 @@
         <message>
             <source>Quillmoor — отзыв</source>
             <translation>Quillmoor — avis</translation>
+        </message>
+    </context>
+    <context>
+        <name>ForgettingCurveDiagram</name>
+        <message>
+            <source>Без повторения</source>
+            <translation>Sans révision</translation>
+        </message>
+        <message>
+            <source>С повторением</source>
+            <translation>Avec révision</translation>
         </message>
     </context>
     <context>
@@ -529,6 +598,177 @@
         </message>
     </context>
     <context>
+        <name>LanguageSettingsView</name>
+        <message>
+            <source>Anki</source>
+            <translation>Anki</translation>
+        </message>
+        <message>
+            <source>AnkiConnect</source>
+            <translation>AnkiConnect</translation>
+        </message>
+        <message>
+            <source>Meaning</source>
+            <translation>Sens</translation>
+        </message>
+        <message>
+            <source>Meaning на языке оригинала</source>
+            <translation>Sens expliqué dans la langue d'origine</translation>
+        </message>
+        <message>
+            <source>Всё нужное уже установлено</source>
+            <translation>Tout le nécessaire est déjà installé</translation>
+        </message>
+        <message>
+            <source>Выключено</source>
+            <translation>Désactivé</translation>
+        </message>
+        <message>
+            <source>Если есть карточки на повторение</source>
+            <translation>S'il y a des cartes à réviser</translation>
+        </message>
+        <message>
+            <source>Карточка</source>
+            <translation>Carte</translation>
+        </message>
+        <message>
+            <source>Ключ сервера</source>
+            <translation>Clé du serveur</translation>
+        </message>
+        <message>
+            <source>Колода</source>
+            <translation>Paquet</translation>
+        </message>
+        <message>
+            <source>Модель</source>
+            <translation>Modèle</translation>
+        </message>
+        <message>
+            <source>Модель картинок</source>
+            <translation>Modèle d'images</translation>
+        </message>
+        <message>
+            <source>Напоминать о повторении</source>
+            <translation>Me rappeler de réviser</translation>
+        </message>
+        <message>
+            <source>Не раньше</source>
+            <translation>Pas avant</translation>
+        </message>
+        <message>
+            <source>Нет ответа</source>
+            <translation>Pas de réponse</translation>
+        </message>
+        <message>
+            <source>Нужны для перевода на устройстве</source>
+            <translation>Nécessaires pour traduire sur l'appareil</translation>
+        </message>
+        <message>
+            <source>Отвечает</source>
+            <translation>Répond</translation>
+        </message>
+        <message>
+            <source>Отвечает · модели: %1</source>
+            <translation>Répond · modèles : %1</translation>
+        </message>
+        <message>
+            <source>Открываем…</source>
+            <translation>Ouverture…</translation>
+        </message>
+        <message>
+            <source>Перевод</source>
+            <translation>Traduction</translation>
+        </message>
+        <message>
+            <source>Перевод на другой язык</source>
+            <translation>Traduction dans une autre langue</translation>
+        </message>
+        <message>
+            <source>Проверяем…</source>
+            <translation>Vérification…</translation>
+        </message>
+        <message>
+            <source>Размер</source>
+            <translation>Taille</translation>
+        </message>
+        <message>
+            <source>Режим</source>
+            <translation>Mode</translation>
+        </message>
+        <message>
+            <source>Сервер картинок</source>
+            <translation>Serveur d'images</translation>
+        </message>
+        <message>
+            <source>Сервер перевода</source>
+            <translation>Serveur de traduction</translation>
+        </message>
+        <message>
+            <source>Скачать…</source>
+            <translation>Télécharger…</translation>
+        </message>
+        <message>
+            <source>Службы</source>
+            <translation>Services</translation>
+        </message>
+        <message>
+            <source>Такой модели нет · есть: %1</source>
+            <translation>Modèle introuvable · disponibles : %1</translation>
+        </message>
+        <message>
+            <source>Уведомления</source>
+            <translation>Notifications</translation>
+        </message>
+        <message>
+            <source>Установите пакеты в терминале:</source>
+            <translation>Installez les paquets dans un terminal :</translation>
+        </message>
+        <message>
+            <source>Установка… %1 %</source>
+            <translation>Installation… %1 %</translation>
+        </message>
+        <message>
+            <source>Установлено: %1</source>
+            <translation>Installé : %1</translation>
+        </message>
+        <message>
+            <source>Хоткеи</source>
+            <translation>Raccourcis</translation>
+        </message>
+        <message>
+            <source>Целевой язык глосс</source>
+            <translation>Langue cible des gloses</translation>
+        </message>
+        <message>
+            <source>Эта комбинация уже занята другим действием</source>
+            <translation>Cette combinaison est déjà utilisée par une autre action</translation>
+        </message>
+        <message>
+            <source>Язык интерфейса</source>
+            <translation>Langue de l'interface</translation>
+        </message>
+        <message>
+            <source>Язык перевода</source>
+            <translation>Langue de traduction</translation>
+        </message>
+        <message>
+            <source>Язык приложения</source>
+            <translation>Langue de l'application</translation>
+        </message>
+        <message>
+            <source>Языковая модель</source>
+            <translation>Modèle de langue</translation>
+        </message>
+        <message>
+            <source>Языковые пакеты</source>
+            <translation>Packs de langues</translation>
+        </message>
+        <message>
+            <source>первая из списка</source>
+            <translation>la première de la liste</translation>
+        </message>
+    </context>
+    <context>
         <name>LookupCardModel</name>
         <message>
             <source>Для этой пары языков нужен сервер перевода или языковая модель (Настройки → Службы)</source>
@@ -537,6 +777,13 @@
         <message>
             <source>Установите пакет %1, чтобы переводить эту пару языков</source>
             <translation>Installez le paquet %1 pour traduire cette paire de langues</translation>
+        </message>
+    </context>
+    <context>
+        <name>NoTrayWindow</name>
+        <message>
+            <source>Рабочий стол не показывает значки в трее. В GNOME их включает расширение AppIndicator (пакет %1).</source>
+            <translation>Le bureau n'affiche pas d'icônes dans la zone de notification. Sous GNOME, l'extension AppIndicator les active (paquet %1).</translation>
         </message>
     </context>
     <context>
@@ -552,6 +799,112 @@
         <message>
             <source>🏆 Новая награда: %1</source>
             <translation>🏆 Nouvelle récompense : %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>OnboardingView</name>
+        <message>
+            <source>Quillmoor устроен вокруг погружения: вы наводите курсор на слово прямо там, где встретили его — в статье, субтитрах, переписке — и продолжаете читать, не выпадая из процесса. Слово запоминается вместе с контекстом, в котором вы его увидели, а не как оторванная карточка — именно так и формируется естественное чувство языка.</source>
+            <translation>Quillmoor est conçu autour de l'immersion : vous survolez le mot là où vous l'avez rencontré — dans un article, des sous-titres, une conversation — et vous continuez à lire sans décrocher. Le mot est retenu avec le contexte dans lequel vous l'avez vu, et non comme une carte isolée : c'est précisément ainsi que se forme une intuition naturelle de la langue.</translation>
+        </message>
+        <message>
+            <source>Без повторения память о новом слове угасает уже за несколько дней — это называют кривой забывания. Но если повторить слово в нужный момент, каждое следующее забывание идёт медленнее, а память закрепляется надолго.</source>
+            <translation>Sans révision, le souvenir d'un nouveau mot s'efface en quelques jours : c'est ce qu'on appelle la courbe de l'oubli. Mais si vous révisez le mot au bon moment, chaque oubli suivant est plus lent et le souvenir s'ancre durablement.</translation>
+        </message>
+        <message>
+            <source>Браузер, PDF, субтитры видео, даже игры и изображения — слово распознаётся прямо с экрана. Можно и ввести слово или предложение вручную через Быстрый поиск по отдельной горячей клавише.</source>
+            <translation>Navigateur, PDF, sous-titres de vidéos, même les jeux et les images : le mot est reconnu directement à l'écran. Vous pouvez aussi saisir un mot ou une phrase dans la Recherche rapide, avec son propre raccourci.</translation>
+        </message>
+        <message>
+            <source>Выберите язык интерфейса</source>
+            <translation>Choisissez la langue de l'interface</translation>
+        </message>
+        <message>
+            <source>Горячие клавиши</source>
+            <translation>Raccourcis</translation>
+        </message>
+        <message>
+            <source>Далее</source>
+            <translation>Suivant</translation>
+        </message>
+        <message>
+            <source>Добро пожаловать в Quillmoor</source>
+            <translation>Bienvenue dans Quillmoor</translation>
+        </message>
+        <message>
+            <source>Ищите Quillmoor в области уведомлений</source>
+            <translation>Retrouvez Quillmoor dans la zone de notification</translation>
+        </message>
+        <message>
+            <source>Как работает интервальное повторение</source>
+            <translation>Comment fonctionne la répétition espacée</translation>
+        </message>
+        <message>
+            <source>Можно изменить позже в настройках</source>
+            <translation>Vous pourrez la changer plus tard dans les réglages</translation>
+        </message>
+        <message>
+            <source>Наведите курсор на любое слово в любом приложении и зажмите клавишу-триггер (по умолчанию Alt) — рядом появится перевод, произношение и этимология, без переключения окон.</source>
+            <translation>Placez le curseur sur n'importe quel mot dans n'importe quelle application et maintenez la touche de déclenchement (Alt par défaut) : la traduction, la prononciation et l'étymologie apparaissent juste à côté, sans changer de fenêtre.</translation>
+        </message>
+        <message>
+            <source>Назад</source>
+            <translation>Retour</translation>
+        </message>
+        <message>
+            <source>Одним кликом добавляйте слова в Anki — бесплатное приложение, которое само планирует повторения: показывает карточку именно тогда, когда вы вот-вот забудете слово, и раздвигает интервал, если вы её помните.</source>
+            <translation>Ajoutez des mots à Anki en un clic — une application gratuite qui planifie elle-même les révisions : elle vous montre une carte juste au moment où vous êtes sur le point d'oublier le mot, et espace les révisions si vous vous en souvenez.</translation>
+        </message>
+        <message>
+            <source>Перевод слова с учётом контекста всего предложения, транскрипция и произношение вслух, этимология — и картинка, иллюстрирующая смысл. Всё сразу, одним наведением, плюс кнопка добавить карточку в Anki.</source>
+            <translation>La traduction du mot selon le contexte de toute la phrase, la transcription et la prononciation à voix haute, l'étymologie — et une image qui illustre le sens. Tout d'un coup, d'un simple survol, avec un bouton pour ajouter la carte à Anki.</translation>
+        </message>
+        <message>
+            <source>Погружение (immersion) — это изучение языка через настоящий контент на нём: статьи, видео, переписку, игры, а не через изолированные упражнения и списки слов из учебника. Мозг запоминает лучше, когда слово встречается в живом контексте, а не в отрыве от него.</source>
+            <translation>L'immersion, c'est apprendre une langue à travers de vrais contenus dans cette langue — articles, vidéos, discussions, jeux — plutôt qu'avec des exercices isolés et des listes de mots tirées d'un manuel. Le cerveau retient mieux un mot rencontré dans un contexte vivant que coupé de tout contexte.</translation>
+        </message>
+        <message>
+            <source>Почему мы забываем</source>
+            <translation>Pourquoi nous oublions</translation>
+        </message>
+        <message>
+            <source>Почему это так важно</source>
+            <translation>Pourquoi c'est si important</translation>
+        </message>
+        <message>
+            <source>Приступить к изучению</source>
+            <translation>Commencer à apprendre</translation>
+        </message>
+        <message>
+            <source>Работает где угодно</source>
+            <translation>Fonctionne partout</translation>
+        </message>
+        <message>
+            <source>У Quillmoor нет окна на панели задач — приложение живёт в области уведомлений (трее), значок «QM» обычно в углу верхней или нижней панели. Оттуда доступно всё: Повторение, Разбор грамматики, Настройки, Быстрый поиск. В GNOME значки трея видны только с расширением AppIndicator (пакет gnome-shell-extension-appindicator); без него Quillmoor открывает небольшое окно с теми же командами. Дополнительную информацию о настройке Anki вы сможете найти в настройках.</source>
+            <translation>Quillmoor n'a pas de fenêtre dans la barre des tâches : l'application vit dans la zone de notification (la barre d'état système), et son icône « QM » se trouve généralement dans un coin du panneau supérieur ou inférieur. Tout y est accessible : Révision, Analyse grammaticale, Réglages, Recherche rapide. Sous GNOME, les icônes de la zone de notification ne s'affichent qu'avec l'extension AppIndicator (paquet gnome-shell-extension-appindicator) ; sans elle, Quillmoor ouvre une petite fenêtre avec les mêmes commandes. Vous trouverez plus d'informations sur la configuration d'Anki dans les réglages.</translation>
+        </message>
+        <message>
+            <source>У каждого способа взаимодействия своя горячая клавиша: Alt — навести на слово, Ctrl+Alt — перевести выделение, Super+Shift — быстрый поиск, Ctrl+Alt+Shift — разбор грамматики. Если какая-то из них конфликтует с другими приложениями на компьютере — поменяйте её в любой момент в Настройках → Хоткеи: кликните на комбинацию и нажмите новую.</source>
+            <translation>Chaque façon d'utiliser Quillmoor a son propre raccourci : Alt — survoler un mot, Ctrl+Alt — traduire la sélection, Super+Shift — recherche rapide, Ctrl+Alt+Shift — analyse grammaticale. Si l'un d'eux entre en conflit avec d'autres applications de votre ordinateur, changez-le à tout moment dans Réglages → Raccourcis : cliquez sur la combinaison et appuyez sur la nouvelle.</translation>
+        </message>
+        <message>
+            <source>Что показывает карточка</source>
+            <translation>Ce que montre la carte</translation>
+        </message>
+        <message>
+            <source>Что такое погружение</source>
+            <translation>Qu'est-ce que l'immersion</translation>
+        </message>
+        <message>
+            <source>рекомендуем</source>
+            <translation>recommandé</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageDots</name>
+        <message>
+            <source>Страница %1 из %2</source>
+            <translation>Page %1 sur %2</translation>
         </message>
     </context>
     <context>

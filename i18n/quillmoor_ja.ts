@@ -180,6 +180,64 @@
         </message>
     </context>
     <context>
+        <name>AnkiGuideDisclosureRow</name>
+        <message>
+            <source>Как подключить Anki к Quillmoor</source>
+            <translation>Anki を Quillmoor に接続する方法</translation>
+        </message>
+    </context>
+    <context>
+        <name>AnkiSetupGuide</name>
+        <message>
+            <source>AnkiConnect работает, только пока запущено само приложение Anki — можно свернуть его в фон, но не закрывать, пока пользуетесь Quillmoor.</source>
+            <translation>AnkiConnect は Anki 本体が起動している間だけ動作します。最小化しても構いませんが、Quillmoor を使っている間は閉じないでください。</translation>
+        </message>
+        <message>
+            <source>Аддон включается только после перезапуска — закройте Anki и откройте снова.</source>
+            <translation>アドオンは再起動後に有効になります。Anki を閉じて、もう一度開いてください。</translation>
+        </message>
+        <message>
+            <source>Бесплатное приложение для карточек с интервальным повторением. Скачайте на %1, если его ещё нет, и запустите хотя бы раз.</source>
+            <translation>間隔反復で学べる無料の単語カードアプリです。まだお持ちでなければ %1 からダウンロードし、一度は起動してください。</translation>
+        </message>
+        <message>
+            <source>В Anki: Tools → Add-ons → Get Add-ons…, введите код %1 и нажмите OK.</source>
+            <translation>Anki で Tools → Add-ons → Get Add-ons… を開き、コード %1 を入力して OK を押します。</translation>
+        </message>
+        <message>
+            <source>Готово</source>
+            <translation>完了</translation>
+        </message>
+        <message>
+            <source>Держите Anki открытым</source>
+            <translation>Anki を開いたままに</translation>
+        </message>
+        <message>
+            <source>Добавьте аддон AnkiConnect</source>
+            <translation>AnkiConnect アドオンを追加</translation>
+        </message>
+        <message>
+            <source>Если в настройках AnkiConnect включена защита по API-ключу (Config → apiKey) — оставьте это поле пустым: Quillmoor пока не умеет его передавать.</source>
+            <translation>AnkiConnect の設定で API キーによる保護（Config → apiKey）が有効な場合は、その欄を空にしてください。Quillmoor はまだキーを送信できません。</translation>
+        </message>
+        <message>
+            <source>Колода с названием, указанным выше, создастся в Anki автоматически при первом сохранённом слове — вручную заводить её не нужно.</source>
+            <translation>上で指定した名前のデッキは、最初に単語を保存したときに Anki に自動で作成されます。手動で作る必要はありません。</translation>
+        </message>
+        <message>
+            <source>Перезапустите Anki</source>
+            <translation>Anki を再起動</translation>
+        </message>
+        <message>
+            <source>Пока карточки создаются по стандартному шаблону Anki «Basic» — если он удалён или переименован, сохранение будет выдавать ошибку. Мы уже работаем над тем, чтобы это улучшить.</source>
+            <translation>現在、カードは Anki の標準ノートタイプ「Basic」で作成されます。削除または名前を変更していると保存時にエラーになります。改善に取り組んでいます。</translation>
+        </message>
+        <message>
+            <source>Установите Anki</source>
+            <translation>Anki をインストール</translation>
+        </message>
+    </context>
+    <context>
         <name>AppSectionNavBar</name>
         <message>
             <source>Грамматика</source>
@@ -260,6 +318,17 @@
         <message>
             <source>Quillmoor — отзыв</source>
             <translation>Quillmoor — フィードバック</translation>
+        </message>
+    </context>
+    <context>
+        <name>ForgettingCurveDiagram</name>
+        <message>
+            <source>Без повторения</source>
+            <translation>復習なし</translation>
+        </message>
+        <message>
+            <source>С повторением</source>
+            <translation>復習あり</translation>
         </message>
     </context>
     <context>
@@ -529,6 +598,177 @@
         </message>
     </context>
     <context>
+        <name>LanguageSettingsView</name>
+        <message>
+            <source>Anki</source>
+            <translation>Anki</translation>
+        </message>
+        <message>
+            <source>AnkiConnect</source>
+            <translation>AnkiConnect</translation>
+        </message>
+        <message>
+            <source>Meaning</source>
+            <translation>意味</translation>
+        </message>
+        <message>
+            <source>Meaning на языке оригинала</source>
+            <translation>元の言語で意味を説明</translation>
+        </message>
+        <message>
+            <source>Всё нужное уже установлено</source>
+            <translation>必要なものはすべてインストール済みです</translation>
+        </message>
+        <message>
+            <source>Выключено</source>
+            <translation>オフ</translation>
+        </message>
+        <message>
+            <source>Если есть карточки на повторение</source>
+            <translation>復習するカードがある場合</translation>
+        </message>
+        <message>
+            <source>Карточка</source>
+            <translation>カード</translation>
+        </message>
+        <message>
+            <source>Ключ сервера</source>
+            <translation>サーバーのキー</translation>
+        </message>
+        <message>
+            <source>Колода</source>
+            <translation>デッキ</translation>
+        </message>
+        <message>
+            <source>Модель</source>
+            <translation>モデル</translation>
+        </message>
+        <message>
+            <source>Модель картинок</source>
+            <translation>画像モデル</translation>
+        </message>
+        <message>
+            <source>Напоминать о повторении</source>
+            <translation>復習をリマインドする</translation>
+        </message>
+        <message>
+            <source>Не раньше</source>
+            <translation>この時刻以降</translation>
+        </message>
+        <message>
+            <source>Нет ответа</source>
+            <translation>応答なし</translation>
+        </message>
+        <message>
+            <source>Нужны для перевода на устройстве</source>
+            <translation>端末上での翻訳に必要</translation>
+        </message>
+        <message>
+            <source>Отвечает</source>
+            <translation>応答あり</translation>
+        </message>
+        <message>
+            <source>Отвечает · модели: %1</source>
+            <translation>応答あり · モデル: %1</translation>
+        </message>
+        <message>
+            <source>Открываем…</source>
+            <translation>開いています…</translation>
+        </message>
+        <message>
+            <source>Перевод</source>
+            <translation>翻訳</translation>
+        </message>
+        <message>
+            <source>Перевод на другой язык</source>
+            <translation>別の言語に翻訳</translation>
+        </message>
+        <message>
+            <source>Проверяем…</source>
+            <translation>確認中…</translation>
+        </message>
+        <message>
+            <source>Размер</source>
+            <translation>サイズ</translation>
+        </message>
+        <message>
+            <source>Режим</source>
+            <translation>モード</translation>
+        </message>
+        <message>
+            <source>Сервер картинок</source>
+            <translation>画像サーバー</translation>
+        </message>
+        <message>
+            <source>Сервер перевода</source>
+            <translation>翻訳サーバー</translation>
+        </message>
+        <message>
+            <source>Скачать…</source>
+            <translation>ダウンロード…</translation>
+        </message>
+        <message>
+            <source>Службы</source>
+            <translation>サービス</translation>
+        </message>
+        <message>
+            <source>Такой модели нет · есть: %1</source>
+            <translation>そのモデルはありません · 利用可能: %1</translation>
+        </message>
+        <message>
+            <source>Уведомления</source>
+            <translation>通知</translation>
+        </message>
+        <message>
+            <source>Установите пакеты в терминале:</source>
+            <translation>ターミナルでパッケージをインストールしてください:</translation>
+        </message>
+        <message>
+            <source>Установка… %1 %</source>
+            <translation>インストール中… %1 %</translation>
+        </message>
+        <message>
+            <source>Установлено: %1</source>
+            <translation>インストール済み: %1</translation>
+        </message>
+        <message>
+            <source>Хоткеи</source>
+            <translation>ホットキー</translation>
+        </message>
+        <message>
+            <source>Целевой язык глосс</source>
+            <translation>訳語の言語</translation>
+        </message>
+        <message>
+            <source>Эта комбинация уже занята другим действием</source>
+            <translation>この組み合わせは既に別の操作に使われています</translation>
+        </message>
+        <message>
+            <source>Язык интерфейса</source>
+            <translation>表示言語</translation>
+        </message>
+        <message>
+            <source>Язык перевода</source>
+            <translation>翻訳先の言語</translation>
+        </message>
+        <message>
+            <source>Язык приложения</source>
+            <translation>アプリの言語</translation>
+        </message>
+        <message>
+            <source>Языковая модель</source>
+            <translation>言語モデル</translation>
+        </message>
+        <message>
+            <source>Языковые пакеты</source>
+            <translation>言語パック</translation>
+        </message>
+        <message>
+            <source>первая из списка</source>
+            <translation>一覧の先頭</translation>
+        </message>
+    </context>
+    <context>
         <name>LookupCardModel</name>
         <message>
             <source>Для этой пары языков нужен сервер перевода или языковая модель (Настройки → Службы)</source>
@@ -537,6 +777,13 @@
         <message>
             <source>Установите пакет %1, чтобы переводить эту пару языков</source>
             <translation>この言語ペアを翻訳するには %1 パッケージをインストールしてください</translation>
+        </message>
+    </context>
+    <context>
+        <name>NoTrayWindow</name>
+        <message>
+            <source>Рабочий стол не показывает значки в трее. В GNOME их включает расширение AppIndicator (пакет %1).</source>
+            <translation>デスクトップにトレイアイコンが表示されません。GNOME では AppIndicator 拡張機能（パッケージ %1）で表示できます。</translation>
         </message>
     </context>
     <context>
@@ -552,6 +799,112 @@
         <message>
             <source>🏆 Новая награда: %1</source>
             <translation>🏆 新しい実績：%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>OnboardingView</name>
+        <message>
+            <source>Quillmoor устроен вокруг погружения: вы наводите курсор на слово прямо там, где встретили его — в статье, субтитрах, переписке — и продолжаете читать, не выпадая из процесса. Слово запоминается вместе с контекстом, в котором вы его увидели, а не как оторванная карточка — именно так и формируется естественное чувство языка.</source>
+            <translation>Quillmoor はイマージョンを中心に作られています。記事や字幕、チャットなど、単語に出会ったその場所でカーソルを合わせ、流れを止めずに読み続けられます。単語は切り離されたカードとしてではなく、目にした文脈と一緒に記憶されます。こうして自然な言語感覚が育っていくのです。</translation>
+        </message>
+        <message>
+            <source>Без повторения память о новом слове угасает уже за несколько дней — это называют кривой забывания. Но если повторить слово в нужный момент, каждое следующее забывание идёт медленнее, а память закрепляется надолго.</source>
+            <translation>復習しなければ、新しい単語の記憶は数日で薄れていきます。これを忘却曲線と呼びます。しかし適切なタイミングで復習すれば、その後の忘れ方はだんだん緩やかになり、記憶は長く定着します。</translation>
+        </message>
+        <message>
+            <source>Браузер, PDF, субтитры видео, даже игры и изображения — слово распознаётся прямо с экрана. Можно и ввести слово или предложение вручную через Быстрый поиск по отдельной горячей клавише.</source>
+            <translation>ブラウザ、PDF、動画の字幕、さらにはゲームや画像でも、単語を画面から直接読み取ります。専用のホットキーでクイック検索を開き、単語や文を手で入力することもできます。</translation>
+        </message>
+        <message>
+            <source>Выберите язык интерфейса</source>
+            <translation>表示言語を選んでください</translation>
+        </message>
+        <message>
+            <source>Горячие клавиши</source>
+            <translation>ホットキー</translation>
+        </message>
+        <message>
+            <source>Далее</source>
+            <translation>次へ</translation>
+        </message>
+        <message>
+            <source>Добро пожаловать в Quillmoor</source>
+            <translation>Quillmoor へようこそ</translation>
+        </message>
+        <message>
+            <source>Ищите Quillmoor в области уведомлений</source>
+            <translation>Quillmoor は通知領域にあります</translation>
+        </message>
+        <message>
+            <source>Как работает интервальное повторение</source>
+            <translation>間隔反復の仕組み</translation>
+        </message>
+        <message>
+            <source>Можно изменить позже в настройках</source>
+            <translation>後から設定で変更できます</translation>
+        </message>
+        <message>
+            <source>Наведите курсор на любое слово в любом приложении и зажмите клавишу-триггер (по умолчанию Alt) — рядом появится перевод, произношение и этимология, без переключения окон.</source>
+            <translation>どのアプリのどの単語にでもカーソルを合わせ、トリガーキー（既定は Alt）を押し続けると、すぐ横に訳・発音・語源が表示されます。ウィンドウを切り替える必要はありません。</translation>
+        </message>
+        <message>
+            <source>Назад</source>
+            <translation>戻る</translation>
+        </message>
+        <message>
+            <source>Одним кликом добавляйте слова в Anki — бесплатное приложение, которое само планирует повторения: показывает карточку именно тогда, когда вы вот-вот забудете слово, и раздвигает интервал, если вы её помните.</source>
+            <translation>ワンクリックで単語を Anki に追加できます。Anki は復習を自動で計画してくれる無料アプリで、単語を忘れそうになるちょうどその時にカードを表示し、覚えていれば間隔を広げます。</translation>
+        </message>
+        <message>
+            <source>Перевод слова с учётом контекста всего предложения, транскрипция и произношение вслух, этимология — и картинка, иллюстрирующая смысл. Всё сразу, одним наведением, плюс кнопка добавить карточку в Anki.</source>
+            <translation>文全体の文脈を踏まえた単語の訳、発音記号と読み上げ、語源、そして意味を表す画像。カーソルを合わせるだけですべてが表示され、Anki にカードを追加するボタンもあります。</translation>
+        </message>
+        <message>
+            <source>Погружение (immersion) — это изучение языка через настоящий контент на нём: статьи, видео, переписку, игры, а не через изолированные упражнения и списки слов из учебника. Мозг запоминает лучше, когда слово встречается в живом контексте, а не в отрыве от него.</source>
+            <translation>イマージョン（immersion）とは、教科書の個別の練習問題や単語リストではなく、その言語で書かれた本物のコンテンツ（記事、動画、チャット、ゲーム）を通じて言語を学ぶことです。単語は切り離された形ではなく、生きた文脈の中で出会うほうが記憶に残ります。</translation>
+        </message>
+        <message>
+            <source>Почему мы забываем</source>
+            <translation>なぜ忘れるのか</translation>
+        </message>
+        <message>
+            <source>Почему это так важно</source>
+            <translation>なぜそれが大切なのか</translation>
+        </message>
+        <message>
+            <source>Приступить к изучению</source>
+            <translation>学習を始める</translation>
+        </message>
+        <message>
+            <source>Работает где угодно</source>
+            <translation>どこでも使える</translation>
+        </message>
+        <message>
+            <source>У Quillmoor нет окна на панели задач — приложение живёт в области уведомлений (трее), значок «QM» обычно в углу верхней или нижней панели. Оттуда доступно всё: Повторение, Разбор грамматики, Настройки, Быстрый поиск. В GNOME значки трея видны только с расширением AppIndicator (пакет gnome-shell-extension-appindicator); без него Quillmoor открывает небольшое окно с теми же командами. Дополнительную информацию о настройке Anki вы сможете найти в настройках.</source>
+            <translation>Quillmoor にはタスクバーのウィンドウがありません。アプリは通知領域（トレイ）に常駐し、「QM」アイコンは通常、上部または下部パネルの隅にあります。復習、文法解析、設定、クイック検索など、すべてそこから使えます。GNOME では AppIndicator 拡張機能（パッケージ gnome-shell-extension-appindicator）がないとトレイアイコンが表示されません。その場合、Quillmoor は同じコマンドを並べた小さなウィンドウを開きます。Anki の設定について詳しくは、設定画面をご覧ください。</translation>
+        </message>
+        <message>
+            <source>У каждого способа взаимодействия своя горячая клавиша: Alt — навести на слово, Ctrl+Alt — перевести выделение, Super+Shift — быстрый поиск, Ctrl+Alt+Shift — разбор грамматики. Если какая-то из них конфликтует с другими приложениями на компьютере — поменяйте её в любой момент в Настройках → Хоткеи: кликните на комбинацию и нажмите новую.</source>
+            <translation>使い方ごとに専用のホットキーがあります。Alt — 単語にカーソルを合わせる、Ctrl+Alt — 選択範囲を翻訳、Super+Shift — クイック検索、Ctrl+Alt+Shift — 文法解析。ほかのアプリと競合する場合は、いつでも「設定 → ホットキー」で変更できます。組み合わせをクリックして、新しいキーを押してください。</translation>
+        </message>
+        <message>
+            <source>Что показывает карточка</source>
+            <translation>カードに表示されるもの</translation>
+        </message>
+        <message>
+            <source>Что такое погружение</source>
+            <translation>イマージョンとは</translation>
+        </message>
+        <message>
+            <source>рекомендуем</source>
+            <translation>おすすめ</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageDots</name>
+        <message>
+            <source>Страница %1 из %2</source>
+            <translation>%2 ページ中 %1 ページ目</translation>
         </message>
     </context>
     <context>

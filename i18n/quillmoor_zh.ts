@@ -180,6 +180,64 @@
         </message>
     </context>
     <context>
+        <name>AnkiGuideDisclosureRow</name>
+        <message>
+            <source>Как подключить Anki к Quillmoor</source>
+            <translation>如何将 Anki 连接到 Quillmoor</translation>
+        </message>
+    </context>
+    <context>
+        <name>AnkiSetupGuide</name>
+        <message>
+            <source>AnkiConnect работает, только пока запущено само приложение Anki — можно свернуть его в фон, но не закрывать, пока пользуетесь Quillmoor.</source>
+            <translation>AnkiConnect 只在 Anki 本身运行时工作——可以把它最小化到后台，但使用 Quillmoor 时不要关闭它。</translation>
+        </message>
+        <message>
+            <source>Аддон включается только после перезапуска — закройте Anki и откройте снова.</source>
+            <translation>插件只有在重启后才会生效——请关闭 Anki 后重新打开。</translation>
+        </message>
+        <message>
+            <source>Бесплатное приложение для карточек с интервальным повторением. Скачайте на %1, если его ещё нет, и запустите хотя бы раз.</source>
+            <translation>免费的间隔重复记忆卡片应用。如果还没有安装，请从 %1 下载，并至少启动一次。</translation>
+        </message>
+        <message>
+            <source>В Anki: Tools → Add-ons → Get Add-ons…, введите код %1 и нажмите OK.</source>
+            <translation>在 Anki 中：Tools → Add-ons → Get Add-ons…，输入代码 %1 并点击 OK。</translation>
+        </message>
+        <message>
+            <source>Готово</source>
+            <translation>完成</translation>
+        </message>
+        <message>
+            <source>Держите Anki открытым</source>
+            <translation>保持 Anki 运行</translation>
+        </message>
+        <message>
+            <source>Добавьте аддон AnkiConnect</source>
+            <translation>添加 AnkiConnect 插件</translation>
+        </message>
+        <message>
+            <source>Если в настройках AnkiConnect включена защита по API-ключу (Config → apiKey) — оставьте это поле пустым: Quillmoor пока не умеет его передавать.</source>
+            <translation>如果在 AnkiConnect 设置中启用了 API 密钥保护（Config → apiKey），请将该字段留空：Quillmoor 暂时还不能发送密钥。</translation>
+        </message>
+        <message>
+            <source>Колода с названием, указанным выше, создастся в Anki автоматически при первом сохранённом слове — вручную заводить её не нужно.</source>
+            <translation>上面填写名称的牌组会在你保存第一个单词时自动在 Anki 中创建——无需手动新建。</translation>
+        </message>
+        <message>
+            <source>Перезапустите Anki</source>
+            <translation>重启 Anki</translation>
+        </message>
+        <message>
+            <source>Пока карточки создаются по стандартному шаблону Anki «Basic» — если он удалён или переименован, сохранение будет выдавать ошибку. Мы уже работаем над тем, чтобы это улучшить.</source>
+            <translation>目前卡片使用 Anki 的标准笔记类型“Basic”创建——如果它被删除或改名，保存时会出错。我们正在努力改进这一点。</translation>
+        </message>
+        <message>
+            <source>Установите Anki</source>
+            <translation>安装 Anki</translation>
+        </message>
+    </context>
+    <context>
         <name>AppSectionNavBar</name>
         <message>
             <source>Грамматика</source>
@@ -260,6 +318,17 @@
         <message>
             <source>Quillmoor — отзыв</source>
             <translation>Quillmoor — 反馈</translation>
+        </message>
+    </context>
+    <context>
+        <name>ForgettingCurveDiagram</name>
+        <message>
+            <source>Без повторения</source>
+            <translation>无复习</translation>
+        </message>
+        <message>
+            <source>С повторением</source>
+            <translation>有复习</translation>
         </message>
     </context>
     <context>
@@ -529,6 +598,177 @@
         </message>
     </context>
     <context>
+        <name>LanguageSettingsView</name>
+        <message>
+            <source>Anki</source>
+            <translation>Anki</translation>
+        </message>
+        <message>
+            <source>AnkiConnect</source>
+            <translation>AnkiConnect</translation>
+        </message>
+        <message>
+            <source>Meaning</source>
+            <translation>释义</translation>
+        </message>
+        <message>
+            <source>Meaning на языке оригинала</source>
+            <translation>用原语言解释词义</translation>
+        </message>
+        <message>
+            <source>Всё нужное уже установлено</source>
+            <translation>所需内容均已安装</translation>
+        </message>
+        <message>
+            <source>Выключено</source>
+            <translation>已关闭</translation>
+        </message>
+        <message>
+            <source>Если есть карточки на повторение</source>
+            <translation>如有待复习的卡片</translation>
+        </message>
+        <message>
+            <source>Карточка</source>
+            <translation>卡片</translation>
+        </message>
+        <message>
+            <source>Ключ сервера</source>
+            <translation>服务器密钥</translation>
+        </message>
+        <message>
+            <source>Колода</source>
+            <translation>牌组</translation>
+        </message>
+        <message>
+            <source>Модель</source>
+            <translation>模型</translation>
+        </message>
+        <message>
+            <source>Модель картинок</source>
+            <translation>图片模型</translation>
+        </message>
+        <message>
+            <source>Напоминать о повторении</source>
+            <translation>提醒我复习</translation>
+        </message>
+        <message>
+            <source>Не раньше</source>
+            <translation>不早于</translation>
+        </message>
+        <message>
+            <source>Нет ответа</source>
+            <translation>无响应</translation>
+        </message>
+        <message>
+            <source>Нужны для перевода на устройстве</source>
+            <translation>本机翻译所需</translation>
+        </message>
+        <message>
+            <source>Отвечает</source>
+            <translation>有响应</translation>
+        </message>
+        <message>
+            <source>Отвечает · модели: %1</source>
+            <translation>有响应 · 模型：%1</translation>
+        </message>
+        <message>
+            <source>Открываем…</source>
+            <translation>正在打开…</translation>
+        </message>
+        <message>
+            <source>Перевод</source>
+            <translation>翻译</translation>
+        </message>
+        <message>
+            <source>Перевод на другой язык</source>
+            <translation>翻译成另一种语言</translation>
+        </message>
+        <message>
+            <source>Проверяем…</source>
+            <translation>正在检查…</translation>
+        </message>
+        <message>
+            <source>Размер</source>
+            <translation>大小</translation>
+        </message>
+        <message>
+            <source>Режим</source>
+            <translation>模式</translation>
+        </message>
+        <message>
+            <source>Сервер картинок</source>
+            <translation>图片服务器</translation>
+        </message>
+        <message>
+            <source>Сервер перевода</source>
+            <translation>翻译服务器</translation>
+        </message>
+        <message>
+            <source>Скачать…</source>
+            <translation>下载…</translation>
+        </message>
+        <message>
+            <source>Службы</source>
+            <translation>服务</translation>
+        </message>
+        <message>
+            <source>Такой модели нет · есть: %1</source>
+            <translation>没有该模型 · 可用：%1</translation>
+        </message>
+        <message>
+            <source>Уведомления</source>
+            <translation>通知</translation>
+        </message>
+        <message>
+            <source>Установите пакеты в терминале:</source>
+            <translation>请在终端中安装这些软件包：</translation>
+        </message>
+        <message>
+            <source>Установка… %1 %</source>
+            <translation>正在安装… %1 %</translation>
+        </message>
+        <message>
+            <source>Установлено: %1</source>
+            <translation>已安装：%1</translation>
+        </message>
+        <message>
+            <source>Хоткеи</source>
+            <translation>快捷键</translation>
+        </message>
+        <message>
+            <source>Целевой язык глосс</source>
+            <translation>释义的目标语言</translation>
+        </message>
+        <message>
+            <source>Эта комбинация уже занята другим действием</source>
+            <translation>此组合已被其他操作占用</translation>
+        </message>
+        <message>
+            <source>Язык интерфейса</source>
+            <translation>界面语言</translation>
+        </message>
+        <message>
+            <source>Язык перевода</source>
+            <translation>翻译语言</translation>
+        </message>
+        <message>
+            <source>Язык приложения</source>
+            <translation>应用语言</translation>
+        </message>
+        <message>
+            <source>Языковая модель</source>
+            <translation>语言模型</translation>
+        </message>
+        <message>
+            <source>Языковые пакеты</source>
+            <translation>语言包</translation>
+        </message>
+        <message>
+            <source>первая из списка</source>
+            <translation>列表中的第一个</translation>
+        </message>
+    </context>
+    <context>
         <name>LookupCardModel</name>
         <message>
             <source>Для этой пары языков нужен сервер перевода или языковая модель (Настройки → Службы)</source>
@@ -537,6 +777,13 @@
         <message>
             <source>Установите пакет %1, чтобы переводить эту пару языков</source>
             <translation>安装 %1 软件包即可翻译这对语言</translation>
+        </message>
+    </context>
+    <context>
+        <name>NoTrayWindow</name>
+        <message>
+            <source>Рабочий стол не показывает значки в трее. В GNOME их включает расширение AppIndicator (пакет %1).</source>
+            <translation>桌面不显示托盘图标。在 GNOME 中，可通过 AppIndicator 扩展启用它们（软件包 %1）。</translation>
         </message>
     </context>
     <context>
@@ -552,6 +799,112 @@
         <message>
             <source>🏆 Новая награда: %1</source>
             <translation>🏆 新成就：%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>OnboardingView</name>
+        <message>
+            <source>Quillmoor устроен вокруг погружения: вы наводите курсор на слово прямо там, где встретили его — в статье, субтитрах, переписке — и продолжаете читать, не выпадая из процесса. Слово запоминается вместе с контекстом, в котором вы его увидели, а не как оторванная карточка — именно так и формируется естественное чувство языка.</source>
+            <translation>Quillmoor 围绕沉浸式学习而设计：你在遇到单词的地方——文章、字幕、聊天中——直接把光标移上去，然后继续阅读，不会打断思路。单词会连同你看到它时的语境一起被记住，而不是一张孤立的卡片——自然的语感正是这样形成的。</translation>
+        </message>
+        <message>
+            <source>Без повторения память о новом слове угасает уже за несколько дней — это называют кривой забывания. Но если повторить слово в нужный момент, каждое следующее забывание идёт медленнее, а память закрепляется надолго.</source>
+            <translation>如果不复习，对新单词的记忆几天内就会消退——这就是所谓的遗忘曲线。但如果在恰当的时机复习，之后每一次遗忘都会变慢，记忆也会长久巩固。</translation>
+        </message>
+        <message>
+            <source>Браузер, PDF, субтитры видео, даже игры и изображения — слово распознаётся прямо с экрана. Можно и ввести слово или предложение вручную через Быстрый поиск по отдельной горячей клавише.</source>
+            <translation>浏览器、PDF、视频字幕，甚至游戏和图片——单词直接从屏幕上识别。也可以通过单独的快捷键打开快速查询，手动输入单词或句子。</translation>
+        </message>
+        <message>
+            <source>Выберите язык интерфейса</source>
+            <translation>选择界面语言</translation>
+        </message>
+        <message>
+            <source>Горячие клавиши</source>
+            <translation>快捷键</translation>
+        </message>
+        <message>
+            <source>Далее</source>
+            <translation>下一步</translation>
+        </message>
+        <message>
+            <source>Добро пожаловать в Quillmoor</source>
+            <translation>欢迎使用 Quillmoor</translation>
+        </message>
+        <message>
+            <source>Ищите Quillmoor в области уведомлений</source>
+            <translation>在通知区域找到 Quillmoor</translation>
+        </message>
+        <message>
+            <source>Как работает интервальное повторение</source>
+            <translation>间隔重复如何运作</translation>
+        </message>
+        <message>
+            <source>Можно изменить позже в настройках</source>
+            <translation>之后可以在设置中更改</translation>
+        </message>
+        <message>
+            <source>Наведите курсор на любое слово в любом приложении и зажмите клавишу-триггер (по умолчанию Alt) — рядом появится перевод, произношение и этимология, без переключения окон.</source>
+            <translation>把光标移到任意应用中的任意单词上，按住触发键（默认为 Alt）——旁边就会显示翻译、发音和词源，无需切换窗口。</translation>
+        </message>
+        <message>
+            <source>Назад</source>
+            <translation>返回</translation>
+        </message>
+        <message>
+            <source>Одним кликом добавляйте слова в Anki — бесплатное приложение, которое само планирует повторения: показывает карточку именно тогда, когда вы вот-вот забудете слово, и раздвигает интервал, если вы её помните.</source>
+            <translation>一键把单词添加到 Anki——这款免费应用会自动安排复习：在你快要忘记单词时正好显示卡片，如果你记得，就拉长间隔。</translation>
+        </message>
+        <message>
+            <source>Перевод слова с учётом контекста всего предложения, транскрипция и произношение вслух, этимология — и картинка, иллюстрирующая смысл. Всё сразу, одним наведением, плюс кнопка добавить карточку в Anki.</source>
+            <translation>结合整句语境给出的单词翻译、音标和朗读发音、词源——还有一张说明词义的图片。只需悬停一次，全部呈现，另有一个把卡片添加到 Anki 的按钮。</translation>
+        </message>
+        <message>
+            <source>Погружение (immersion) — это изучение языка через настоящий контент на нём: статьи, видео, переписку, игры, а не через изолированные упражнения и списки слов из учебника. Мозг запоминает лучше, когда слово встречается в живом контексте, а не в отрыве от него.</source>
+            <translation>沉浸式学习（immersion）是通过该语言的真实内容来学习语言：文章、视频、聊天、游戏，而不是靠课本里孤立的练习和单词表。当单词出现在鲜活的语境中，而不是孤零零地出现时，大脑记得更牢。</translation>
+        </message>
+        <message>
+            <source>Почему мы забываем</source>
+            <translation>我们为什么会遗忘</translation>
+        </message>
+        <message>
+            <source>Почему это так важно</source>
+            <translation>为什么这如此重要</translation>
+        </message>
+        <message>
+            <source>Приступить к изучению</source>
+            <translation>开始学习</translation>
+        </message>
+        <message>
+            <source>Работает где угодно</source>
+            <translation>随处可用</translation>
+        </message>
+        <message>
+            <source>У Quillmoor нет окна на панели задач — приложение живёт в области уведомлений (трее), значок «QM» обычно в углу верхней или нижней панели. Оттуда доступно всё: Повторение, Разбор грамматики, Настройки, Быстрый поиск. В GNOME значки трея видны только с расширением AppIndicator (пакет gnome-shell-extension-appindicator); без него Quillmoor открывает небольшое окно с теми же командами. Дополнительную информацию о настройке Anki вы сможете найти в настройках.</source>
+            <translation>Quillmoor 在任务栏上没有窗口——它驻留在通知区域（系统托盘）中，“QM”图标通常位于顶部或底部面板的角落。所有功能都在那里：复习、语法分析、设置、快速查询。在 GNOME 中，只有安装 AppIndicator 扩展（软件包 gnome-shell-extension-appindicator）后托盘图标才会显示；没有它时，Quillmoor 会打开一个包含相同命令的小窗口。有关 Anki 设置的更多信息，请参阅设置。</translation>
+        </message>
+        <message>
+            <source>У каждого способа взаимодействия своя горячая клавиша: Alt — навести на слово, Ctrl+Alt — перевести выделение, Super+Shift — быстрый поиск, Ctrl+Alt+Shift — разбор грамматики. Если какая-то из них конфликтует с другими приложениями на компьютере — поменяйте её в любой момент в Настройках → Хоткеи: кликните на комбинацию и нажмите новую.</source>
+            <translation>每种使用方式都有自己的快捷键：Alt —— 悬停查词，Ctrl+Alt —— 翻译选中内容，Super+Shift —— 快速查询，Ctrl+Alt+Shift —— 语法分析。如果其中某个与电脑上的其他应用冲突，可以随时在“设置 → 快捷键”中更改：点击组合键，然后按下新的组合。</translation>
+        </message>
+        <message>
+            <source>Что показывает карточка</source>
+            <translation>卡片显示什么</translation>
+        </message>
+        <message>
+            <source>Что такое погружение</source>
+            <translation>什么是沉浸式学习</translation>
+        </message>
+        <message>
+            <source>рекомендуем</source>
+            <translation>推荐</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageDots</name>
+        <message>
+            <source>Страница %1 из %2</source>
+            <translation>第 %1 页，共 %2 页</translation>
         </message>
     </context>
     <context>

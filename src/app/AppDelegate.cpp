@@ -121,7 +121,7 @@ void AppDelegate::showLanguageSettings()
     closeSectionWindows(AppSection::LanguageSettings);
     qCDebug(lcSettings) << "showLanguageSettings() called";
     if (!m_languageSettings) {
-        m_languageSettings = std::make_unique<LanguageSettingsWindowController>();
+        m_languageSettings = std::make_unique<LanguageSettingsWindowController>(m_views.languageSettings);
         adopt(*m_languageSettings);
     }
     m_languageSettings->showWindowUnfocused();
@@ -141,7 +141,7 @@ void AppDelegate::showOnboarding()
 {
     closeSectionWindows(AppSection::Onboarding);
     if (!m_onboarding) {
-        m_onboarding = std::make_unique<OnboardingWindowController>();
+        m_onboarding = std::make_unique<OnboardingWindowController>(m_views.onboarding);
         adopt(*m_onboarding);
         QPointer<AppDelegate> self(this);
         m_onboarding->setOnFinish([self] {

@@ -2,6 +2,7 @@
 
 #include "app/AppSection.h"
 #include "app/LaunchServices.h"
+#include "app/SectionViews.h"
 #include "hotkeys/HotkeyAction.h"
 
 #include <QObject>
@@ -48,6 +49,8 @@ public:
     void setCardStore(VocabCardStore* store) { m_cardStore = store; }
     // What the grammar window works with; absent, it shows only its section bar.
     void setGrammarCourse(const GrammarCourseServices* course) { m_grammarCourse = course; }
+    // The contents of the settings and guide windows, built when a window is first opened.
+    void setSectionViews(SectionViews views) { m_views = std::move(views); }
     // Runs the flow of a trigger action.
     void fire(HotkeyAction action);
     // Runs an action the desktop asked for by name ("quick-lookup", "translate-selection",
@@ -79,4 +82,5 @@ private:
     CaptureCoordinator* m_coordinator = nullptr;
     VocabCardStore* m_cardStore = nullptr;
     const GrammarCourseServices* m_grammarCourse = nullptr;
+    SectionViews m_views;
 };

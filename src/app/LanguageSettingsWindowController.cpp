@@ -7,13 +7,14 @@
 
 #include <algorithm>
 
-LanguageSettingsWindowController::LanguageSettingsWindowController(QObject* parent)
+LanguageSettingsWindowController::LanguageSettingsWindowController(
+    const std::function<QWidget*()>& makeView, QObject* parent)
     : SectionWindowController(AppSection::LanguageSettings, parent)
 {
     auto window
         = std::make_unique<SectionWindow>(AppSection::LanguageSettings, [] { return QStringLiteral("Quillmoor"); });
     window->setObjectName(QStringLiteral("languageSettingsWindow"));
-    window->setContentView(nullptr);
+    window->setContentView(makeView ? makeView() : nullptr);
     window->resize(360, 420);
     window->setMinimumSize(408, 320);
     // The window only grows vertically.

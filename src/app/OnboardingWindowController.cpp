@@ -2,12 +2,19 @@
 
 #include "app/SectionWindow.h"
 
-OnboardingWindowController::OnboardingWindowController(QObject* parent)
+#include <QPointer>
+
+OnboardingWindowController::OnboardingWindowController(const ViewFactory& makeView, QObject* parent)
     : SectionWindowController(AppSection::Onboarding, parent)
 {
     auto window = std::make_unique<SectionWindow>(AppSection::Onboarding, [] { return QStringLiteral("Quillmoor"); });
     window->setObjectName(QStringLiteral("onboardingWindow"));
-    window->setContentView(nullptr);
+    QPointer<SectionWindow> held(window.get());
+    window->setContentView(makeView ? makeView([held] {
+        if (held)
+            held->close();
+    })
+                                    : nullptr);
     window->resize(440, 560);
     // Fitted to its content: the guide's pages decide the size.
     window->adjustSize();

@@ -4,11 +4,16 @@
 
 #include <functional>
 
+class QWidget;
+
 class OnboardingWindowController : public SectionWindowController
 {
     Q_OBJECT
 public:
-    explicit OnboardingWindowController(QObject* parent = nullptr);
+    using ViewFactory = std::function<QWidget*(std::function<void()> requestClose)>;
+    // The view is given the action that closes the window; without one the window shows only its
+    // section bar and heading.
+    explicit OnboardingWindowController(const ViewFactory& makeView = {}, QObject* parent = nullptr);
 
     // Runs every time the window closes.
     void setOnFinish(std::function<void()> onFinish) { m_onFinish = std::move(onFinish); }

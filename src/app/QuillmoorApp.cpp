@@ -23,6 +23,7 @@
 #include "grammar/GrammarCourseModel.h"
 #include "hotkeys/HotkeyManager.h"
 #include "hotkeys/HotkeyMatcher.h"
+#include "language/TranslationBackendSet.h"
 #include "panels/CaptureOverlayWindow.h"
 #include "panels/GrammarAnalysisServices.h"
 #include "panels/GrammarAnalysisWindow.h"
@@ -35,6 +36,9 @@
 #include "preferences/Preferences.h"
 #include "review/AchievementService.h"
 #include "review/NotificationService.h"
+#include "settings/LanguageSettingsView.h"
+#include "settings/OnboardingView.h"
+#include "settings/PackageKitPackInstaller.h"
 #include "store/CardDatabase.h"
 #include "store/CardStores.h"
 #include "store/VocabCardStore.h"
@@ -128,6 +132,7 @@ void QuillmoorApp::buildGraph()
     m_delegate->setCaptureCoordinator(m_coordinator.get());
     m_delegate->setCardStore(&m_stores->vocabulary());
     m_delegate->setGrammarCourse(m_grammarCourse.get());
+    createSectionViews();
     if (m_quickLookup)
         connect(m_delegate.get(), &AppDelegate::quickLookupRequested, m_quickLookup.get(), &QuickLookupWindow::show);
     m_tray = std::make_unique<TrayIconController>(*m_delegate);
@@ -192,6 +197,29 @@ void QuillmoorApp::createPanels()
     m_grammarServices = std::make_unique<GrammarAnalysisServices>(GrammarAnalysisServices {
         *m_preferences, m_platform->languageRecognizer(), services.backends, m_lookupServices->grammarAnalysis() });
     m_grammarAnalysis = std::make_unique<GrammarAnalysisWindow>(*m_grammarServices, *windows, triggerTime);
+}
+
+void QuillmoorApp::createSectionViews()
+{
+    m_packInstaller = std::make_unique<PackageKitPackInstaller>(PackageKitPackInstaller::Options {});
+    SectionViews views;
+    views.languageSettings = [this]() -> QWidget* {
+        LanguageSettingsView::Options options;
+        options.packs = m_packInstaller.get();
+        options.keyMonitor = [this] { return m_hotkeyInstaller->monitor(); };
+        // New packages serve their pairs at once: the pairs found missing are asked again.
+        options.afterPacksInstalled = [this] {
+            m_lookupServices->services().backends.clearAvailability();
+            m_lookupServices->prepareTranslation(*m_preferences);
+        };
+        return new LanguageSettingsView(*m_preferences, *m_hotkeyManager, options);
+    };
+    views.onboarding = [this](std::function<void()> requestClose) -> QWidget* {
+        OnboardingView::Options options;
+        options.onRequestClose = std::move(requestClose);
+        return new OnboardingView(m_preferences->interfaceLanguage(), options);
+    };
+    m_delegate->setSectionViews(std::move(views));
 }
 
 // Members go in reverse order: flows and windows before the services and stores they use.

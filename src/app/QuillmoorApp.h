@@ -22,6 +22,7 @@ struct GrammarCourseServices;
 struct GrammarAnalysisServices;
 class HotkeyManager;
 class InterfaceTranslator;
+class LanguagePackInstaller;
 class LookupServiceStack;
 class CrashReportOffer;
 class NotificationService;
@@ -86,6 +87,8 @@ private:
     void createCaptureServices();
     void createPanels();
     void createProgressServices();
+    // The contents of the settings and guide windows.
+    void createSectionViews();
 
     std::unique_ptr<Preferences> m_preferences;
     std::unique_ptr<DiagnosticsService> m_diagnostics;
@@ -110,6 +113,7 @@ private:
     std::unique_ptr<NotificationService> m_notifications;
     std::unique_ptr<AchievementService> m_achievements;
     std::unique_ptr<ProgressLaunchSteps> m_progressSteps;
+    std::unique_ptr<LanguagePackInstaller> m_packInstaller;
     std::unique_ptr<AppDelegate> m_delegate;
     std::unique_ptr<TrayIconController> m_tray;
     std::unique_ptr<CrashReportOffer> m_crashReportOffer;

@@ -1,6 +1,7 @@
 #include "app/TrayIconController.h"
 
 #include "app/AppDelegate.h"
+#include "app/NoTrayWindow.h"
 #include "diagnostics/QMLog.h"
 
 #include <QAction>
@@ -127,8 +128,11 @@ void TrayIconController::tryShow()
         QTimer::singleShot(kRetryIntervalMs, this, &TrayIconController::tryShow);
         return;
     }
-    qCCritical(lcApp) << "No system tray is available; opening the settings window instead."
+    qCCritical(lcApp) << "No system tray is available; opening a window with the menu's commands instead."
                       << "The triggers keep working.";
     Q_EMIT trayUnavailable();
-    m_delegate.showLanguageSettings();
+    if (!m_fallback)
+        m_fallback = std::make_unique<NoTrayWindow>(m_menu->actions());
+    m_fallback->show();
+    m_fallback->raise();
 }

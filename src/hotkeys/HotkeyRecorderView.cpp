@@ -4,6 +4,7 @@
 #include "hotkeys/HotkeyFormatter.h"
 #include "hotkeys/HotkeyManager.h"
 #include "hotkeys/VirtualKeyCodes.h"
+#include "platform/GlobalKeyMonitor.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -119,6 +120,11 @@ void HotkeyRecorderView::setOnConfirm(ConfirmHandler onConfirm)
     m_onConfirm = std::move(onConfirm);
 }
 
+void HotkeyRecorderView::setModifierSource(std::function<GlobalKeyMonitor*()> source)
+{
+    m_modifierSource = std::move(source);
+}
+
 void HotkeyRecorderView::setCurrentLabel(const QString& label)
 {
     m_currentLabel = label;
@@ -143,6 +149,8 @@ void HotkeyRecorderView::startRecording()
     // the keys of other windows of the desktop away from them while the user records.
     qApp->installEventFilter(this);
     grabKeyboard();
+    if (GlobalKeyMonitor* monitor = m_modifierSource ? m_modifierSource() : nullptr)
+        m_desktopKeys = connect(monitor, &GlobalKeyMonitor::keyEvent, this, &HotkeyRecorderView::handleDesktopKey);
     refresh();
     Q_EMIT recordingChanged(true);
 }
@@ -156,6 +164,7 @@ void HotkeyRecorderView::stopRecording()
     m_manager.endRecording();
     qApp->removeEventFilter(this);
     releaseKeyboard();
+    disconnect(m_desktopKeys);
     refresh();
     Q_EMIT recordingChanged(false);
 }
@@ -198,6 +207,16 @@ void HotkeyRecorderView::handleModifierChange(const QKeyEvent& event, bool press
     bits = pressed ? (bits | own) : (bits & ~own);
     if (!m_pending.hasKey())
         m_pending.modifiers = HotkeyCombo::masked(bits);
+    refresh();
+}
+
+void HotkeyRecorderView::handleDesktopKey(const GlobalKeyEvent& event)
+{
+    // Only modifier changes: ordinary keys reach the recorder through its grab, with their text.
+    if (!m_isRecording || !event.isModifierKey || m_pending.hasKey())
+        return;
+    m_showsModifierWarning = false;
+    m_pending.modifiers = HotkeyCombo::masked(event.modifiers);
     refresh();
 }
 

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+class GlobalKeyMonitor;
+struct GlobalKeyEvent;
 class HotkeyManager;
 class QKeyEvent;
 class QLabel;
@@ -32,6 +34,10 @@ public:
     // Replaces the built-in confirmation (used when a window checks conflicts itself).
     void setOnConfirm(ConfirmHandler onConfirm);
     void setCurrentLabel(const QString& label);
+    // The desktop's raw key stream, asked for when recording starts (it may not exist yet): the
+    // modifiers are read from it too, since the window manager can keep a key such as Super (the
+    // overlay key) from ever reaching a window, grab or not.
+    void setModifierSource(std::function<GlobalKeyMonitor*()> source);
 
     bool isRecording() const { return m_isRecording; }
     HotkeyCombo pending() const { return m_pending; }
@@ -55,12 +61,15 @@ private:
     void handleKeyPress(const QKeyEvent& event);
     void handleModifierChange(const QKeyEvent& event, bool pressed);
     void confirmPending();
+    void handleDesktopKey(const GlobalKeyEvent& event);
     bool confirmWithConflictCheck(const HotkeyCombo& combo);
     void refresh();
 
     HotkeyManager& m_manager;
     HotkeyAction m_action;
     ConfirmHandler m_onConfirm;
+    std::function<GlobalKeyMonitor*()> m_modifierSource;
+    QMetaObject::Connection m_desktopKeys;
     QString m_currentLabel;
     bool m_isRecording = false;
     HotkeyCombo m_pending;

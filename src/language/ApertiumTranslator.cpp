@@ -38,8 +38,12 @@ bool ApertiumTranslator::accepts(const QString& text) const
 
 QCoro::Task<bool> ApertiumTranslator::supports(QString source, QString target)
 {
-    static const bool toolsInstalled = !QStandardPaths::findExecutable(QStringLiteral("apertium-wblank-mode")).isEmpty()
-        && !QStandardPaths::findExecutable(QStringLiteral("bash")).isEmpty();
+    // Only a positive answer is kept: the tools arrive with the first pair installed while the
+    // application runs.
+    static bool toolsInstalled = false;
+    if (!toolsInstalled)
+        toolsInstalled = !QStandardPaths::findExecutable(QStringLiteral("apertium-wblank-mode")).isEmpty()
+            && !QStandardPaths::findExecutable(QStringLiteral("bash")).isEmpty();
     if (!toolsInstalled)
         co_return false;
     co_return !modeFor(source, target).isEmpty();

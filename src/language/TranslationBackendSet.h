@@ -34,6 +34,9 @@ public:
     // isPackInstalled through the availability cache. Only "installed" is remembered: a pair
     // that is missing now may be installed, or its server started, while the application runs.
     QCoro::Task<bool> isPairAvailable(std::optional<QString> source, std::optional<QString> target);
+    // Forgets every pair found installed, so that the next lookup asks the back-ends again (after
+    // packages were installed or removed while the application runs).
+    void clearAvailability() { m_available.clear(); }
     // "en-es"; a missing code is written "?".
     static QString availabilityKey(const std::optional<QString>& source, const std::optional<QString>& target);
 

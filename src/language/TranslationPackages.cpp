@@ -1,6 +1,8 @@
 #include "language/TranslationPackages.h"
 
+#include "capture/OCRLanguages.h"
 #include "preferences/LanguageCodes.h"
+#include "preferences/SupportedLanguages.h"
 
 namespace {
 
@@ -39,6 +41,48 @@ QString packageFor(const QString& source, const QString& target)
             return QLatin1String(apertium.package);
     }
     return {};
+}
+
+QStringList packagesFor(const QString& source, const QString& target)
+{
+    const QString s = LanguageCodes::base(source), t = LanguageCodes::base(target);
+    QStringList packages;
+    const QString pair = LanguageCodes::threeLetter(s) + QLatin1Char('-') + LanguageCodes::threeLetter(t);
+    for (const char* dictionary : kDictionaries) {
+        if (pair == QLatin1String(dictionary))
+            packages << QStringLiteral("dict-freedict-") + pair;
+    }
+    for (const ApertiumPair& apertium : kApertium) {
+        if ((s == QLatin1String(apertium.first) && t == QLatin1String(apertium.second))
+            || (s == QLatin1String(apertium.second) && t == QLatin1String(apertium.first)))
+            packages << QLatin1String(apertium.package);
+    }
+    return packages;
+}
+
+QStringList forLanguages(const std::optional<QString>& study, const QString& target)
+{
+    QStringList sources;
+    if (study && !study->isEmpty()) {
+        sources << *study;
+    } else {
+        for (const LanguageOption& option : SupportedLanguages::all())
+            sources << option.id;
+    }
+    QStringList packages;
+    for (const QString& source : std::as_const(sources)) {
+        if (LanguageCodes::base(source) == LanguageCodes::base(target))
+            continue;
+        packages << packagesFor(source, target) << packagesFor(target, source);
+    }
+    if (study) {
+        // Debian names the data of "chi_sim" tesseract-ocr-chi-sim.
+        const QString data = OCRLanguages::dataNameFor(*study);
+        if (!data.isEmpty())
+            packages << QStringLiteral("tesseract-ocr-") + QString(data).replace(QLatin1Char('_'), QLatin1Char('-'));
+    }
+    packages.removeDuplicates();
+    return packages;
 }
 
 QStringList all()

@@ -4,6 +4,7 @@
 #include "app/GrammarWindowController.h"
 #include "app/InterfaceTranslator.h"
 #include "app/LanguageSettingsWindowController.h"
+#include "app/NoTrayWindow.h"
 #include "app/OnboardingWindowController.h"
 #include "app/QuillmoorApp.h"
 #include "app/ReviewWindowController.h"
@@ -13,6 +14,8 @@
 #include "panels/QuickLookupWindow.h"
 #include "preferences/Preferences.h"
 #include "review/NotificationService.h"
+#include "settings/LanguageSettingsView.h"
+#include "settings/OnboardingView.h"
 #include "support/TempXdgHome.h"
 #include "support/Waits.h"
 
@@ -24,6 +27,7 @@
 #include <QPushButton>
 #include <QSystemTrayIcon>
 #include <QTest>
+#include <QToolButton>
 
 #include <algorithm>
 
@@ -204,6 +208,49 @@ private Q_SLOTS:
         const SectionWindow* settings = app.delegate().languageSettingsWindowController()->window();
         QCOMPARE(settings->minimumWidth(), settings->maximumWidth());
         QCOMPARE(settings->height(), LanguageSettingsWindowController::initialHeight());
+    }
+
+    // The guide's own button closes its window, which completes onboarding and, on a first run
+    // without a target language, opens the settings with their content.
+    void guideFinishButtonEndsTheGuide()
+    {
+        QuillmoorApp& app = makeApp(false, std::nullopt);
+        app.delegate().showOnboarding();
+        SectionWindow* guide = app.delegate().onboardingWindowController()->window();
+        QVERIFY(guide->findChild<OnboardingView*>());
+        QTest::mouseClick(guide->findChild<QAbstractButton*>(QStringLiteral("pageDot9")), Qt::LeftButton);
+        QTest::mouseClick(guide->findChild<QPushButton*>(QStringLiteral("finishButton")), Qt::LeftButton);
+        QTRY_VERIFY(!guide->isVisible());
+        QTRY_VERIFY(app.preferences().onboarding().hasCompletedOnboarding());
+        QTRY_VERIFY(app.delegate().languageSettingsWindowController());
+        SectionWindow* settings = app.delegate().languageSettingsWindowController()->window();
+        QTRY_VERIFY(settings->isVisible());
+        QVERIFY(settings->findChild<LanguageSettingsView*>());
+        // Reopened in the same run, the guide is as it was left.
+        app.delegate().showOnboarding();
+        QCOMPARE(guide->findChild<OnboardingView*>()->pageIndex(), 9);
+    }
+
+    // Without a tray the menu's commands are buttons of a small window, in the interface language.
+    void noTrayWindowOffersTheMenu()
+    {
+        QuillmoorApp& app = makeApp(true);
+        NoTrayWindow window(app.tray().menu()->actions());
+        window.show();
+        QStringList buttons;
+        for (QToolButton* button : window.findChildren<QToolButton*>())
+            buttons << button->text();
+        QCOMPARE(buttons, menuTexts(app.tray().menu()).filter(QRegularExpression(QStringLiteral("^[^—]"))));
+        QVERIFY(window.findChild<QLabel*>(QStringLiteral("noTrayHint"))
+                    ->text()
+                    .contains(QStringLiteral("gnome-shell-extension-appindicator")));
+        QTest::mouseClick(window.findChild<QToolButton*>(QStringLiteral("noTray_menuReview")), Qt::LeftButton);
+        QTRY_VERIFY(
+            app.delegate().reviewWindowController() && app.delegate().reviewWindowController()->window()->isVisible());
+        app.preferences().interfaceLanguage().setLanguageCode(QStringLiteral("fr"));
+        auto* review = window.findChild<QToolButton*>(QStringLiteral("noTray_menuReview"));
+        QTRY_VERIFY(review->text() != QStringLiteral("Повторение…"));
+        QCOMPARE(review->text(), app.tray().menu()->findChild<QAction*>(QStringLiteral("menuReview"))->text());
     }
 
     void launchRegistersAndInstallsTriggers()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The folders of src/ and what each may include. Platform seams and backends sit at the bottom;
 # capture reads the desktop through them; the language services use the text utilities of capture;
-# panels show what the services produce; app/ wires everything and nothing includes it.
+# panels show what the services produce; settings edits the preferences and shows whether the
+# services it configures answer (AnkiConnect among them); app/ wires everything and nothing includes it.
 set -u
 src=${1:?source folder}
 status=0
@@ -18,7 +19,7 @@ declare -A allowed=(
     [grammar]="grammar store language capture platform preferences diagnostics"
     [panels]="panels capture language anki store grammar hotkeys platform preferences diagnostics"
     [review]="review store grammar language platform preferences diagnostics"
-    [settings]="settings hotkeys language platform preferences diagnostics"
+    [settings]="settings hotkeys language anki platform preferences diagnostics"
 )
 
 for dir in "$src"/*/; do

@@ -3,6 +3,7 @@
 #include "hotkeys/HotkeyFormatter.h"
 #include "hotkeys/HotkeyManager.h"
 #include "hotkeys/HotkeyRecorderView.h"
+#include "platform/GlobalKeyMonitor.h"
 #include "preferences/DefaultsStore.h"
 #include "support/HotkeyCombos.h"
 #include "support/TempXdgHome.h"
@@ -22,6 +23,27 @@ using namespace Qt::StringLiterals;
 namespace {
 
 using namespace HotkeyCombos;
+
+// The desktop's raw key stream, played by the test.
+class PlayedKeyMonitor : public GlobalKeyMonitor
+{
+public:
+    bool start() override { return true; }
+    void stop() override { }
+    bool isRunning() const override { return true; }
+    quint32 currentModifiers() const override { return m_modifiers; }
+    void modifier(quint32 after)
+    {
+        m_modifiers = after;
+        GlobalKeyEvent event;
+        event.isModifierKey = true;
+        event.modifiers = after;
+        Q_EMIT keyEvent(event);
+    }
+
+private:
+    quint32 m_modifiers = 0;
+};
 
 // A key as the X11 platform plugin reports it: Qt key, X keycode, the layout's text, and the
 // modifier it is.
@@ -208,6 +230,30 @@ private Q_SLOTS:
         tap(u"Return"_s);
         QVERIFY(!m_recorder->isRecording());
         QCOMPARE(m_manager->combo(HotkeyAction::Word), combo(kAlt)); // storing is the handler's task
+    }
+
+    // The window manager keeps Super (GNOME's overlay key) from the window; the raw stream still
+    // tells the recorder, and only while it records.
+    void modifiersFromTheDesktopStream()
+    {
+        PlayedKeyMonitor desktop;
+        m_recorder->setModifierSource([&desktop] { return &desktop; });
+        desktop.modifier(kSuper);
+        QVERIFY(m_recorder->pending().isEmpty());
+        startRecording();
+        desktop.modifier(kSuper);
+        desktop.modifier(kSuper | kShift);
+        QCOMPARE(m_recorder->shownText(), u"Shift+Super"_s);
+        tap(u"Return"_s);
+        QVERIFY(m_recorder->isRecording()); // quick lookup holds Super+Shift
+        desktop.modifier(kSuper);
+        press(u"Alt"_s);
+        desktop.modifier(kSuper | kAlt);
+        tap(u"Return"_s);
+        QVERIFY(!m_recorder->isRecording());
+        QCOMPARE(m_manager->combo(HotkeyAction::Word), combo(kSuper | kAlt));
+        desktop.modifier(kCtrl);
+        QCOMPARE(m_recorder->pending(), combo(kSuper | kAlt));
     }
 
     void keyboardIsGrabbedAndKeysGoNowhereElse()

@@ -363,6 +363,12 @@ private Q_SLOTS:
         QCOMPARE(server.count("/languages"), listings);
         QVERIFY(!log.contains(QStringLiteral("LanguageAvailability")));
         QVERIFY(!*Waits::waitFor(set->isPairAvailable(std::nullopt, ja)));
+
+        // Cleared (after packages were installed), the back-ends are asked again.
+        m_settings->remove(LibreTranslateClient::kUrlKey);
+        QVERIFY(*Waits::waitFor(set->isPairAvailable(en, ja)));
+        set->clearAvailability();
+        QVERIFY(!*Waits::waitFor(set->isPairAvailable(en, ja)));
     }
 
     void wordsAndSentencesGoToTheirBackends_data()
