@@ -628,6 +628,10 @@
             <translation>If there are cards to review</translation>
         </message>
         <message>
+            <source>Запускать Quillmoor при входе в систему</source>
+            <translation>Start Quillmoor at login</translation>
+        </message>
+        <message>
             <source>Карточка</source>
             <translation>Card</translation>
         </message>

@@ -628,6 +628,10 @@
             <translation>Si hay tarjetas para repasar</translation>
         </message>
         <message>
+            <source>Запускать Quillmoor при входе в систему</source>
+            <translation>Iniciar Quillmoor al iniciar sesión</translation>
+        </message>
+        <message>
             <source>Карточка</source>
             <translation>Tarjeta</translation>
         </message>

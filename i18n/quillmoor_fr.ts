@@ -628,6 +628,10 @@
             <translation>S'il y a des cartes à réviser</translation>
         </message>
         <message>
+            <source>Запускать Quillmoor при входе в систему</source>
+            <translation>Lancer Quillmoor à l’ouverture de session</translation>
+        </message>
+        <message>
             <source>Карточка</source>
             <translation>Carte</translation>
         </message>

@@ -628,6 +628,10 @@
             <translation>復習するカードがある場合</translation>
         </message>
         <message>
+            <source>Запускать Quillmoor при входе в систему</source>
+            <translation>ログイン時に Quillmoor を起動</translation>
+        </message>
+        <message>
             <source>Карточка</source>
             <translation>カード</translation>
         </message>

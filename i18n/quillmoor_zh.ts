@@ -628,6 +628,10 @@
             <translation>如有待复习的卡片</translation>
         </message>
         <message>
+            <source>Запускать Quillmoor при входе в систему</source>
+            <translation>登录时启动 Quillmoor</translation>
+        </message>
+        <message>
             <source>Карточка</source>
             <translation>卡片</translation>
         </message>

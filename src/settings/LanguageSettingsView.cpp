@@ -15,6 +15,7 @@
 #include "preferences/Preferences.h"
 #include "preferences/SupportedLanguages.h"
 #include "settings/AnkiSetupGuide.h"
+#include "settings/AutostartEntry.h"
 #include "settings/LanguagePackInstaller.h"
 #include "settings/SettingsIcon.h"
 #include "settings/SettingsRow.h"
@@ -23,6 +24,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -150,6 +152,18 @@ QWidget* LanguageSettingsView::buildInterfaceSection()
         m_preferences.interfaceLanguage().setLanguageCode(m_interfacePicker->itemData(index).toString());
     });
     section->addRow(row([] { return tr("Язык интерфейса"); }, {}, m_interfacePicker));
+    // The XDG autostart entry, which every desktop reads at login.
+    m_startAtLoginSwitch = new QCheckBox;
+    m_startAtLoginSwitch->setObjectName(QStringLiteral("startAtLoginSwitch"));
+    m_startAtLoginSwitch->setChecked(AutostartEntry::isEnabled());
+    connect(m_startAtLoginSwitch, &QCheckBox::toggled, this, [this](bool on) {
+        if (AutostartEntry::setEnabled(on, QCoreApplication::applicationFilePath()))
+            return;
+        qCCritical(lcSettings).noquote() << "Could not write the autostart entry" << AutostartEntry::filePath();
+        const QSignalBlocker quiet(m_startAtLoginSwitch);
+        m_startAtLoginSwitch->setChecked(!on);
+    });
+    section->addRow(row([] { return tr("Запускать Quillmoor при входе в систему"); }, {}, m_startAtLoginSwitch));
     return section;
 }
 
@@ -549,6 +563,7 @@ void LanguageSettingsView::retranslate()
     m_modeGroup->button(0)->setText(tr("Перевод"));
     m_modeGroup->button(1)->setText(tr("Meaning"));
     m_reminderSwitch->setAccessibleName(tr("Напоминать о повторении"));
+    m_startAtLoginSwitch->setAccessibleName(tr("Запускать Quillmoor при входе в систему"));
     m_modelNameField->setPlaceholderText(tr("первая из списка"));
     refreshDownloadButton();
     showConflictMessage();

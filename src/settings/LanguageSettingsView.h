@@ -98,6 +98,7 @@ private:
 
     QVBoxLayout* m_column = nullptr;
     QComboBox* m_interfacePicker = nullptr;
+    QCheckBox* m_startAtLoginSwitch = nullptr;
     QComboBox* m_targetPicker = nullptr;
     QButtonGroup* m_modeGroup = nullptr;
     SettingsRow* m_modeRow = nullptr;

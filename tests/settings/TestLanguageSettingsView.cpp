@@ -247,6 +247,23 @@ private Q_SLOTS:
         QCOMPARE(hour->currentText(), QStringLiteral("07:00"));
     }
 
+    // The switch writes and removes the XDG autostart entry for this program, and a reopened window
+    // shows what is on disk.
+    void startAtLoginWritesTheAutostartEntry()
+    {
+        const QString entry = m_home->configHome() + QStringLiteral("/autostart/org.quillmoor.Quillmoor.desktop");
+        QCheckBox* login = find<QCheckBox>("startAtLoginSwitch");
+        QVERIFY(!login->isChecked());
+        QTest::mouseClick(login, Qt::LeftButton);
+        QFile file(entry);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains(QCoreApplication::applicationFilePath().toUtf8()));
+        m_view.reset();
+        QVERIFY(find<QCheckBox>("startAtLoginSwitch")->isChecked());
+        QTest::mouseClick(find<QCheckBox>("startAtLoginSwitch"), Qt::LeftButton);
+        QVERIFY(!QFile::exists(entry));
+    }
+
     void ankiGuideOpensAndCloses()
     {
         auto* toggle = find<QAbstractButton>("ankiGuideToggle");

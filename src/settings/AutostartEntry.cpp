@@ -1,4 +1,4 @@
-#include "app/AutostartEntry.h"
+#include "settings/AutostartEntry.h"
 
 #include <QDir>
 #include <QFile>
