@@ -66,35 +66,32 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(
             bus.interface()->isServiceRegistered(QStringLiteral("org.quillmoor.Quillmoor")), 15000);
         QByteArray log;
-        const auto handled = [&](const char* action) {
-            const QByteArray line = QByteArray("Action \"") + action + "\" requested";
+        const auto handled = [&](const QString& action) {
+            const QByteArray line = "Action \"" + action.toUtf8() + "\" requested";
             return QTest::qWaitFor([&] { return (log += app.readAllStandardError()).contains(line); }, 10000);
+        };
+        const auto activate = [&bus](const QString& action) {
+            QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.quillmoor.Quillmoor"),
+                QStringLiteral("/org/quillmoor/Quillmoor"), QStringLiteral("org.freedesktop.Application"),
+                QStringLiteral("ActivateAction"));
+            call << action << QVariantList() << QVariantMap();
+            return bus.call(call, QDBus::Block, 5000);
         };
         // Every action the desktop entry offers.
         QFile entry(
             qEnvironmentVariable("QM_SOURCE_DIR") + QStringLiteral("/resources/org.quillmoor.Quillmoor.desktop"));
         QVERIFY(entry.open(QIODevice::ReadOnly));
-        QStringList actions;
-        for (const QByteArray& line : entry.readAll().split('\n')) {
-            if (line.startsWith("Actions="))
-                actions = QString::fromUtf8(line.mid(8)).split(QLatin1Char(';'), Qt::SkipEmptyParts);
-        }
+        const QStringList actions = QString::fromUtf8(entry.readAll())
+                                        .section(QStringLiteral("\nActions="), 1)
+                                        .section(QLatin1Char('\n'), 0, 0)
+                                        .split(QLatin1Char(';'), Qt::SkipEmptyParts);
         QCOMPARE(actions.size(), 5);
-        for (const QString& name : actions) {
-            const QByteArray action = name.toLatin1();
-            QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.quillmoor.Quillmoor"),
-                QStringLiteral("/org/quillmoor/Quillmoor"), QStringLiteral("org.freedesktop.Application"),
-                QStringLiteral("ActivateAction"));
-            call << name << QVariantList() << QVariantMap();
-            const QDBusMessage reply = bus.call(call, QDBus::Block, 5000);
+        for (const QString& action : actions) {
+            const QDBusMessage reply = activate(action);
             QVERIFY2(reply.type() == QDBusMessage::ReplyMessage, qPrintable(reply.errorMessage()));
-            QVERIFY2(handled(action.constData()), action.constData());
+            QVERIFY2(handled(action), qPrintable(action));
         }
-        QDBusMessage unknown = QDBusMessage::createMethodCall(QStringLiteral("org.quillmoor.Quillmoor"),
-            QStringLiteral("/org/quillmoor/Quillmoor"), QStringLiteral("org.freedesktop.Application"),
-            QStringLiteral("ActivateAction"));
-        unknown << QStringLiteral("format-disk") << QVariantList() << QVariantMap();
-        QCOMPARE(bus.call(unknown, QDBus::Block, 5000).type(), QDBusMessage::ErrorMessage);
+        QCOMPARE(activate(QStringLiteral("format-disk")).type(), QDBusMessage::ErrorMessage);
 
         QProcess client;
         client.setProcessEnvironment(env);
@@ -102,7 +99,7 @@ private Q_SLOTS:
         QVERIFY(client.waitForFinished(10000));
         QCOMPARE(client.exitCode(), 0);
         log.clear();
-        QVERIFY(handled("review"));
+        QVERIFY(handled(QStringLiteral("review")));
         app.terminate();
         QVERIFY(app.waitForFinished(10000));
     }

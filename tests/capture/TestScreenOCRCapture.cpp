@@ -243,7 +243,6 @@ private Q_SLOTS:
         QTest::newRow("chinese: the segmenter's word") << u"我喜欢北京，你呢"_s << u"喜"_s << -1 << false << u"喜欢"_s;
         QTest::newRow("chinese: no run across punctuation") << u"我喜欢北京，你呢"_s << u"你"_s << -1 << false << u"你"_s;
         QTest::newRow("sentence end between capitals") << u"в кафе Бублик. Сначала мы"_s << u"Сначала"_s << -1 << true << u"Сначала"_s;
-        QTest::newRow("sentence end before the pointer's word") << u"в кафе Бублик. Сначала мы"_s << u"Бублик."_s << -1 << true << u"Бублик"_s;
         QTest::newRow("function word starting a sentence") << u"Im Wartezimmer saß"_s << u"Wartezimmer"_s << -1 << true << u"Wartezimmer"_s;
         QTest::newRow("german nouns after a sentence end") << u"Ja. Mein Bruder kam"_s << u"Bruder"_s << -1 << true << u"Bruder"_s;
         QTest::newRow("title before a name") << u"sagte Frau Weber leise"_s << u"Weber"_s << -1 << true << u"Frau Weber"_s;

@@ -97,11 +97,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
         QTest::addColumn<int>("requests");
-        QTest::newRow("outer white space and line breaks") << " x\n"
-                                                           << "x" << 1;
+        // clang-format off
+        QTest::newRow("outer white space and line breaks") << " x\n" << "x" << 1;
         QTest::newRow("first letter in lower case") << kSentence << "she don't like coffee." << 2;
-        QTest::newRow("inner white space counts") << "a  b"
-                                                  << "a b" << 2;
+        QTest::newRow("inner white space counts") << "a  b" << "a b" << 2;
+        // clang-format on
     }
     void cacheKey()
     {
@@ -120,12 +120,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("original");
         QTest::addColumn<QString>("corrected");
         QTest::addColumn<bool>("hasErrors");
+        // clang-format off
         QTest::newRow("unchanged") << kSentence << kSentence << false;
         QTest::newRow("only letter case") << kSentence << "SHE DON'T LIKE COFFEE." << false;
         QTest::newRow("outer white space and line break") << kSentence << "\n " + kSentence + " \n" << false;
         QTest::newRow("a changed word") << kSentence << "She doesn't like coffee." << true;
-        QTest::newRow("inner white space") << "I go home."
-                                           << "I go  home." << true;
+        QTest::newRow("inner white space") << "I go home." << "I go  home." << true;
+        // clang-format on
     }
     void hasErrors()
     {
@@ -148,23 +149,16 @@ private Q_SLOTS:
         QTest::newRow("refusal") << completion(QString(), "stop", u"I can't help with that."_s) << 200 << "" << true;
         QTest::newRow("content filter") << completion(QString(), "content_filter") << 200 << "" << true;
         // A greedy model repeating itself until max_tokens: a cut-off answer is a generation error.
-        QTest::newRow("looping answer cut by max_tokens")
-            << completion(u"{\"correctedSentence\":\"She she she she she she she she"_s, "length") << 200
-            << "Analysis failed: the answer was cut off" << false;
+        // clang-format off
+        QTest::newRow("looping answer cut by max_tokens") << completion(u"{\"correctedSentence\":\"She she she she she she she she"_s, "length") << 200 << "Analysis failed: the answer was cut off" << false;
+        // clang-format on
         // llama-server's answer to a prompt longer than the context.
-        QTest::newRow("context length exceeded")
-            << QByteArray(R"({"error":{"code":400,"message":"the request exceeds the available context size, try )"
-                          R"(increasing it","type":"exceed_context_size_error"}})")
-            << 400 << "Analysis failed: HTTP 400: the request exceeds the available context size" << false;
-        QTest::newRow("not JSON") << completion(u"The sentence is wrong."_s) << 200
-                                  << "Analysis failed: the answer is not a JSON object" << false;
-        QTest::newRow("a field missing")
-            << completion(QJsonObject { { "correctedSentence", "x" }, { "structureName", "y" } }) << 200
-            << "Analysis failed: the answer does not match the GeneratedGrammarAnalysis schema" << false;
-        QTest::newRow("a list of numbers") << completion(QJsonObject { { "correctedSentence", "x" },
-            { "structureName", "y" }, { "sentenceParts", QJsonArray { 1, 2 } }, { "formulaParts", QJsonArray {} },
-            { "explanation", "" }, { "wordNotes", QJsonArray {} } })
-                                           << 200 << "Analysis failed: the answer does not match" << false;
+        // clang-format off
+        QTest::newRow("context length exceeded") << QByteArray(R"({"error":{"code":400,"message":"the request exceeds the available context size, try )" R"(increasing it","type":"exceed_context_size_error"}})") << 400 << "Analysis failed: HTTP 400: the request exceeds the available context size" << false;
+        QTest::newRow("not JSON") << completion(u"The sentence is wrong."_s) << 200 << "Analysis failed: the answer is not a JSON object" << false;
+        QTest::newRow("a field missing") << completion(QJsonObject { { "correctedSentence", "x" }, { "structureName", "y" } }) << 200 << "Analysis failed: the answer does not match the GeneratedGrammarAnalysis schema" << false;
+        QTest::newRow("a list of numbers") << completion(QJsonObject { { "correctedSentence", "x" }, { "structureName", "y" }, { "sentenceParts", QJsonArray { 1, 2 } }, { "formulaParts", QJsonArray {} }, { "explanation", "" }, { "wordNotes", QJsonArray {} } }) << 200 << "Analysis failed: the answer does not match" << false;
+        // clang-format on
     }
     void failures()
     {

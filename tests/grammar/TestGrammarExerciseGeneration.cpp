@@ -213,23 +213,14 @@ private Q_SLOTS:
         QCOMPARE(m_fake->chatRequests(), 2);
     }
 
+    // A learner of German gets German sentences to work on.
     void requestNamesTheStudyLanguage()
     {
         addWords(1, 1);
         QCOMPARE(generate(1).size(), 1);
-        const QJsonObject body = m_fake->lastChatBody();
-        QCOMPARE(body.value("temperature").toDouble(), 0.0);
-        const QJsonObject format = body.value("response_format").toObject().value("json_schema").toObject();
-        QCOMPARE(format.value("name").toString(), u"GeneratedGrammarExercise"_s);
-        const QJsonObject properties = format.value("schema").toObject().value("properties").toObject();
-        QVERIFY(properties.value("prompt")
-                    .toObject()
-                    .value("description")
-                    .toString()
-                    .startsWith("A short natural German sentence"));
-        const QString instructions = body.value("messages").toArray()[0].toObject().value("content").toString();
-        QVERIFY2(instructions.startsWith("You write one German grammar"), qPrintable(instructions));
-        QVERIFY(instructions.contains("Write \"explanation\" in Russian:"));
+        const QJsonValue prompt = QJsonValue(
+            m_fake->lastChatBody())[u"response_format"_s][u"json_schema"_s][u"schema"_s][u"properties"_s][u"prompt"_s];
+        QVERIFY(prompt[u"description"_s].toString().startsWith("A short natural German sentence"));
     }
 
     void anUnavailableModelGivesNothing()

@@ -157,15 +157,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("sentence");
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("marked");
-        QTest::newRow("bank of a river") << "We sat on the bank of the river."
-                                         << "bank"
-                                         << "orilla";
-        QTest::newRow("bank for money") << "I put my money in the [bank]."
-                                        << "bank"
-                                        << "banco";
-        QTest::newRow("two words") << "He gave up smoking."
-                                   << "gave up"
-                                   << "dio arriba";
+        // clang-format off
+        QTest::newRow("bank of a river") << "We sat on the bank of the river." << "bank" << "orilla";
+        QTest::newRow("bank for money") << "I put my money in the [bank]." << "bank" << "banco";
+        QTest::newRow("two words") << "He gave up smoking." << "gave up" << "dio arriba";
+        // clang-format on
     }
 
     void markedWordFollowsTheTranslation()

@@ -113,27 +113,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("restored");
-        QTest::newRow("three words") << "es"
-                                     << "relojdepulsera"
-                                     << "reloj de pulsera";
-        QTest::newRow("plural piece") << "es"
-                                      << "tenedordelibros"
-                                      << "tenedor de libros";
-        QTest::newRow("capital starts a word") << "es"
-                                               << "LaHaya"
-                                               << "La Haya";
-        QTest::newRow("a word of the list") << "es"
-                                            << "pulsera"
-                                            << "pulsera";
-        QTest::newRow("short") << "es"
-                               << "casa"
-                               << "casa";
-        QTest::newRow("no word list") << "xx"
-                                      << "relojdepulsera"
-                                      << "relojdepulsera";
-        QTest::newRow("not all pieces known") << "es"
-                                              << "qwzrtyplk"
-                                              << "qwzrtyplk";
+        // clang-format off
+        QTest::newRow("three words") << "es" << "relojdepulsera" << "reloj de pulsera";
+        QTest::newRow("plural piece") << "es" << "tenedordelibros" << "tenedor de libros";
+        QTest::newRow("capital starts a word") << "es" << "LaHaya" << "La Haya";
+        QTest::newRow("a word of the list") << "es" << "pulsera" << "pulsera";
+        QTest::newRow("short") << "es" << "casa" << "casa";
+        QTest::newRow("no word list") << "xx" << "relojdepulsera" << "relojdepulsera";
+        QTest::newRow("not all pieces known") << "es" << "qwzrtyplk" << "qwzrtyplk";
+        // clang-format on
     }
 
     void runTogetherTranslations()
@@ -151,16 +139,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("base");
-        QTest::newRow("irregular verb in a phrasal verb") << "gave up"
-                                                          << "give up";
-        QTest::newRow("irregular plural") << "children"
-                                          << "child";
-        QTest::newRow("regular plural") << "parks"
-                                        << "park";
-        QTest::newRow("y ending") << "studied"
-                                  << "study";
-        QTest::newRow("doubled consonant") << "stopped"
-                                           << "stop";
+        // clang-format off
+        QTest::newRow("irregular verb in a phrasal verb") << "gave up" << "give up";
+        QTest::newRow("irregular plural") << "children" << "child";
+        QTest::newRow("regular plural") << "parks" << "park";
+        QTest::newRow("y ending") << "studied" << "study";
+        QTest::newRow("doubled consonant") << "stopped" << "stop";
+        // clang-format on
     }
 
     void baseForms()

@@ -134,29 +134,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("sentence");
         QTest::addColumn<QStringList>("parts");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("in order")
-            << "She has eaten lunch." << QStringList { "She", "has", "eaten" } << "[0|She] [1|has] [2|eaten] lunch.";
-        QTest::newRow("typographic apostrophe in the sentence")
-            << u"I don’t know."_s << QStringList { "don't" } << u"I [0|don’t] know."_s;
-        QTest::newRow("typographic apostrophe in the part")
-            << "I don't know." << QStringList { u"don’t"_s } << "I [0|don't] know.";
-        QTest::newRow("typographic double quotes")
-            << u"He said “yes” twice."_s << QStringList { "\"yes\"" } << u"He said [0|“yes”] twice."_s;
-        QTest::newRow("a part inside an earlier part")
-            << "I have been waiting." << QStringList { "have been waiting", "been" } << "I [0|have been waiting].";
-        QTest::newRow("parts out of order")
-            << "She has eaten lunch." << QStringList { "eaten", "She" } << "[1|She] has [0|eaten] lunch.";
-        QTest::newRow("a part not found")
-            << "She has eaten lunch." << QStringList { "ran", "has" } << "She [1|has] eaten lunch.";
-        QTest::newRow("case-insensitive")
-            << "Berlin ist schön." << QStringList { "BERLIN", "Schön" } << "[0|Berlin] ist [1|schön].";
+        // clang-format off
+        QTest::newRow("in order") << "She has eaten lunch." << QStringList { "She", "has", "eaten" } << "[0|She] [1|has] [2|eaten] lunch.";
+        QTest::newRow("typographic apostrophe in the sentence") << u"I don’t know."_s << QStringList { "don't" } << u"I [0|don’t] know."_s;
+        QTest::newRow("typographic apostrophe in the part") << "I don't know." << QStringList { u"don’t"_s } << "I [0|don't] know.";
+        QTest::newRow("typographic double quotes") << u"He said “yes” twice."_s << QStringList { "\"yes\"" } << u"He said [0|“yes”] twice."_s;
+        QTest::newRow("a part inside an earlier part") << "I have been waiting." << QStringList { "have been waiting", "been" } << "I [0|have been waiting].";
+        QTest::newRow("parts out of order") << "She has eaten lunch." << QStringList { "eaten", "She" } << "[1|She] has [0|eaten] lunch.";
+        QTest::newRow("a part not found") << "She has eaten lunch." << QStringList { "ran", "has" } << "She [1|has] eaten lunch.";
+        QTest::newRow("case-insensitive") << "Berlin ist schön." << QStringList { "BERLIN", "Schön" } << "[0|Berlin] ist [1|schön].";
+        // clang-format on
         // Lower-casing "İ" first would make the text one unit longer and shift every later position.
-        QTest::newRow("positions after İ")
-            << u"İstanbul'da yaşıyorum."_s << QStringList { u"yaşıyorum"_s } << u"İstanbul'da [0|yaşıyorum]."_s;
-        QTest::newRow("white space around a part")
-            << "Ich habe gegessen." << QStringList { " habe\n", "" } << "Ich [0|habe] gegessen.";
-        QTest::newRow("colours in turn") << "a b c d e f g" << QStringList { "a", "b", "c", "d", "e", "f", "g" }
-                                         << "[0|a] [1|b] [2|c] [3|d] [4|e] [5|f] [0|g]";
+        // clang-format off
+        QTest::newRow("positions after İ") << u"İstanbul'da yaşıyorum."_s << QStringList { u"yaşıyorum"_s } << u"İstanbul'da [0|yaşıyorum]."_s;
+        QTest::newRow("white space around a part") << "Ich habe gegessen." << QStringList { " habe\n", "" } << "Ich [0|habe] gegessen.";
+        QTest::newRow("colours in turn") << "a b c d e f g" << QStringList { "a", "b", "c", "d", "e", "f", "g" } << "[0|a] [1|b] [2|c] [3|d] [4|e] [5|f] [0|g]";
+        // clang-format on
     }
     void coloredSentence()
     {
@@ -175,11 +168,10 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("parts");
         QTest::addColumn<QStringList>("formula");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("more formula parts than sentence parts")
-            << QStringList { "She", "has" } << QStringList { "Subject", "have/has", "past participle" }
-            << "[0|Subject] + [1|have/has]";
-        QTest::newRow("more sentence parts than formula parts")
-            << QStringList { "She", "has", "eaten" } << QStringList { "Subject" } << "[0|Subject]";
+        // clang-format off
+        QTest::newRow("more formula parts than sentence parts") << QStringList { "She", "has" } << QStringList { "Subject", "have/has", "past participle" } << "[0|Subject] + [1|have/has]";
+        QTest::newRow("more sentence parts than formula parts") << QStringList { "She", "has", "eaten" } << QStringList { "Subject" } << "[0|Subject]";
+        // clang-format on
     }
     void coloredFormula()
     {
@@ -272,12 +264,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("explanation");
         QTest::addColumn<bool>("translated");
-        QTest::newRow("into Spanish") << "es"
-                                      << "A third-person subject takes does." << true;
-        QTest::newRow("English target: no pack check") << "en"
-                                                       << "A third-person subject takes does." << false;
-        QTest::newRow("empty explanation") << "es"
-                                           << "" << false;
+        // clang-format off
+        QTest::newRow("into Spanish") << "es" << "A third-person subject takes does." << true;
+        QTest::newRow("English target: no pack check") << "en" << "A third-person subject takes does." << false;
+        QTest::newRow("empty explanation") << "es" << "" << false;
+        // clang-format on
     }
     void explanationTranslation()
     {

@@ -4,7 +4,7 @@
 #include "review/AchievementCatalog.h"
 #include "review/NotificationService.h"
 #include "store/VocabCardStore.h"
-#include "support/PrivateSessionBus.h"
+#include "support/PrivateBus.h"
 #include "support/TempCardStore.h"
 
 #include <QDBusConnectionInterface>
@@ -25,7 +25,7 @@ class TestDesktopNotifications : public QObject, TempCardStore<VocabCardStore>
 {
     Q_OBJECT
 
-    std::unique_ptr<PrivateSessionBus> m_bus;
+    std::unique_ptr<PrivateBus> m_bus;
     std::unique_ptr<QProcess> m_dunst;
     std::unique_ptr<QProcess> m_monitor;
     QTemporaryDir m_dir;
@@ -51,22 +51,25 @@ class TestDesktopNotifications : public QObject, TempCardStore<VocabCardStore>
         return m_bus->connection().interface()->isServiceRegistered(QStringLiteral("org.freedesktop.Notifications"));
     }
 
+    // What dunstctl prints; empty when it fails.
+    QByteArray dunstctl(const QStringList& arguments)
+    {
+        QProcess process;
+        process.setProcessEnvironment(m_bus->environment());
+        process.start(QStringLiteral("dunstctl"), arguments);
+        if (!process.waitForFinished(10'000) || process.exitCode() != 0)
+            return {};
+        return process.readAllStandardOutput().trimmed();
+    }
+
     // What dunst keeps of the notifications it has shown, once they are closed.
     QJsonArray history()
     {
-        for (const QStringList& arguments : { QStringList { "close-all" }, QStringList { "history" } }) {
-            QProcess dunstctl;
-            dunstctl.setProcessEnvironment(m_bus->environment());
-            dunstctl.start(QStringLiteral("dunstctl"), arguments);
-            if (!dunstctl.waitForFinished(10'000) || dunstctl.exitCode() != 0)
-                return {};
-            if (arguments.first() == "history")
-                return QJsonDocument::fromJson(dunstctl.readAllStandardOutput())[QLatin1String("data")]
-                    .toArray()
-                    .at(0)
-                    .toArray();
-        }
-        return {};
+        dunstctl({ QStringLiteral("close-all") });
+        return QJsonDocument::fromJson(dunstctl({ QStringLiteral("history") }))[QLatin1String("data")]
+            .toArray()
+            .at(0)
+            .toArray();
     }
 
     static QString field(const QJsonValue& entry, const char* name)
@@ -86,8 +89,8 @@ private Q_SLOTS:
     void init()
     {
         openStore("Europe/Berlin");
-        m_bus = std::make_unique<PrivateSessionBus>();
-        QVERIFY(m_bus->isValid());
+        m_bus = std::make_unique<PrivateBus>();
+        QVERIFY(m_bus->isRunning());
     }
 
     void cleanup()
@@ -135,13 +138,6 @@ private Q_SLOTS:
         offer.actionLabel = QStringLiteral("Send");
         offer.onAction = [&pressed] { ++pressed; };
         QCOMPARE(QCoro::waitFor(center.post(offer)).delivery, NotificationCenter::Delivery::Shown);
-        const auto dunstctl = [this](const QStringList& arguments) {
-            QProcess process;
-            process.setProcessEnvironment(m_bus->environment());
-            process.start(QStringLiteral("dunstctl"), arguments);
-            process.waitForFinished(10'000);
-            return process.readAllStandardOutput().trimmed();
-        };
         QTRY_COMPARE(dunstctl({ QStringLiteral("count"), QStringLiteral("displayed") }), QByteArray("1"));
         dunstctl({ QStringLiteral("action"), QStringLiteral("0") });
         QTRY_COMPARE(pressed, 1);
@@ -209,7 +205,7 @@ private Q_SLOTS:
     void wakeUpIsReported()
     {
         QDBusConnection listener = m_bus->connection();
-        QDBusConnection logind = QDBusConnection::connectToBus(m_bus->address(), QStringLiteral("fake-logind"));
+        QDBusConnection logind = m_bus->connect(QStringLiteral("fake-logind"));
         QVERIFY(logind.registerService(QStringLiteral("org.freedesktop.login1")));
         LogindSleepWatcher watcher(listener);
         QSignalSpy resumed(&watcher, &SleepWatcher::resumed);
@@ -222,7 +218,6 @@ private Q_SLOTS:
         // Signals of one sender arrive in order: the suspend has been seen when the wake-up is.
         QVERIFY(resumed.wait());
         QCOMPARE(resumed.count(), 1); // the wake-up, not the suspend
-        QDBusConnection::disconnectFromBus(QStringLiteral("fake-logind"));
     }
 };
 

@@ -107,18 +107,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("line");
-        QTest::newRow("ru") << "ru"
-                            << "Изучено 5 карточек за 2.50 минут сегодня (30.00 с/карточка)";
-        QTest::newRow("en") << "en"
-                            << "Studied 5 cards in 2.50 minutes today (30.00 s/card)";
-        QTest::newRow("es") << "es"
-                            << "Has estudiado 5 tarjetas en 2.50 minutos hoy (30.00 s/tarjeta)";
-        QTest::newRow("fr, decimal comma locale") << "fr"
-                                                  << "Étudié aujourd’hui : 5 cartes en 2.50 minutes (30.00 s/carte)";
-        QTest::newRow("zh") << "zh"
-                            << "今天用 2.50 分钟学习了 5 张卡片（每张 30.00 秒）";
-        QTest::newRow("ja") << "ja"
-                            << "今日は 5 枚のカードを 2.50 分で学習しました（1 枚あたり 30.00 秒）";
+        // clang-format off
+        QTest::newRow("ru") << "ru" << "Изучено 5 карточек за 2.50 минут сегодня (30.00 с/карточка)";
+        QTest::newRow("en") << "en" << "Studied 5 cards in 2.50 minutes today (30.00 s/card)";
+        QTest::newRow("es") << "es" << "Has estudiado 5 tarjetas en 2.50 minutos hoy (30.00 s/tarjeta)";
+        QTest::newRow("fr, decimal comma locale") << "fr" << "Étudié aujourd’hui : 5 cartes en 2.50 minutes (30.00 s/carte)";
+        QTest::newRow("zh") << "zh" << "今天用 2.50 分钟学习了 5 张卡片（每张 30.00 秒）";
+        QTest::newRow("ja") << "ja" << "今日は 5 枚のカードを 2.50 分で学習しました（1 枚あたり 30.00 秒）";
+        // clang-format on
     }
 
     void todayLineFiguresInEveryLanguage()
@@ -146,20 +142,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("today");
         QTest::addColumn<QString>("badge"); // empty: hidden
         QTest::addColumn<QString>("success");
-        QTest::newRow("no logs") << QList<int> {} << "Сегодня повторений ещё не было"
-                                 << ""
-                                 << "—";
-        QTest::newRow("today and yesterday: a streak of 2")
-            << QList<int> { 0, 1 } << "Изучено 1 карточка за 0.17 минут сегодня (10.00 с/карточка)"
-            << "2 🔥"
-            << "100%";
-        QTest::newRow("yesterday only keeps the streak") << QList<int> { 1, -2 } << "Сегодня повторений ещё не было"
-                                                         << "2 🔥"
-                                                         << "50%";
-        QTest::newRow("a gap breaks it; older than 30 days not in the rate")
-            << QList<int> { 2, -40 } << "Сегодня повторений ещё не было"
-            << ""
-            << "100%";
+        // clang-format off
+        QTest::newRow("no logs") << QList<int> {} << "Сегодня повторений ещё не было" << "" << "—";
+        QTest::newRow("today and yesterday: a streak of 2") << QList<int> { 0, 1 } << "Изучено 1 карточка за 0.17 минут сегодня (10.00 с/карточка)" << "2 🔥" << "100%";
+        QTest::newRow("yesterday only keeps the streak") << QList<int> { 1, -2 } << "Сегодня повторений ещё не было" << "2 🔥" << "50%";
+        QTest::newRow("a gap breaks it; older than 30 days not in the rate") << QList<int> { 2, -40 } << "Сегодня повторений ещё не было" << "" << "100%";
+        // clang-format on
     }
 
     void screenFigures()
@@ -221,9 +209,10 @@ private Q_SLOTS:
         // days of counts reach back to 2026-01-21.
         const QMap<QDate, int> undrawnPeak { { day("2026-01-22"), 40 }, { day("2026-03-02"), 4 },
             { day("2026-03-03"), 2 } };
-        QTest::newRow("the drawn maximum is 0.9, an undrawn day does not count")
-            << undrawnPeak << day("2026-03-02") << 0.9;
+        // clang-format off
+        QTest::newRow("the drawn maximum is 0.9, an undrawn day does not count") << undrawnPeak << day("2026-03-02") << 0.9;
         QTest::newRow("half the drawn maximum") << undrawnPeak << day("2026-03-03") << 0.6;
+        // clang-format on
         const QMap<QDate, int> ones { { day("2026-02-01"), 1 }, { day("2026-05-13"), 1 } };
         QTest::newRow("a maximum of 1: every reviewed day at 0.9") << ones << day("2026-02-01") << 0.9;
         QTest::newRow("today reviewed") << ones << day("2026-05-13") << 0.9;

@@ -168,7 +168,6 @@ private Q_SLOTS:
         QTest::newRow("target language") << "targetLanguagePicker" << "Deutsch" << "translation.targetLanguageCode" << QJsonValue("de");
         QTest::newRow("meaning mode") << "modeMonolingual" << "click" << "translation.mode" << QJsonValue("monolingual");
         QTest::newRow("card size L") << "cardSizeSpacious" << "click" << "appearance.cardSize" << QJsonValue("spacious");
-        QTest::newRow("card size S") << "cardSizeCompact" << "click" << "appearance.cardSize" << QJsonValue("compact");
         QTest::newRow("reminder hour") << "reminderHourPicker" << "07:00" << "notifications.reviewReminder.hour" << QJsonValue(7);
         QTest::newRow("reminders off") << "reminderSwitch" << "click" << "notifications.reviewReminder.enabled" << QJsonValue(false);
         QTest::newRow("interface language") << "interfaceLanguagePicker" << "Español" << "interface.languageCode" << QJsonValue("es");

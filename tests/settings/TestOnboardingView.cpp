@@ -170,9 +170,7 @@ private Q_SLOTS:
     {
         QWidget* dots = find<QWidget>(QStringLiteral("pageDots"));
         const QPoint onFirst = dots->mapTo(&view(), QPoint());
-        view().setPageIndex(4);
-        QCoreApplication::processEvents();
-        QCOMPARE(dots->mapTo(&view(), QPoint()), onFirst);
+        // The last page hides "Далее"; the dots keep their place.
         view().setPageIndex(9);
         QCoreApplication::processEvents();
         QCOMPARE(dots->mapTo(&view(), QPoint()).x(), onFirst.x());

@@ -1,5 +1,6 @@
 #include "support/PrivateBus.h"
 
+#include <QDir>
 #include <QFile>
 
 PrivateBus::PrivateBus()
@@ -8,15 +9,19 @@ PrivateBus::PrivateBus()
     QFile file(config);
     if (!file.open(QIODevice::WriteOnly))
         return;
+    QDir().mkpath(m_dir.filePath(QStringLiteral("services")));
     file.write(QStringLiteral(R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
  "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
 <busconfig>
-  <type>system</type>
+  <type>session</type>
   <listen>unix:dir=%1</listen>
+  <servicedir>%1/services</servicedir>
   <auth>EXTERNAL</auth>
   <policy context="default">
     <allow user="*"/>
     <allow own="*"/>
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
     <allow send_type="method_call"/>
     <allow send_type="signal"/>
     <allow send_requested_reply="true" send_type="method_return"/>
@@ -25,7 +30,6 @@ PrivateBus::PrivateBus()
     <allow receive_type="method_return"/>
     <allow receive_type="error"/>
     <allow receive_type="signal"/>
-    <allow send_destination="*"/>
   </policy>
 </busconfig>
 )")
@@ -51,6 +55,16 @@ PrivateBus::~PrivateBus()
 
 QDBusConnection PrivateBus::connect(const QString& name)
 {
-    m_connections << name;
-    return QDBusConnection::connectToBus(m_address, name);
+    // Names are per process: one bus's connection must not be another's.
+    const QString unique = name + QLatin1Char('@') + m_address;
+    if (!m_connections.contains(unique))
+        m_connections << unique;
+    return QDBusConnection::connectToBus(m_address, unique);
+}
+
+QProcessEnvironment PrivateBus::environment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
+    return env;
 }
