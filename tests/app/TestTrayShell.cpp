@@ -97,13 +97,15 @@ private Q_SLOTS:
 
         // Where no notification server runs, the icon's balloon shows a notification.
         app.tray().showMessage(QStringLiteral("Quillmoor"), QStringLiteral("Карточек: 3"));
-        QTRY_VERIFY(std::any_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
-            [](const QWidget* widget) {
-                const auto labels = widget->findChildren<QLabel*>();
-                return widget->isVisible() && std::any_of(labels.cbegin(), labels.cend(), [](const QLabel* label) {
-                    return label->text() == QStringLiteral("Карточек: 3");
-                });
-            }));
+        const auto balloonShown = [] {
+            const QWidgetList windows = QApplication::topLevelWidgets();
+            return std::ranges::any_of(windows, [](const QWidget* widget) {
+                return widget->isVisible()
+                    && std::ranges::any_of(widget->findChildren<QLabel*>(),
+                        [](const QLabel* label) { return label->text() == QStringLiteral("Карточек: 3"); });
+            });
+        };
+        QTRY_VERIFY(balloonShown());
     }
 
     void languageSwitchRetranslatesMenuAndWindows()
