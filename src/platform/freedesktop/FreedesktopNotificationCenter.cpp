@@ -84,7 +84,7 @@ QCoro::Task<bool> readsMarkup(QDBusConnection bus)
 {
     const QDBusPendingCall call = bus.asyncCall(serverCall(QStringLiteral("GetCapabilities")));
     const QDBusMessage reply = co_await call;
-    // A server that cannot say is taken at its word of the specification: markup is optional.
+    // A server that cannot say is taken to read plain text: markup is optional for servers.
     co_return reply.type()
         == QDBusMessage::ReplyMessage&& reply.arguments().value(0).toStringList().contains(
             QStringLiteral("body-markup"));

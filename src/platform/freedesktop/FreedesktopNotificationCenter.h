@@ -8,7 +8,7 @@
 
 class NotificationActionListener;
 
-// The notification server of the freedesktop.org specification (GNOME Shell, Plasma, xfce4-notifyd,
+// The freedesktop.org notification server (GNOME Shell, Plasma, xfce4-notifyd,
 // dunst …) that owns org.freedesktop.Notifications on the session bus, or that the bus starts on
 // demand.
 class FreedesktopNotificationCenter : public NotificationCenter
